@@ -1,0 +1,49 @@
+# Two entry points for a fresh Debian 12 machine: `make run` and `make test`.
+BUILD      ?= build
+TSAN_BUILD ?= build-tsan
+JOBS       ?= 2
+
+PACKAGES := build-essential cmake pkg-config libsdl2-dev libepoxy-dev libmpg123-dev \
+            libsquish-dev libstb-dev libcairo2-dev libfreetype-dev libmp3lame-dev \
+            libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core \
+            xvfb xauth xdotool
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: deps build run test test-tsan bench clean
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
+	    | grep -q '^install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	    echo "Installing:" $$missing; \
+	    $(SUDO) apt-get update && \
+	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
+	fi
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	    echo "No display: run it as 'xvfb-run -s \"-screen 0 1280x1024x24\" make run', or headless as '$(BUILD)/marrowen --headless --frames 1000 --screenshot shot.png'."; \
+	    exit 1; \
+	fi
+	cd $(BUILD) && ./marrowen
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	$(MAKE) test-tsan
+
+# The threaded parts again under ThreadSanitizer.
+test-tsan: deps
+	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSANITIZE=thread
+	cmake --build $(TSAN_BUILD) -j $(JOBS) --target game_tests
+	cd $(TSAN_BUILD) && TSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure -j $(JOBS) -L game_tests
+
+bench: build
+	cd $(BUILD) && ./marrowen-pacing
+
+clean:
+	rm -rf $(BUILD) $(TSAN_BUILD)
