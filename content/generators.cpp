@@ -1,10 +1,12 @@
 #include "generators.h"
 
+#include "music.h"
+
 namespace content
 {
 void GenerateAll(ContentWriter& aWriter)
 {
-    (void)aWriter;
+    GenerateMusic(aWriter);
 }
 
 void WritePreviews(const std::string& aContentFolder, const std::string& aPreviewFolder)
