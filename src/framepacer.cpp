@@ -1,0 +1,60 @@
+#include "framepacer.h"
+
+#include <time.h>
+
+namespace
+{
+// Sleeping alone wakes up to ~150 us late; the rest of the wait is spun.
+constexpr int64_t kSpinNs = 500000;
+constexpr int64_t kNsPerSecond = 1000000000;
+}  // namespace
+
+FramePacer::FramePacer(int64_t aPeriodNs) : myPeriodNs(aPeriodNs) {}
+
+int64_t FramePacer::NowNs()
+{
+    timespec now;
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<int64_t>(now.tv_sec) * kNsPerSecond + now.tv_nsec;
+}
+
+bool FramePacer::IsDue() const
+{
+    return myDeadlineNs == 0 || NowNs() >= myDeadlineNs;
+}
+
+void FramePacer::WaitForDeadline() const
+{
+    if (myDeadlineNs == 0)
+    {
+        return;
+    }
+    const int64_t wakeNs = myDeadlineNs - kSpinNs;
+    if (NowNs() < wakeNs)
+    {
+        timespec wake;
+        wake.tv_sec = static_cast<time_t>(wakeNs / kNsPerSecond);
+        wake.tv_nsec = static_cast<long>(wakeNs % kNsPerSecond);
+        while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &wake, nullptr) != 0)
+        {
+            // Interrupted by a signal: sleep on to the same absolute time.
+        }
+    }
+    while (NowNs() < myDeadlineNs)
+    {
+    }
+}
+
+void FramePacer::MarkSwap()
+{
+    const int64_t now = NowNs();
+    if (myDeadlineNs == 0 || now - myDeadlineNs > myPeriodNs)
+    {
+        // First swap, or a stall: start a new schedule from now.
+        myDeadlineNs = now + myPeriodNs;
+    }
+    else
+    {
+        myDeadlineNs += myPeriodNs;
+    }
+}

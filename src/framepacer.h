@@ -1,0 +1,26 @@
+#pragma once
+// Keeps buffer swaps at least one period apart on absolute monotonic deadlines, so nothing
+// drifts; after a stall the schedule restarts instead of racing to catch up. It sleeps until
+// shortly before a deadline and spins the rest, which meets it within microseconds without
+// burning a core.
+#include <cstdint>
+
+class FramePacer
+{
+public:
+    explicit FramePacer(int64_t aPeriodNs);
+
+    // True when the next deadline has come (or the first swap is due).
+    bool IsDue() const;
+    // Waits until the next deadline.
+    void WaitForDeadline() const;
+    // Records a swap made now: the next deadline is one period after the current one, or one
+    // period from now when the swap came more than a period late.
+    void MarkSwap();
+
+    static int64_t NowNs();
+
+private:
+    int64_t myPeriodNs;
+    int64_t myDeadlineNs = 0;  // 0: no swap yet, the first one is due at once
+};

@@ -1,0 +1,178 @@
+#include "game.h"
+
+#include <pthread.h>
+
+#include <chrono>
+
+#include "eventsingelton.h"
+#include "inputwrapper/inputwrapper.h"
+
+namespace
+{
+constexpr int64_t kSwapPeriodNs = 2000000;  // at most 500 swaps per second
+constexpr auto kPollSleep = std::chrono::milliseconds(1);
+// While a worker is still busy the main thread waits in short naps instead of spinning.
+constexpr auto kBusyNap = std::chrono::microseconds(100);
+
+void NameThread(const char* aName)
+{
+    pthread_setname_np(pthread_self(), aName);
+}
+}  // namespace
+
+Game::Game(const GameOptions& aOptions) : myOptions(aOptions), myPacer(kSwapPeriodNs)
+{
+    if (myOptions.myFixedStepMs > 0.0f)
+    {
+        myTimerManager.SetFixedStep(Duration(myOptions.myFixedStepMs / 1000.0));
+    }
+    myStartupHGE = hgeCreate(HGE_VERSION);
+    myStartupHGE->System_SetState(HGE_TITLE, "Marrowen");
+    myStartupHGE->System_SetState(HGE_WINDOWED, true);
+    myStartupHGE->System_SetState(HGE_USESOUND, false);
+    myStartupHGE->System_SetState(HGE_SCREENWIDTH, 1024);
+    myStartupHGE->System_SetState(HGE_SCREENHEIGHT, 768);
+    myStartupHGE->System_SetState(HGE_SHOWSPLASH, false);
+    myStartupHGE->System_Initiate();
+    myStartupHGE->System_ShowCursor(false);
+
+    InitWorld(myStartupHGE, Vector2<float>(1024.0f, 768.0f));
+    PostMaster::Create();
+
+    myLogicThread = std::thread(&Game::LogicThread, this);
+    myRenderThread = std::thread(&Game::RenderThread, this);
+}
+
+Game::~Game()
+{
+    Stop();
+    PostMaster::Destroy();
+    myStartupHGE->System_Shutdown();
+    myStartupHGE->Release();
+}
+
+void Game::Stop()
+{
+    // Let the frame in flight finish, so the last swap is also the last picture presented.
+    while (!myQuit.load(std::memory_order_acquire) &&
+           !(myLogicDone.load(std::memory_order_acquire) &&
+             myRenderDone.load(std::memory_order_acquire)))
+    {
+        std::this_thread::sleep_for(kBusyNap);
+    }
+    myQuit.store(true, std::memory_order_release);
+    JoinWorkers();
+}
+
+void Game::JoinWorkers()
+{
+    if (myLogicThread.joinable())
+    {
+        myLogicThread.join();
+    }
+    if (myRenderThread.joinable())
+    {
+        myRenderThread.join();
+    }
+}
+
+bool Game::SwapBuffers()
+{
+    if (myQuit.load(std::memory_order_acquire))
+    {
+        return false;
+    }
+    if (!myLogicDone.load(std::memory_order_acquire) ||
+        !myRenderDone.load(std::memory_order_acquire))
+    {
+        std::this_thread::sleep_for(kBusyNap);
+        return true;
+    }
+    if (myOptions.myPaced)
+    {
+        myPacer.WaitForDeadline();
+        myPacer.MarkSwap();
+    }
+    myTimerManager.Update();
+    myLogicDone.store(false, std::memory_order_relaxed);
+    myRenderDone.store(false, std::memory_order_relaxed);
+    const uint32_t logic = myLogicBuffer.load(std::memory_order_relaxed);
+    myLogicBuffer.store(myRenderBuffer.load(std::memory_order_relaxed), std::memory_order_relaxed);
+    myRenderBuffer.store(logic, std::memory_order_relaxed);
+    ++mySwapCount;
+    // The go flags publish the swap, the timers and the indices to the workers.
+    myLogicGo.store(true, std::memory_order_release);
+    myRenderGo.store(true, std::memory_order_release);
+    return true;
+}
+
+void Game::LogicThread(Game* aGame)
+{
+    NameThread("marrowen-logic");
+    InputWrapper input;
+    input.Init(aGame->myHGE);
+    while (!aGame->myQuit.load(std::memory_order_acquire))
+    {
+        if (aGame->myLogicGo.load(std::memory_order_acquire))
+        {
+            aGame->myLogicGo.store(false, std::memory_order_relaxed);
+            aGame->LogicFrame(input, aGame->myLogicBuffer.load(std::memory_order_relaxed));
+            aGame->myLogicDone.store(true, std::memory_order_release);
+        }
+        // Every pass, frame or not: a release is reported to one frame only.
+        input.ClearKeyEdges();
+        input.ClearButtonEdges();
+        if (aGame->EndRequested())
+        {
+            aGame->myQuit.store(true, std::memory_order_release);
+            return;
+        }
+        std::this_thread::sleep_for(kPollSleep);
+    }
+}
+
+void Game::LogicFrame(InputWrapper& aInput, unsigned aBufferIndex)
+{
+    RenderData& buffer = myRenderBuffers[static_cast<int>(aBufferIndex)];
+    const float elapsedMs = myFrameTimer->GetDelta().InMilliseconds();
+    buffer.SetElapsed(elapsedMs);
+    aInput.Update();
+    UpdateWorld(aInput, elapsedMs);
+    // While the quit menu pauses the game the state flow stands still; animations and the
+    // input step still see the true time.
+    const float updateMs = PostMaster::GetInstance()->paused ? 0.0f : elapsedMs;
+    Update(aInput, updateMs);
+    if (myOptions.myObserver != nullptr)
+    {
+        myOptions.myObserver->OnLogicFrame(buffer, updateMs);
+    }
+    FinishLogicFrame(aInput, aBufferIndex);
+}
+
+void Game::RenderThread(Game* aGame)
+{
+    NameThread("marrowen-render");
+    while (!aGame->myQuit.load(std::memory_order_acquire))
+    {
+        if (aGame->myRenderGo.load(std::memory_order_acquire))
+        {
+            aGame->myRenderGo.store(false, std::memory_order_relaxed);
+            aGame->RenderFrame(aGame->myRenderBuffer.load(std::memory_order_relaxed));
+            aGame->myRenderDone.store(true, std::memory_order_release);
+        }
+        else
+        {
+            std::this_thread::sleep_for(kPollSleep);
+        }
+    }
+}
+
+void Game::RenderFrame(unsigned aBufferIndex)
+{
+    RenderData& buffer = myRenderBuffers[static_cast<int>(aBufferIndex)];
+    myHGE->Gfx_BeginScene(0);
+    myHGE->Gfx_Clear(0);
+    buffer.Replay(buffer.GetElapsed());
+    buffer.Clear();
+    myHGE->Gfx_EndScene();
+}

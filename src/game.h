@@ -1,0 +1,99 @@
+#pragma once
+// The one top-level object: owns the engine, every long-lived game object, the two render
+// buffers and the timers, and runs the logic and render threads over them. The threads meet
+// only through the atomic flags and buffer indices below: the main thread swaps the buffers
+// when both workers have finished a frame, and each worker then handles one frame.
+#include <atomic>
+#include <cstdint>
+#include <thread>
+
+#include "arrays/growingarray.h"
+#include "framepacer.h"
+#include "hge.h"
+#include "renderdata.h"
+#include "timer/timermanager.h"
+#include "vector2.h"
+
+class InputWrapper;
+
+// Sees every logic frame right after the state flow; tests and tools use it.
+class FrameObserver
+{
+public:
+    // Logic thread: aBuffer is the frame's render buffer, aUpdateMs the time given to Update.
+    virtual void OnLogicFrame(RenderData& aBuffer, float aUpdateMs) = 0;
+
+protected:
+    ~FrameObserver() = default;
+};
+
+struct GameOptions
+{
+    bool myStartInPlay = false;  // skip the title phase
+    float myFixedStepMs = 0.0f;  // > 0: every swap advances the timers by this, not the clock
+    bool myPaced = true;         // swaps at most every 2 ms; off for fast deterministic runs
+    FrameObserver* myObserver = nullptr;
+};
+
+class Game
+{
+public:
+    // Start-up on the engine backend selected with hgeSelectBackend: the window (or headless
+    // engine), the world, the flags and both worker threads.
+    explicit Game(const GameOptions& aOptions = GameOptions());
+    // Ends and joins both workers if they still run, then shuts the engine and world down.
+    ~Game();
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    // Main thread: swaps the buffers and releases both workers when they are done and the
+    // pacing allows; false once the game is to end.
+    bool SwapBuffers();
+    // Main thread: lets the frame in flight finish, tells both workers to end and joins them
+    // (the window was closed, or the run is over). Safe to call more than once.
+    void Stop();
+    // The engine, for the process entry's event pump.
+    HGE* GetHGE() const { return myStartupHGE; }
+    // Swaps made so far.
+    uint64_t GetSwapCount() const { return mySwapCount; }
+
+    static void LogicThread(Game* aGame);
+    static void RenderThread(Game* aGame);
+
+    // World set-up, the frame steps and the end condition live in gameworld.cpp.
+    void InitWorld(HGE* aHGE, const Vector2<float>& aScreenSize);
+    void UpdateWorld(InputWrapper& aInput, float aElapsedMs);
+    void Update(InputWrapper& aInput, float aElapsedMs);
+    void RenderToBuffer(InputWrapper& aInput, unsigned aBufferIndex);
+
+private:
+    // One logic frame into buffer aBufferIndex.
+    void LogicFrame(InputWrapper& aInput, unsigned aBufferIndex);
+    // The rest of the logic frame after the state flow: sound, submission, info card.
+    void FinishLogicFrame(InputWrapper& aInput, unsigned aBufferIndex);
+    // One render frame from buffer aBufferIndex.
+    void RenderFrame(unsigned aBufferIndex);
+    // Logic thread: true when the game asked to end (quit request, end picture dismissed).
+    bool EndRequested() const;
+    void JoinWorkers();
+
+    std::atomic<bool> myLogicGo{false};
+    std::atomic<bool> myRenderGo{false};
+    std::atomic<bool> myLogicDone{true};
+    std::atomic<bool> myRenderDone{true};
+    std::atomic<bool> myQuit{false};
+    std::atomic<uint32_t> myLogicBuffer{1};
+    std::atomic<uint32_t> myRenderBuffer{0};
+    GrowingArray<RenderData> myRenderBuffers;
+    TimerManager myTimerManager;
+    Tools::Timer* myGameTimer = nullptr;
+    Tools::Timer* myFrameTimer = nullptr;
+    HGE* myHGE = nullptr;
+    HGE* myStartupHGE = nullptr;
+
+    GameOptions myOptions;
+    FramePacer myPacer;
+    uint64_t mySwapCount = 0;
+    std::thread myLogicThread;
+    std::thread myRenderThread;
+};

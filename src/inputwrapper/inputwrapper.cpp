@@ -1,0 +1,108 @@
+#include "inputwrapper/inputwrapper.h"
+
+#include <cstring>
+
+#include "assertion.h"
+
+namespace
+{
+constexpr uint8_t kDown = 0x80;
+// The cursor stays inside the open rectangle (0, 1004) x (0, 748): the screen less 20 pixels.
+constexpr int kCursorLimitX = 1024 - 20;
+constexpr int kCursorLimitY = 768 - 20;
+}  // namespace
+
+InputWrapper::InputWrapper() : myCursor(512, 384)
+{
+    std::memset(myKeys, 0, sizeof(myKeys));
+    std::memset(myKeySnapshot, 0, sizeof(myKeySnapshot));
+}
+
+void InputWrapper::Init(HGE* aHGE)
+{
+    MARROWEN_ASSERT(aHGE != nullptr && "Initialize DirectInput before use!",
+                    "inputwrapper/inputwrapper");
+    mySource = aHGE->System_GetState(HGE_HWND);
+    MARROWEN_ASSERT(mySource != nullptr && "Initialization of Keyboard failed",
+                    "inputwrapper/inputwrapper");
+}
+
+void InputWrapper::PollKeyboard()
+{
+    for (int code = 0; code < 256; ++code)
+    {
+        if (myKeys[code] & kDown)
+        {
+            myKeySnapshot[code] = myKeys[code];
+        }
+    }
+    mySource->ReadKeyboard(myKeys);
+}
+
+bool InputWrapper::KeyDown(uint8_t aScanCode)
+{
+    PollKeyboard();
+    if (myKeys[aScanCode] & kDown)
+    {
+        // This reading is used up: it does not enter the snapshot at the next poll.
+        myKeys[aScanCode] = 0;
+        return true;
+    }
+    return false;
+}
+
+bool InputWrapper::KeyReleased(uint8_t aScanCode)
+{
+    PollKeyboard();
+    return (myKeySnapshot[aScanCode] & kDown) && !(myKeys[aScanCode] & kDown);
+}
+
+bool InputWrapper::NoKeyDown() const
+{
+    for (uint8_t key : myKeys)
+    {
+        if (key & kDown)
+        {
+            return false;
+        }
+    }
+    return true;
+}
+
+void InputWrapper::Update()
+{
+    for (int button = 0; button < 8; ++button)
+    {
+        if (myMouseState.buttons[button] & kDown)
+        {
+            myMouseSnapshot.buttons[button] = myMouseState.buttons[button];
+        }
+    }
+    myMouseState = mySource->ReadMouse();
+
+    // A move that would leave the rectangle on either axis is dropped entirely.
+    const int x = myCursor.x + myMouseState.x;
+    const int y = myCursor.y + myMouseState.y;
+    if (x > 0 && x < kCursorLimitX && y > 0 && y < kCursorLimitY)
+    {
+        myCursor = Vector2<int>(x, y);
+    }
+}
+
+bool InputWrapper::ButtonReleased(int aButton)
+{
+    MARROWEN_ASSERT(aButton >= 0 && aButton < 8 && "There are eight mouse buttons",
+                    "inputwrapper/inputwrapper");
+    Update();
+    return (myMouseSnapshot.buttons[aButton] & kDown) && !(myMouseState.buttons[aButton] & kDown);
+}
+
+void InputWrapper::ClearKeyEdges()
+{
+    std::memset(myKeySnapshot, 0, sizeof(myKeySnapshot));
+}
+
+void InputWrapper::ClearButtonEdges()
+{
+    std::memset(myMouseSnapshot.buttons, 0, sizeof(myMouseSnapshot.buttons));
+}
