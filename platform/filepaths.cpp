@@ -1,0 +1,104 @@
+#include "filepaths.h"
+
+#include <strings.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace platform
+{
+namespace
+{
+namespace fs = std::filesystem;
+
+bool IsRegularFile(const fs::path& aPath)
+{
+    std::error_code error;
+    return fs::is_regular_file(aPath, error);
+}
+
+// The entry of aFolder whose name equals aName ignoring case; the alphabetically first one
+// when several do, so the choice never depends on the directory order.
+fs::path MatchIgnoringCase(const fs::path& aFolder, const std::string& aName)
+{
+    std::error_code error;
+    fs::path best;
+    for (fs::directory_iterator it(aFolder, error), end; !error && it != end; it.increment(error))
+    {
+        const std::string candidate = it->path().filename().string();
+        if (strcasecmp(candidate.c_str(), aName.c_str()) == 0 &&
+            (best.empty() || candidate < best.filename().string()))
+        {
+            best = it->path();
+        }
+    }
+    return best;
+}
+}  // namespace
+
+const std::string& ExecutableFolder()
+{
+    static const std::string folder = []
+    {
+        std::error_code error;
+        const fs::path executable = fs::read_symlink("/proc/self/exe", error);
+        return error ? fs::current_path(error).string() : executable.parent_path().string();
+    }();
+    return folder;
+}
+
+std::string ResolvePath(const std::string& aPath)
+{
+    if (aPath.empty())
+    {
+        return "";
+    }
+    const fs::path requested(aPath);
+    const fs::path full =
+        requested.is_absolute() ? requested : fs::path(ExecutableFolder()) / requested;
+    if (IsRegularFile(full))
+    {
+        return full.string();
+    }
+    fs::path found = requested.is_absolute() ? fs::path("/") : fs::path(ExecutableFolder());
+    for (const fs::path& component : requested.relative_path())
+    {
+        const std::string name = component.string();
+        if (name.empty() || name == ".")
+        {
+            continue;
+        }
+        std::error_code error;
+        if (name == ".." || fs::exists(found / component, error))
+        {
+            found /= component;
+            continue;
+        }
+        found = MatchIgnoringCase(found, name);
+        if (found.empty())
+        {
+            return "";
+        }
+    }
+    return IsRegularFile(found) ? found.string() : "";
+}
+
+bool ReadWholeFile(const std::string& aResolvedPath, std::vector<uint8_t>& aBytes)
+{
+    std::ifstream file(aResolvedPath, std::ios::binary);
+    if (!file)
+    {
+        return false;
+    }
+    file.seekg(0, std::ios::end);
+    const std::streamoff size = file.tellg();
+    if (size < 0)
+    {
+        return false;
+    }
+    file.seekg(0, std::ios::beg);
+    aBytes.resize(static_cast<size_t>(size));
+    file.read(reinterpret_cast<char*>(aBytes.data()), size);
+    return file.gcount() == size;
+}
+}  // namespace platform

@@ -1,0 +1,21 @@
+#pragma once
+// Finding the game's files: relative paths start at the executable's folder, and a name that
+// differs only in letter case from the one on disk still finds the file ("img/Items/x.DDS"
+// finds "img/items/x.dds").
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace platform
+{
+// The folder holding the running executable, without a trailing slash.
+const std::string& ExecutableFolder();
+
+// The path of an existing regular file for aPath (relative to the executable's folder unless
+// absolute): the exact name first, then a case-insensitive match of each component. "" when
+// there is none.
+std::string ResolvePath(const std::string& aPath);
+
+// Reads a whole file; false when it cannot be opened or read.
+bool ReadWholeFile(const std::string& aResolvedPath, std::vector<uint8_t>& aBytes);
+}  // namespace platform
