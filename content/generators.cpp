@@ -1,11 +1,13 @@
 #include "generators.h"
 
+#include "font.h"
 #include "music.h"
 
 namespace content
 {
 void GenerateAll(ContentWriter& aWriter)
 {
+    GenerateFont(aWriter);
     GenerateMusic(aWriter);
 }
 
