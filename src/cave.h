@@ -1,0 +1,22 @@
+#pragma once
+// The cave below the deep jungle. Once blown apart it is replaced for good by the blown-up
+// cave. The robot waits outside.
+#include "levelbasedata.h"
+
+class Cave : public LevelBaseData
+{
+public:
+    void Init(HGE* aHGE) override;
+    void CreateConversations() override;
+    void UpdateScript(float aElapsed, Player& aPlayer, Inventory& aInventory) override;
+    void Update(Player& aPlayer, Camera& aCamera, float aElapsed) override;
+    void RenderObjects(RenderData& aBuffer, const Camera& aCamera) override;
+    void HandleInput(InputWrapper& aInput, float aElapsed, Inventory& aInventory) override;
+
+    // The blast: from now on the way in leads to the blown-up cave.
+    void BlowApart() { myBlownApart = true; }
+    bool IsBlownApart() const { return myBlownApart; }
+
+private:
+    bool myBlownApart = false;
+};

@@ -1,0 +1,30 @@
+#pragma once
+// Where the heroine may walk in a scene: a small bitmap, one collision pixel per square of
+// scale x scale world pixels, opaque black = blocked. A small value: copies share the texture.
+#include "hge.h"
+#include "vector2.h"
+
+class CollisionMap
+{
+public:
+    // Loads the bitmap; a file that does not load ends the program.
+    void Init(int aScale, const char* aPath, HGE* aHGE);
+
+    // Row-major index of the collision pixel under a world position (inside the bitmap).
+    int CellIndex(const Vector2<float>& aPosition) const;
+    // False on opaque black (0xFF000000) and anywhere outside the bitmap; true otherwise.
+    bool IsFree(const Vector2<float>& aPosition) const;
+
+    // Bitmap size in collision pixels.
+    const Vector2<float>& GetSize() const { return mySize; }
+
+private:
+    bool IsInside(const Vector2<float>& aPosition) const;
+
+    Vector2<float> mySize;
+    bool myInitiated = false;
+    int myScale = 0;
+    int myWidth = 0;
+    HTEXTURE myCollisionTexture = 0;
+    HGE* myHGE = nullptr;
+};

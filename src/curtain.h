@@ -1,0 +1,30 @@
+#pragma once
+// The full-screen fade that covers a change of scene: closed at once, then opened one step per
+// logic frame.
+#include "color.h"
+#include "hge.h"
+#include "renderdata.h"
+#include "staticsprite.h"
+
+class Curtain
+{
+public:
+    // Loads the curtain picture, fully opaque, so the first scene fades in too.
+    void Init(HGE* aHGE);
+
+    // One step towards opaque; inactive again once fully opaque.
+    void Close();
+    // One step towards transparent; inactive again once fully transparent.
+    void Open();
+    void Render(RenderData& aBuffer) const;
+
+    // True while a fade is in progress.
+    bool IsActive() const { return myActive; }
+    int GetAlpha() const { return myColor.alpha; }
+
+private:
+    bool myActive = false;
+    StaticSprite mySprite;
+    Vector2<float> myPosition;
+    Color myColor;
+};

@@ -1,0 +1,357 @@
+#include "levelbasedata.h"
+
+#include "assertion.h"
+#include "eventsingelton.h"
+#include "feetpoint.h"
+
+namespace
+{
+constexpr uint8_t ourKeyE = 0x12;
+constexpr uint8_t ourKeyReturn = 0x1C;
+constexpr int ourCollisionScale = 16;
+constexpr size_t ourConversationCapacity = 101;
+const char* const ourRefusal = "You can't go there";
+
+// A zone crossed vertically or horizontally: where it leads, and for the two exits that wait
+// for the robot, where a refused heroine is set back (an offset from one of this scene's
+// vertical zones).
+struct Exit
+{
+    const char* name;
+    int32_t target;
+    bool needsRobot;
+    size_t refusalZone;
+    Vector2<float> refusalOffset;
+};
+
+const Exit ourVerticalExits[] = {
+    {"JungleCrashTransfer", TRANSFER_CRASH_SITE, false, 0, {}},
+    {"DeepJungleTransfer", TRANSFER_DEEP_JUNGLE, true, 0, Vector2<float>(100.0f, -175.0f)},
+    {"TimeMachineLevel", TRANSFER_TIME_MACHINE, false, 0, {}},
+    {"JungleCrashTransferFromTimeMachine", TRANSFER_CRASH_SITE_FROM_TIME_MACHINE, false, 0, {}},
+    {"VillageTransferFromJungleCrash", TRANSFER_VILLAGE, true, 2, Vector2<float>(80.0f, 50.0f)},
+    {"JungleCrashTransferFromVillage", TRANSFER_CRASH_SITE_FROM_VILLAGE, false, 0, {}},
+};
+
+const Exit ourHorizontalExits[] = {
+    {"VolcanoTransferFromJungleCrash", TRANSFER_VOLCANO, false, 0, {}},
+    {"JungleCrashTransferFromVolcano", TRANSFER_CRASH_SITE_FROM_VOLCANO, false, 0, {}},
+};
+
+const Exit ourCaveExits[] = {
+    {"CaveFromDeepJungle", TRANSFER_CAVE, false, 0, {}},
+    {"DeepJungleFromCave", TRANSFER_DEEP_JUNGLE_FROM_CAVE, false, 0, {}},
+    {"DeepJungleFromBlownUpCave", TRANSFER_DEEP_JUNGLE_FROM_CAVE, false, 0, {}},
+};
+
+template <size_t N>
+const Exit* FindExit(const Exit (&aExits)[N], const std::string& aName)
+{
+    for (const Exit& exit : aExits)
+    {
+        if (aName == exit.name)
+        {
+            return &exit;
+        }
+    }
+    return nullptr;
+}
+
+bool AnyOverlayOpen()
+{
+    const PostMaster& flags = *PostMaster::GetInstance();
+    return flags.notepadOpen || flags.inventoryOpen || flags.conversationRunning || flags.paused;
+}
+}  // namespace
+
+LevelBaseData::LevelBaseData() = default;
+
+LevelBaseData::~LevelBaseData() = default;
+
+void LevelBaseData::CreateConversations() {}
+
+void LevelBaseData::LoadScene(HGE* aHGE, const char* aScene, const char* aOverlay,
+                              const char* aCollision)
+{
+    myHGE = aHGE;
+    myMap.AddFloorTile(StaticSprite(aHGE, aScene), Vector2<float>());
+    myMap.AddOverlayTile(StaticSprite(aHGE, aOverlay), Vector2<float>());
+    myRobot.Init(aHGE);
+    myCollision.Init(ourCollisionScale, aCollision, aHGE);
+    myTransferRequested = false;
+    myCutsceneRequested = false;
+    myTransferTarget = TRANSFER_CRASH_SITE;
+}
+
+void LevelBaseData::BuildConversations(const std::vector<ConversationScript>& aScripts)
+{
+    MARROWEN_ASSERT(aScripts.size() < myNotYetPlayed.size() &&
+                        "A scene holds at most 32 conversations, NONE included.",
+                    "levelbasedata");
+    myConversations.reserve(ourConversationCapacity);
+    myConversations.emplace_back(myHGE, "NONE");
+    for (const ConversationScript& script : aScripts)
+    {
+        myConversations.emplace_back(myHGE, script.name);
+    }
+    for (size_t i = 0; i < myConversations.size(); ++i)
+    {
+        myConversations[i].Init();
+        myConversations[i].SetRunning(false);
+        myNotYetPlayed.set(i);
+    }
+    for (const ConversationScript& script : aScripts)
+    {
+        LevelConversation& conversation = myConversations[FindConversation(script.name)];
+        conversation.SetLeftSpeaker(script.leftPortrait, script.leftName);
+        if (!script.rightPortrait.empty())
+        {
+            conversation.SetRightSpeaker(script.rightPortrait, script.rightName);
+        }
+        for (const std::string& line : script.lines)
+        {
+            conversation.AddLine(line);
+        }
+    }
+    myRequestedConversation.clear();
+}
+
+void LevelBaseData::RenderOverlay(RenderData& aBuffer, const Camera& aCamera)
+{
+    myMap.SubmitOverlay(aBuffer, aCamera.GetPosition());
+}
+
+void LevelBaseData::RenderFloor(RenderData& aBuffer, const Camera& aCamera) const
+{
+    myMap.SubmitFloor(aBuffer, aCamera.GetPosition());
+}
+
+void LevelBaseData::RenderItems(RenderData& aBuffer) const
+{
+    for (const Item& item : myItems)
+    {
+        item.Submit(aBuffer, myRobot.IsActivated());
+    }
+}
+
+void LevelBaseData::RenderConversation(RenderData& aBuffer)
+{
+    if (IsConversationRunning())
+    {
+        myConversations[myCurrentConversation].FillRenderBuffer(aBuffer);
+    }
+}
+
+unsigned LevelBaseData::FindConversation(const std::string& aName)
+{
+    unsigned found = 0;
+    for (size_t i = 0; i < myConversations.size(); ++i)
+    {
+        if (myConversations[i].GetName() == aName)
+        {
+            found = static_cast<unsigned>(i);
+        }
+    }
+    myCurrentConversation = found;
+    return found;
+}
+
+void LevelBaseData::UpdateConversations(float aElapsed, Player& aPlayer, Inventory& aInventory)
+{
+    UpdateScript(aElapsed, aPlayer, aInventory);
+    if (myConversations.empty())
+    {
+        return;
+    }
+    const unsigned index = FindConversation(myRequestedConversation);
+    LevelConversation& conversation = myConversations[index];
+    PostMaster& flags = *PostMaster::GetInstance();
+    if (myNotYetPlayed.test(index) && index != 0)
+    {
+        aPlayer.PauseAnimation();
+        flags.conversationRunning = true;
+        conversation.SetRunning(true);
+    }
+    if (!conversation.GetBox().IsActive())
+    {
+        aPlayer.ResumeAnimation();
+        flags.conversationRunning = false;
+        conversation.SetRunning(false);
+        myNotYetPlayed.reset(index);
+        myRequestedConversation.clear();
+    }
+}
+
+void LevelBaseData::UpdateLevel(Player& aPlayer, Camera& aCamera, float aElapsed,
+                                Inventory& aInventory)
+{
+    const Vector2<float> heroine = aPlayer.GetWorldPosition();
+    for (Item& item : myItems)
+    {
+        item.Update(aCamera.GetPosition(), heroine);
+    }
+    if (CheckTransfers(aPlayer, aCamera))
+    {
+        myTransferRequested = true;
+    }
+    UpdateConversations(aElapsed, aPlayer, aInventory);
+    if (IsConversationRunning())
+    {
+        myConversations[myCurrentConversation].Update();
+    }
+}
+
+void LevelBaseData::HandleLevelInput(InputWrapper& aInput, float /*aElapsed*/,
+                                     Inventory& aInventory)
+{
+    if (IsConversationRunning())
+    {
+        myConversations[myCurrentConversation].HandleInput(aInput);
+    }
+    if (AnyOverlayOpen())
+    {
+        return;
+    }
+    if (!aInput.KeyReleased(ourKeyE) && !aInput.KeyReleased(ourKeyReturn))
+    {
+        return;
+    }
+    // Everything in reach is taken on one press, in list order.
+    for (size_t i = 0; i < myItems.size();)
+    {
+        if (myRobot.IsActivated() && myItems[i].IsNear() && !IsConversationRunning())
+        {
+            aInventory.AddItem(myItems[i]);
+            myItems.erase(myItems.begin() + static_cast<std::ptrdiff_t>(i));
+        }
+        else
+        {
+            ++i;
+        }
+    }
+}
+
+bool LevelBaseData::CheckTransfers(Player& aPlayer, Camera& aCamera)
+{
+    for (const HotSpot& zone : myVerticalTransferZones)
+    {
+        Vector2<float> point = FeetPoint(aPlayer.GetWorldPosition(), aPlayer.GetFrameWidth());
+        if (!zone.Contains(point))
+        {
+            continue;
+        }
+        PlaceHeroine(aPlayer, aCamera, point);
+        const Exit* exit = FindExit(ourVerticalExits, zone.GetName());
+        if (exit == nullptr)
+        {
+            continue;
+        }
+        if (exit->needsRobot && !myRobot.IsActivated())
+        {
+            Refuse(aPlayer, aCamera, exit->refusalZone, exit->refusalOffset);
+            continue;
+        }
+        return Transfer(exit->target);
+    }
+    for (const VerticalHotSpot& zone : myHorizontalTransferZones)
+    {
+        Vector2<float> point = FeetPoint(aPlayer.GetWorldPosition(), aPlayer.GetFrameWidth());
+        if (!zone.Contains(point))
+        {
+            continue;
+        }
+        PlaceHeroine(aPlayer, aCamera, point);
+        if (const Exit* exit = FindExit(ourHorizontalExits, zone.GetName()))
+        {
+            return Transfer(exit->target);
+        }
+    }
+    for (const RandomHotSpot& zone : myCaveEntranceZones)
+    {
+        const Vector2<float> point = FeetPoint(aPlayer.GetWorldPosition(), aPlayer.GetFrameWidth());
+        if (!zone.Contains(point))
+        {
+            continue;
+        }
+        if (const Exit* exit = FindExit(ourCaveExits, zone.GetName()))
+        {
+            return Transfer(exit->target);
+        }
+    }
+    return false;
+}
+
+void LevelBaseData::Refuse(Player& aPlayer, Camera& aCamera, size_t aZoneIndex,
+                           const Vector2<float>& aOffset)
+{
+    MARROWEN_ASSERT(aZoneIndex < myVerticalTransferZones.size() &&
+                        "A refused exit names a zone the scene does not have.",
+                    "levelbasedata");
+    const ZoneRect& rect = myVerticalTransferZones[aZoneIndex].GetRect();
+    PlaceHeroine(aPlayer, aCamera, Vector2<float>(rect.left, rect.top) + aOffset);
+    myRequestedConversation = ourRefusal;
+}
+
+bool LevelBaseData::Transfer(int32_t aTarget)
+{
+    myTransferTarget = aTarget;
+    return true;
+}
+
+void LevelBaseData::PlaceHeroine(Player& aPlayer, Camera& aCamera, const Vector2<float>& aPosition)
+{
+    aPlayer.SetWorldPosition(aPosition);
+    aCamera.Focus(aPosition);
+}
+
+bool LevelBaseData::FindItem(const std::string& aName, size_t& aIndex) const
+{
+    for (size_t i = 0; i < myItems.size(); ++i)
+    {
+        if (myItems[i].GetName() == aName)
+        {
+            aIndex = i;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool LevelBaseData::IsConversationRunning() const
+{
+    return myCurrentConversation < myConversations.size() &&
+           myConversations[myCurrentConversation].IsRunning();
+}
+
+int32_t LevelBaseData::TakeTransferTarget()
+{
+    const int32_t target = myTransferTarget;
+    myTransferRequested = false;
+    myTransferTarget = TRANSFER_CRASH_SITE;
+    return target;
+}
+
+HotSpot& LevelBaseData::AddVerticalZone(const HotSpot& aZone)
+{
+    myVerticalTransferZones.push_back(aZone);
+    return myVerticalTransferZones.back();
+}
+
+VerticalHotSpot& LevelBaseData::AddHorizontalZone(const VerticalHotSpot& aZone)
+{
+    myHorizontalTransferZones.push_back(aZone);
+    return myHorizontalTransferZones.back();
+}
+
+RandomHotSpot& LevelBaseData::AddCaveZone(const RandomHotSpot& aZone)
+{
+    myCaveEntranceZones.push_back(aZone);
+    return myCaveEntranceZones.back();
+}
+
+const RandomHotSpot& LevelBaseData::GetCaveZone(size_t aIndex) const
+{
+    MARROWEN_ASSERT(aIndex < myCaveEntranceZones.size() && "The scene has no such cave zone.",
+                    "levelbasedata");
+    return myCaveEntranceZones[aIndex];
+}

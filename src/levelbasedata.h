@@ -1,0 +1,157 @@
+#pragma once
+// The base of the seven scenes: picture and overlay, collision map, the scene's own robot, the
+// items on the ground, the transfer zones, the registry of named conversations, and the
+// request fields the game's frame reads. Scenes add their story through the virtual slots.
+#include <bitset>
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "camera.h"
+#include "collisionmap.h"
+#include "hotspot.h"
+#include "inputwrapper/inputwrapper.h"
+#include "inventory.h"
+#include "item.h"
+#include "levelconversation.h"
+#include "map.h"
+#include "player.h"
+#include "randomhotspot.h"
+#include "renderdata.h"
+#include "robot.h"
+#include "verticalhotspot.h"
+
+// Destination codes of the transfer zones, read by the level switch.
+enum TransferTarget : int32_t
+{
+    TRANSFER_CRASH_SITE = 0,
+    TRANSFER_DEEP_JUNGLE = 1,
+    TRANSFER_TIME_MACHINE = 2,
+    TRANSFER_CRASH_SITE_FROM_TIME_MACHINE = 3,
+    TRANSFER_CAVE = 4,
+    TRANSFER_DEEP_JUNGLE_FROM_CAVE = 5,
+    TRANSFER_VILLAGE = 6,
+    TRANSFER_CRASH_SITE_FROM_VILLAGE = 7,
+    TRANSFER_VOLCANO = 100,
+    TRANSFER_CRASH_SITE_FROM_VOLCANO = 200,
+};
+
+// One conversation as a scene writes it: who is shown and the script lines
+// ("Label: : spoken words;"). An empty right portrait leaves the right side empty.
+struct ConversationScript
+{
+    std::string name;
+    std::string leftPortrait;
+    std::string leftName;
+    std::string rightPortrait;
+    std::string rightName;
+    std::vector<std::string> lines;
+};
+
+class LevelBaseData
+{
+public:
+    LevelBaseData();
+    virtual ~LevelBaseData();
+    LevelBaseData(const LevelBaseData&) = delete;
+    LevelBaseData& operator=(const LevelBaseData&) = delete;
+
+    // Slot 0, once at world set-up: pictures, collision map, robot, items, music, then the
+    // conversations.
+    virtual void Init(HGE* aHGE) = 0;
+    // Slot 1, last thing of Init: builds the conversation registry.
+    virtual void CreateConversations();
+    // Slot 2, every frame before the registry's start and stop: the story's conditions.
+    virtual void UpdateScript(float aElapsed, Player& aPlayer, Inventory& aInventory) = 0;
+    // Slot 3, after the heroine: by default the scene's overlay layer.
+    virtual void RenderOverlay(RenderData& aBuffer, const Camera& aCamera);
+    // Slot 4, every frame after UpdateLevel: robot, characters, timed events.
+    virtual void Update(Player& aPlayer, Camera& aCamera, float aElapsed) = 0;
+    // Slot 5, after the floor: the scene's own objects.
+    virtual void RenderObjects(RenderData& aBuffer, const Camera& aCamera) = 0;
+    // Slot 6, every frame after HandleLevelInput, whatever the flags.
+    virtual void HandleInput(InputWrapper& aInput, float aElapsed, Inventory& aInventory) = 0;
+
+    void RenderFloor(RenderData& aBuffer, const Camera& aCamera) const;
+    // Every item in list order; the prompt only once the robot is switched on.
+    void RenderItems(RenderData& aBuffer) const;
+    // The running conversation's box, if any.
+    void RenderConversation(RenderData& aBuffer);
+
+    // Index of the last conversation named aName, or 0 ("NONE"); it becomes the current one.
+    unsigned FindConversation(const std::string& aName);
+    // The script, then starting the requested conversation or ending a finished one.
+    void UpdateConversations(float aElapsed, Player& aPlayer, Inventory& aInventory);
+    // Per frame: items' reach, transfers, conversations.
+    void UpdateLevel(Player& aPlayer, Camera& aCamera, float aElapsed, Inventory& aInventory);
+    // Per frame: the running conversation's input, then picking up what is in reach on a
+    // released E or Return.
+    void HandleLevelInput(InputWrapper& aInput, float aElapsed, Inventory& aInventory);
+    // True when the heroine's feet entered a zone leading to another scene; the destination is
+    // then in the transfer target.
+    bool CheckTransfers(Player& aPlayer, Camera& aCamera);
+    // Index of the first item named aName; false (index untouched) when there is none.
+    bool FindItem(const std::string& aName, size_t& aIndex) const;
+
+    // The conversation at the current index is being shown.
+    bool IsConversationRunning() const;
+    const std::string& GetRequestedConversation() const { return myRequestedConversation; }
+    void RequestConversation(const std::string& aName) { myRequestedConversation = aName; }
+    const std::vector<LevelConversation>& GetConversations() const { return myConversations; }
+    // Conversation aIndex may still start.
+    bool IsNotYetPlayed(unsigned aIndex) const { return myNotYetPlayed.test(aIndex); }
+
+    bool IsTransferRequested() const { return myTransferRequested; }
+    int32_t GetTransferTarget() const { return myTransferTarget; }
+    // Reads and clears the request: the level switch consumes it.
+    int32_t TakeTransferTarget();
+    bool IsCutsceneRequested() const { return myCutsceneRequested; }
+
+    HotSpot& AddVerticalZone(const HotSpot& aZone);
+    VerticalHotSpot& AddHorizontalZone(const VerticalHotSpot& aZone);
+    RandomHotSpot& AddCaveZone(const RandomHotSpot& aZone);
+    const RandomHotSpot& GetCaveZone(size_t aIndex) const;
+
+    int GetMapWidth() const { return myMap.GetMapWidth(); }
+    int GetMapHeight() const { return myMap.GetMapHeight(); }
+    const CollisionMap& GetCollisionMap() const { return myCollision; }
+    Robot& GetRobot() { return myRobot; }
+    const Robot& GetRobot() const { return myRobot; }
+    const std::vector<Item>& GetItems() const { return myItems; }
+    std::vector<Item>& GetItems() { return myItems; }
+    const std::string& GetMusicName() const { return myMusicName; }
+
+protected:
+    // The loading every scene shares: scene picture and overlay at (0, 0), a fresh switched-off
+    // robot, the collision map (16 world pixels per collision pixel), no requests.
+    void LoadScene(HGE* aHGE, const char* aScene, const char* aOverlay, const char* aCollision);
+    // "NONE" and then the scripts in order; each set up with its speakers and lines.
+    void BuildConversations(const std::vector<ConversationScript>& aScripts);
+    // The caves keep their robot out of sight: he waits outside.
+    void KeepRobotOutside() { myRobot.SetWorldPosition(Vector2<float>(-10000.0f, -10000.0f)); }
+    // Places the heroine and centres the view on her.
+    static void PlaceHeroine(Player& aPlayer, Camera& aCamera, const Vector2<float>& aPosition);
+
+    HGE* myHGE = nullptr;
+    Map myMap;
+    std::vector<LevelConversation> myConversations;
+    std::bitset<32> myNotYetPlayed;
+    std::string myRequestedConversation;
+    unsigned myCurrentConversation = 0;
+    float myLevelTime = 0.0f;
+    bool myTransferRequested = false;
+    bool myCutsceneRequested = false;
+    int32_t myTransferTarget = TRANSFER_CRASH_SITE;
+    std::deque<HotSpot> myVerticalTransferZones;
+    std::deque<VerticalHotSpot> myHorizontalTransferZones;
+    std::deque<RandomHotSpot> myCaveEntranceZones;
+    Robot myRobot;
+    std::vector<Item> myItems;
+    CollisionMap myCollision;
+    std::string myMusicName;
+
+private:
+    // A refused exit: the heroine is set back beside zone aZoneIndex and told why.
+    void Refuse(Player& aPlayer, Camera& aCamera, size_t aZoneIndex, const Vector2<float>& aOffset);
+    bool Transfer(int32_t aTarget);
+};

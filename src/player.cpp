@@ -1,0 +1,177 @@
+#include "player.h"
+
+#include "eventsingelton.h"
+
+namespace
+{
+constexpr uint8_t ourKeyW = 0x11;
+constexpr uint8_t ourKeyA = 0x1E;
+constexpr uint8_t ourKeyS = 0x1F;
+constexpr uint8_t ourKeyD = 0x20;
+
+// Sheet indices: 2k stands and 2k + 1 walks in direction k, clockwise from up.
+constexpr int ourWalkUp = 1;
+constexpr int ourWalkUpRight = 3;
+constexpr int ourWalkRight = 5;
+constexpr int ourWalkDownRight = 7;
+constexpr int ourWalkDown = 9;
+constexpr int ourWalkDownLeft = 11;
+constexpr int ourWalkLeft = 13;
+constexpr int ourWalkUpLeft = 15;
+
+const char* const ourSheets[16] = {
+    "img/animation/HeroineAni/h_stand_up.dds",
+    "img/animation/HeroineAni/h_walk_up.dds",
+    "img/animation/HeroineAni/h_stand_up_right.dds",
+    "img/animation/HeroineAni/h_walk_right_up.dds",
+    "img/animation/HeroineAni/h_stand_right.dds",
+    "img/animation/HeroineAni/h_walk_right.dds",
+    "img/animation/HeroineAni/h_stand_down_right.dds",
+    "img/animation/HeroineAni/h_walk_right_down.dds",
+    "img/animation/HeroineAni/h_stand_down.dds",
+    "img/animation/HeroineAni/h_walk_down.dds",
+    "img/animation/HeroineAni/h_stand_down_left.dds",
+    "img/animation/HeroineAni/h_walk_left_down.dds",
+    "img/animation/HeroineAni/h_stand_left.dds",
+    "img/animation/HeroineAni/h_walk_left.dds",
+    "img/animation/HeroineAni/h_stand_up_left.dds",
+    "img/animation/HeroineAni/h_walk_left_up.dds",
+};
+constexpr int ourWalkFrames = 16;
+constexpr float ourWalkMsPerFrame = 50.0f;
+constexpr float ourStandMsPerFrame = 0.01f;
+
+// The dead zone of the screen: the camera follows once she steps beyond these lines.
+constexpr float ourMarginTop = 306.0f;
+constexpr float ourMarginBottom = 459.0f;
+constexpr float ourMarginLeft = 408.0f;
+constexpr float ourMarginRight = 612.0f;
+}  // namespace
+
+Player::Player() = default;
+
+void Player::Init(HGE* aHGE, const Vector2<float>& aStart, const Camera& aCamera)
+{
+    myAnimations = AnimationBase(aHGE);
+    myWorldPosition = aStart;
+    myScreenPosition = Vector2<float>();
+    myAnimationIndex = ourWalkRight;
+    for (int i = 0; i < 16; ++i)
+    {
+        const bool walk = (i % 2) == 1;
+        myAnimations.AddSheet(ourSheets[i], walk ? ourWalkFrames : 1,
+                              walk ? ourWalkMsPerFrame : ourStandMsPerFrame);
+    }
+    myAnimations.Init();
+    myAnimations.SetAnimation(myAnimationIndex);
+    myScreenPosition = myWorldPosition - aCamera.GetPosition();
+    mySpeed = 0.2f;
+    myAnimations.SetPosition(myScreenPosition);
+}
+
+void Player::Update(InputWrapper& aInput, Camera& aCamera, CollisionMap aMap)
+{
+    if (aInput.KeyDown(ourKeyW))
+    {
+        myAnimationIndex = ourWalkUp;
+        Step(Vector2<float>(0, -mySpeed), aCamera, aMap);
+    }
+    else if (aInput.KeyDown(ourKeyS))
+    {
+        myAnimationIndex = ourWalkDown;
+        Step(Vector2<float>(0, mySpeed), aCamera, aMap);
+    }
+
+    if (aInput.KeyDown(ourKeyA))
+    {
+        myAnimationIndex = ourWalkLeft;
+        Step(Vector2<float>(-mySpeed, 0), aCamera, aMap);
+    }
+    else if (aInput.KeyDown(ourKeyD))
+    {
+        myAnimationIndex = ourWalkRight;
+        Step(Vector2<float>(mySpeed, 0), aCamera, aMap);
+    }
+
+    // Each test polls the keyboard again; later pairs override earlier ones.
+    if (aInput.KeyDown(ourKeyW) && aInput.KeyDown(ourKeyD))
+    {
+        myAnimationIndex = ourWalkUpRight;
+    }
+    if (aInput.KeyDown(ourKeyD) && aInput.KeyDown(ourKeyS))
+    {
+        myAnimationIndex = ourWalkDownRight;
+    }
+    if (aInput.KeyDown(ourKeyA) && aInput.KeyDown(ourKeyS))
+    {
+        myAnimationIndex = ourWalkDownLeft;
+    }
+    if (aInput.KeyDown(ourKeyA) && aInput.KeyDown(ourKeyW))
+    {
+        myAnimationIndex = ourWalkUpLeft;
+    }
+
+    // Standing: the stand sheet of the direction she last walked.
+    if (aInput.NoKeyDown() && (myAnimationIndex % 2) == 1)
+    {
+        myAnimationIndex -= 1;
+    }
+    myAnimations.SetAnimation(myAnimationIndex);
+}
+
+void Player::Step(const Vector2<float>& aStep, Camera& aCamera, const CollisionMap& aMap)
+{
+    const Vector2<float> test = myWorldPosition + aStep;
+    if (CountFreePoints(test, aMap) != 4)
+    {
+        return;
+    }
+    myWorldPosition = test;
+    const Vector2<float> onScreen = test - aCamera.GetPosition();
+    const bool pastMargin = (aStep.y < 0 && onScreen.y <= ourMarginTop) ||
+                            (aStep.y > 0 && onScreen.y >= ourMarginBottom) ||
+                            (aStep.x < 0 && onScreen.x <= ourMarginLeft) ||
+                            (aStep.x > 0 && onScreen.x >= ourMarginRight);
+    if (pastMargin)
+    {
+        aCamera.Move(aStep);
+    }
+}
+
+int Player::CountFreePoints(const Vector2<float>& aPosition, const CollisionMap& aMap) const
+{
+    const float right = aPosition.x + myAnimations.GetWidth();
+    const float bottom = aPosition.y + myAnimations.GetHeight();
+    const Vector2<float> points[4] = {
+        Vector2<float>(right - 21, bottom - 28),
+        Vector2<float>(right - 50, bottom - 28),
+        Vector2<float>(right - 21, bottom - 50),
+        Vector2<float>(right - 50, bottom - 50),
+    };
+    int free = 0;
+    for (const Vector2<float>& point : points)
+    {
+        free += aMap.IsFree(point) ? 1 : 0;
+    }
+    return free;
+}
+
+void Player::UpdateScreen(float /*aElapsed*/, Camera aCamera)
+{
+    myScreenPosition = myWorldPosition - aCamera.GetPosition();
+    myAnimations.SetPosition(myScreenPosition);
+    const PostMaster& flags = *PostMaster::GetInstance();
+    if (flags.notepadOpen || flags.inventoryOpen || flags.conversationRunning || flags.paused)
+    {
+        myAnimations.Pause();
+    }
+    else
+    {
+        myAnimations.Unpause();
+    }
+}
+
+void Player::Submit(RenderData& aBuffer)
+{
+    aBuffer.SubmitAnimation(myAnimations, myScreenPosition);
+}

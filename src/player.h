@@ -1,0 +1,52 @@
+#pragma once
+// The heroine: walks with W A S D over the current scene, kept out of walls by the scene's
+// collision map, pushing the camera when she nears the screen edges. One object for the whole
+// run; every scene works with it.
+#include "animationbase.h"
+#include "camera.h"
+#include "collisionmap.h"
+#include "inputwrapper/inputwrapper.h"
+#include "renderdata.h"
+
+class Player
+{
+public:
+    Player();
+    Player(const Player&) = delete;
+    Player& operator=(const Player&) = delete;
+
+    // Loads the sixteen sheets and places her at aStart (world pixels, top-left of her frame).
+    void Init(HGE* aHGE, const Vector2<float>& aStart, const Camera& aCamera);
+
+    // One movement step from the held keys: each axis tested and moved on its own.
+    void Update(InputWrapper& aInput, Camera& aCamera, CollisionMap aMap);
+    // Screen position from the (clamped) camera; her animation pauses while an overlay screen,
+    // a conversation or the quit menu is up.
+    void UpdateScreen(float aElapsed, Camera aCamera);
+    void Submit(RenderData& aBuffer);
+
+    const Vector2<float>& GetWorldPosition() const { return myWorldPosition; }
+    // The screen position follows at the next UpdateScreen.
+    void SetWorldPosition(const Vector2<float>& aPosition) { myWorldPosition = aPosition; }
+    const Vector2<float>& GetScreenPosition() const { return myScreenPosition; }
+    // Width of one frame of her sheets.
+    float GetFrameWidth() const { return myAnimations.GetWidth(); }
+    int GetAnimationIndex() const { return myAnimationIndex; }
+    const AnimationBase& GetAnimation() const { return myAnimations; }
+
+    // Hold her animation still, and let it go again (conversations use these).
+    void PauseAnimation() { myAnimations.Pause(); }
+    void ResumeAnimation() { myAnimations.Unpause(); }
+
+private:
+    // How many of the four points of her foot patch are free at aPosition.
+    int CountFreePoints(const Vector2<float>& aPosition, const CollisionMap& aMap) const;
+    // Tries one step by aStep; the camera follows when her new screen position passes a margin.
+    void Step(const Vector2<float>& aStep, Camera& aCamera, const CollisionMap& aMap);
+
+    int myAnimationIndex = 5;
+    AnimationBase myAnimations{nullptr};
+    Vector2<float> myWorldPosition;
+    Vector2<float> myScreenPosition;
+    float mySpeed = 0.0f;
+};
