@@ -7,9 +7,10 @@
 #include "fontdescription.h"
 #include "quadsprite.h"
 
-BitmapFont::BitmapFont(const std::string& aPath, bool aMipmap) : myHGE(hgeCreate(HGE_VERSION))
+BitmapFont::BitmapFont(HGE* aFiles, const std::string& aPath, bool aMipmap)
+    : myHGE(hgeCreate(HGE_VERSION))
 {
-    const std::shared_ptr<const FontDescription> description = LoadFontDescription(*myHGE, aPath);
+    const std::shared_ptr<const FontDescription> description = LoadFontDescription(*aFiles, aPath);
     if (description == nullptr)
     {
         myProblem = aPath + ": file not found";
@@ -17,11 +18,11 @@ BitmapFont::BitmapFont(const std::string& aPath, bool aMipmap) : myHGE(hgeCreate
     }
     if (!description->wellFormed)
     {
-        myHGE->System_Log("Font %s has incorrect format.", aPath.c_str());
+        aFiles->System_Log("Font %s has incorrect format.", aPath.c_str());
         myProblem = aPath + ": " + description->problem;
         return;
     }
-    Build(*description, aMipmap);
+    Build(*aFiles, *description, aMipmap);
     if (myProblem.empty() && !description->problem.empty())
     {
         myProblem = aPath + ": " + description->problem;
@@ -41,14 +42,14 @@ BitmapFont::~BitmapFont()
     myHGE->Release();
 }
 
-void BitmapFont::Build(const FontDescription& aDescription, bool aMipmap)
+void BitmapFont::Build(HGE& aFiles, const FontDescription& aDescription, bool aMipmap)
 {
     HTEXTURE texture = 0;
     for (const FontPictureSection& section : aDescription.sections)
     {
         if (!section.picturePath.empty())
         {
-            const HTEXTURE loaded = myHGE->Texture_Load(section.picturePath.c_str(), 0, aMipmap);
+            const HTEXTURE loaded = aFiles.Texture_Load(section.picturePath.c_str(), 0, aMipmap);
             if (loaded == 0)
             {
                 const std::string reason = platform::LastError();

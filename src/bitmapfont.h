@@ -16,10 +16,10 @@ struct FontDescription;
 class BitmapFont
 {
 public:
-    // Reads the description at aPath and loads its pictures. A missing file or a wrong first
-    // line gives an empty font (the latter is logged); a picture that will not load ends the
-    // reading there.
-    BitmapFont(const std::string& aPath, bool aMipmap);
+    // Reads the description at aPath and loads its pictures, both through aFiles (the engine
+    // of the font's owner). A missing file or a wrong first line gives an empty font (the
+    // latter is logged); a picture that will not load ends the reading there.
+    BitmapFont(HGE* aFiles, const std::string& aPath, bool aMipmap);
     ~BitmapFont();
     BitmapFont(const BitmapFont&) = delete;
     BitmapFont& operator=(const BitmapFont&) = delete;
@@ -45,7 +45,7 @@ private:
         float post = 0.0f;
     };
 
-    void Build(const FontDescription& aDescription, bool aMipmap);
+    void Build(HGE& aFiles, const FontDescription& aDescription, bool aMipmap);
     // The glyph of aChar, else that of "?", else null.
     const Glyph* Find(char aChar) const;
     // Unscaled width of the row that starts at aPos; leaves aPos at its line feed or the end.
@@ -53,7 +53,7 @@ private:
     // Pen start of the row that starts at aRow, for the alignment.
     float RowStart(float aX, int aAlignment, const std::string& aText, size_t aRow) const;
 
-    HGE* myHGE;
+    HGE* myHGE;  // our own reference: the textures are freed after the owner lets go
     std::vector<HTEXTURE> myTextures;
     std::array<Glyph, 256> myGlyphs;
     float myHeight = 0.0f;

@@ -111,7 +111,7 @@ void ConversationBox::SetRightSpeaker(const std::string& aPortraitPath,
 
 void ConversationBox::AddLine(const std::string& aLine)
 {
-    const BitmapFont measure(myFolder + ourFontPath, false);
+    const BitmapFont measure(myHGE, myFolder + ourFontPath, false);
     myLines.push_back(PrepareScriptLine(aLine, myWrapWidth,
                                         [&measure](const std::string& aText)
                                         { return measure.GetStringWidth(aText, true); }));

@@ -44,7 +44,7 @@ void Font::SetSpriteFont(const std::string& aPath)
 void Font::Load()
 {
     std::lock_guard<std::mutex> lock(myMutex);
-    myFont = std::make_shared<BitmapFont>(mySpriteFont, false);
+    myFont = std::make_shared<BitmapFont>(myHGE, mySpriteFont, false);
     // An empty or half-read font would silently show no text.
     if (!myFont->GetProblem().empty())
     {

@@ -224,24 +224,31 @@ FontDescription ParseFontDescription(const std::string& aPath, const std::string
 
 std::shared_ptr<const FontDescription> LoadFontDescription(HGE& aEngine, const std::string& aPath)
 {
-    // Every conversation box and every script line builds fonts from the same file.
-    static std::mutex ourMutex;
-    static std::map<std::string, std::shared_ptr<const FontDescription>> ourDescriptions;
-    std::lock_guard<std::mutex> lock(ourMutex);
-    const auto known = ourDescriptions.find(aPath);
-    if (known != ourDescriptions.end())
-    {
-        return known->second;
-    }
     DWORD size = 0;
     void* data = aEngine.Resource_Load(aPath.c_str(), &size);
     if (data == nullptr)
     {
         return nullptr;
     }
-    const std::string text(static_cast<const char*>(data), size);
+    std::string text(static_cast<const char*>(data), size);
     aEngine.Resource_Free(data);
-    auto description = std::make_shared<const FontDescription>(ParseFontDescription(aPath, text));
-    ourDescriptions.emplace(aPath, description);
-    return description;
+
+    // Every conversation box and every script line builds fonts from the same file: parse it
+    // once, and again only if its contents change.
+    struct Parsed
+    {
+        std::string text;
+        std::shared_ptr<const FontDescription> description;
+    };
+    static std::mutex ourMutex;
+    static std::map<std::string, Parsed> ourParsed;
+    std::lock_guard<std::mutex> lock(ourMutex);
+    Parsed& parsed = ourParsed[aPath];
+    if (parsed.description == nullptr || parsed.text != text)
+    {
+        parsed.description =
+            std::make_shared<const FontDescription>(ParseFontDescription(aPath, text));
+        parsed.text = std::move(text);
+    }
+    return parsed.description;
 }

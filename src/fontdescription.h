@@ -37,6 +37,6 @@ struct FontDescription
 // Parses the text of the description file at aPath (the path only locates its pictures).
 FontDescription ParseFontDescription(const std::string& aPath, const std::string& aText);
 
-// The parsed description of the file at aPath, read through the engine the first time and kept
-// for every later request of the same path; null when the file does not exist.
+// The parsed description of the file at aPath, read through aEngine; null when the file does
+// not exist. A file read before with the same contents is not parsed again.
 std::shared_ptr<const FontDescription> LoadFontDescription(HGE& aEngine, const std::string& aPath);

@@ -71,7 +71,7 @@ protected:
 
 TEST_F(BitmapFontTest, NegativePreAndPostDrawGlyphsCloser)
 {
-    const BitmapFont font(Description("a.fnt", ourFont), false);
+    const BitmapFont font(myHGE, Description("a.fnt", ourFont), false);
     // "A" is 10 wide, starts 2 early and lets the next glyph start 3 early: 10 - 2 - 3 = 5.
     EXPECT_EQ(font.GetStringWidth("AB"), 12.0f);
     EXPECT_EQ(Lefts(font, 100.0f, 0, "AB"), (std::vector<float>{98.0f, 105.0f}));
@@ -81,7 +81,7 @@ TEST_F(BitmapFontTest, NegativePreAndPostDrawGlyphsCloser)
 
 TEST_F(BitmapFontTest, CentringShiftsByHalfWidthToTheNearestWholePixel)
 {
-    const BitmapFont font(Description("a.fnt", ourFont), false);
+    const BitmapFont font(myHGE, Description("a.fnt", ourFont), false);
     // Half of 7 is 3.5, which becomes 4; half of 19 ("BAB") is 9.5, which becomes 10.
     EXPECT_EQ(Lefts(font, 100.0f, 2, "B"), (std::vector<float>{96.0f}));
     EXPECT_EQ(Lefts(font, 100.0f, 2, "BAB"), (std::vector<float>{90.0f, 95.0f, 102.0f}));
@@ -92,7 +92,7 @@ TEST_F(BitmapFontTest, CentringShiftsByHalfWidthToTheNearestWholePixel)
 
 TEST_F(BitmapFontTest, EachRowIsAlignedOnItsOwnAndRowsAreOneLineHeightApart)
 {
-    const BitmapFont font(Description("a.fnt", ourFont), false);
+    const BitmapFont font(myHGE, Description("a.fnt", ourFont), false);
     const std::vector<hgeQuad> quads = Draw([&] { font.Render(100.0f, 50.0f, 2, "B\nBB\n"); });
     ASSERT_EQ(quads.size(), 3u);  // the closing line feed draws nothing
     EXPECT_EQ(quads[0].v[0].x, 96.0f);
@@ -106,7 +106,7 @@ TEST_F(BitmapFontTest, EachRowIsAlignedOnItsOwnAndRowsAreOneLineHeightApart)
 
 TEST_F(BitmapFontTest, CharacterWithoutGlyphShowsTheQuestionMarkOrNothing)
 {
-    const BitmapFont withQuestion(Description("a.fnt", ourFont), false);
+    const BitmapFont withQuestion(myHGE, Description("a.fnt", ourFont), false);
     const std::vector<hgeQuad> question = Draw([&] { withQuestion.Render(0, 0, 0, "?"); });
     const std::vector<hgeQuad> missing = Draw([&] { withQuestion.Render(0, 0, 0, "\xe9"); });
     ASSERT_EQ(missing.size(), 1u);
@@ -114,7 +114,8 @@ TEST_F(BitmapFontTest, CharacterWithoutGlyphShowsTheQuestionMarkOrNothing)
     EXPECT_EQ(missing[0].v[1].tx, question[0].v[1].tx);
     EXPECT_EQ(withQuestion.GetStringWidth("AxB"), withQuestion.GetStringWidth("A?B"));
 
-    const BitmapFont without(Description("b.fnt",
+    const BitmapFont without(myHGE,
+                             Description("b.fnt",
                                          "[HGEFONT]\nBitmap=glyphs.png\n"
                                          "Char=\"A\",0,0,10,16,-2,-3\n"
                                          "Char=\"B\",10,0,7,12,0,0\n"),
@@ -125,7 +126,8 @@ TEST_F(BitmapFontTest, CharacterWithoutGlyphShowsTheQuestionMarkOrNothing)
 
 TEST_F(BitmapFontTest, LaterGlyphLineForTheSameCodeWins)
 {
-    const BitmapFont font(Description("a.fnt",
+    const BitmapFont font(myHGE,
+                          Description("a.fnt",
                                       "[HGEFONT]\nBitmap=glyphs.png\n"
                                       "Char=41,0,0,10,16,0,0\nChar=\"A\",8,2,4,6,0,0\n"),
                           false);
@@ -140,7 +142,7 @@ TEST_F(BitmapFontTest, LaterGlyphLineForTheSameCodeWins)
 
 TEST_F(BitmapFontTest, MissingFileGivesAnEmptyFont)
 {
-    const BitmapFont font(myFolder + "none.fnt", false);
+    const BitmapFont font(myHGE, myFolder + "none.fnt", false);
     EXPECT_EQ(font.GetStringWidth("AB"), 0.0f);
     EXPECT_EQ(font.GetHeight(), 0.0f);
     EXPECT_TRUE(Draw([&] { font.Render(10, 10, 0, "AB"); }).empty());
@@ -150,7 +152,7 @@ TEST_F(BitmapFontTest, MissingFileGivesAnEmptyFont)
 TEST_F(BitmapFontTest, WrongFirstLineIsLoggedAndGivesAnEmptyFont)
 {
     const std::string path = Description("bad.fnt", "[HGEFONT] \nChar=\"A\",0,0,10,16,0,0\n");
-    const BitmapFont font(path, false);
+    const BitmapFont font(myHGE, path, false);
     EXPECT_EQ(font.GetStringWidth("A"), 0.0f);
     EXPECT_FALSE(font.GetProblem().empty());
     std::ifstream log(platform::ExecutableFolder() + "/marrowen.log");
@@ -161,7 +163,8 @@ TEST_F(BitmapFontTest, WrongFirstLineIsLoggedAndGivesAnEmptyFont)
 
 TEST_F(BitmapFontTest, UnloadablePictureStopsReadingAndKeepsEarlierGlyphs)
 {
-    const BitmapFont font(Description("a.fnt",
+    const BitmapFont font(myHGE,
+                          Description("a.fnt",
                                       "[HGEFONT]\nBitmap=glyphs.png\n"
                                       "Char=\"A\",0,0,10,16,0,0\nBitmap=gone.png\n"
                                       "Char=\"B\",0,0,7,16,0,0\n"),
@@ -177,7 +180,7 @@ TEST_F(BitmapFontTest, UnloadablePictureStopsReadingAndKeepsEarlierGlyphs)
 
 TEST_F(BitmapFontTest, ColourReachesEveryGlyph)
 {
-    BitmapFont font(Description("a.fnt", ourFont), false);
+    BitmapFont font(myHGE, Description("a.fnt", ourFont), false);
     font.SetColor(0x80FF2010);
     for (const hgeQuad& quad : Draw([&] { font.Render(0, 0, 0, "AB?"); }))
     {
@@ -186,4 +189,12 @@ TEST_F(BitmapFontTest, ColourReachesEveryGlyph)
             EXPECT_EQ(corner.col, 0x80FF2010u);
         }
     }
+}
+
+TEST_F(BitmapFontTest, RewrittenDescriptionIsReadAnew)
+{
+    const std::string path = Description("a.fnt", ourFont);
+    EXPECT_EQ(BitmapFont(myHGE, path, false).GetStringWidth("B"), 7.0f);
+    Description("a.fnt", "[HGEFONT]\nBitmap=glyphs.png\nChar=\"B\",10,0,9,12,0,0\n");
+    EXPECT_EQ(BitmapFont(myHGE, path, false).GetStringWidth("B"), 9.0f);
 }
