@@ -113,19 +113,24 @@ void Game::LogicThread(Game* aGame)
     input.Init(aGame->myHGE);
     while (!aGame->myQuit.load(std::memory_order_acquire))
     {
-        if (aGame->myLogicGo.load(std::memory_order_acquire))
+        const bool frame = aGame->myLogicGo.load(std::memory_order_acquire);
+        if (frame)
         {
             aGame->myLogicGo.store(false, std::memory_order_relaxed);
             aGame->LogicFrame(input, aGame->myLogicBuffer.load(std::memory_order_relaxed));
-            aGame->myLogicDone.store(true, std::memory_order_release);
         }
         // Every pass, frame or not: a release is reported to one frame only.
         input.ClearKeyEdges();
         input.ClearButtonEdges();
+        // The quit flag goes up before the frame is reported done, so no further swap starts.
         if (aGame->EndRequested())
         {
             aGame->myQuit.store(true, std::memory_order_release);
             return;
+        }
+        if (frame)
+        {
+            aGame->myLogicDone.store(true, std::memory_order_release);
         }
         std::this_thread::sleep_for(kPollSleep);
     }

@@ -1,0 +1,201 @@
+#include "game.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+#include <vector>
+
+#include "eventsingelton.h"
+#include "framepacer.h"
+#include "runtimefixtures.h"
+#include "staticsprite.h"
+
+namespace
+{
+// Runs on the logic thread; the test reads what it recorded only after the workers joined.
+class RecordingObserver : public FrameObserver
+{
+public:
+    struct Frame
+    {
+        float updateMs;
+        float bufferMs;
+    };
+
+    void OnLogicFrame(RenderData& aBuffer, float aUpdateMs) override
+    {
+        myFrames.push_back(Frame{aUpdateMs, aBuffer.GetElapsed()});
+        const int number = static_cast<int>(myFrames.size());
+        if (mySprite != nullptr)
+        {
+            aBuffer.SubmitSprite(*mySprite, Vector2<float>(7.0f, 9.0f));
+        }
+        if (number == myPauseAt)
+        {
+            PostMaster::GetInstance()->paused = true;
+        }
+        if (number == myQuitAt)
+        {
+            PostMaster::GetInstance()->quitRequested = true;
+        }
+    }
+
+    const StaticSprite* mySprite = nullptr;
+    int myPauseAt = -1;
+    int myQuitAt = -1;
+    std::vector<Frame> myFrames;
+};
+
+int ThreadCount()
+{
+    int count = 0;
+    for ([[maybe_unused]] const auto& task : std::filesystem::directory_iterator("/proc/self/task"))
+    {
+        ++count;
+    }
+    return count;
+}
+
+// Swaps until aSwaps swaps were made or the game ends; the swaps made.
+uint64_t RunSwaps(Game& aGame, uint64_t aSwaps)
+{
+    while (aGame.GetSwapCount() < aSwaps && aGame.SwapBuffers())
+    {
+    }
+    return aGame.GetSwapCount();
+}
+}  // namespace
+
+class GameTest : public HeadlessTest
+{
+protected:
+    GameOptions Options(bool aPaced = false)
+    {
+        GameOptions options;
+        options.myFixedStepMs = 2.0f;
+        options.myPaced = aPaced;
+        options.myObserver = &myObserver;
+        return options;
+    }
+
+    // The frame the engine presented last, after the game's workers ended.
+    platform::PresentedFrame Presented()
+    {
+        platform::PresentedFrame frame;
+        EXPECT_TRUE(platform::LastPresentedFrame(myHGE, frame));
+        return frame;
+    }
+
+    RecordingObserver myObserver;
+};
+
+TEST_F(GameTest, TheFirstPresentedFrameIsEmptyAndTheFirstPictureFollowsOneSwapLater)
+{
+    StaticSprite sprite(myHGE, Picture("marker.dds", 4, 4));
+    myObserver.mySprite = &sprite;
+    {
+        Game game(Options());
+        EXPECT_EQ(RunSwaps(game, 1), 1u);
+        game.Stop();
+        EXPECT_EQ(myObserver.myFrames.size(), 1u);  // the logic frame ran, into buffer 0
+        const platform::PresentedFrame first = Presented();
+        EXPECT_EQ(first.myNumber, 1u);
+        EXPECT_EQ(first.myClearColor, 0u);
+        EXPECT_TRUE(first.myQuads.empty());
+    }
+    {
+        myObserver.myFrames.clear();
+        Game game(Options());
+        RunSwaps(game, 2);
+        game.Stop();
+        const platform::PresentedFrame second = Presented();
+        ASSERT_EQ(second.myQuads.size(), 1u);
+        EXPECT_FLOAT_EQ(second.myQuads[0].v[0].x, 7.0f);
+    }
+}
+
+TEST_F(GameTest, WhilePausedUpdateGetsNoTimeButTheBufferKeepsTheTrueElapsedTime)
+{
+    myObserver.myPauseAt = 3;
+    {
+        Game game(Options());
+        RunSwaps(game, 8);
+        game.Stop();
+    }
+    ASSERT_EQ(myObserver.myFrames.size(), 8u);
+    for (size_t i = 1; i < myObserver.myFrames.size(); ++i)
+    {
+        const RecordingObserver::Frame& frame = myObserver.myFrames[i];
+        EXPECT_FLOAT_EQ(frame.bufferMs, 2.0f) << i;  // one fixed step per swap
+        EXPECT_FLOAT_EQ(frame.updateMs, i < 3 ? 2.0f : 0.0f) << i;
+    }
+}
+
+TEST_F(GameTest, TheQuitRequestEndsTheRunWithinOnePassAndBothWorkersAreJoined)
+{
+    const int threadsBefore = ThreadCount();
+    myObserver.myQuitAt = 5;
+    {
+        Game game(Options());
+        EXPECT_EQ(ThreadCount(), threadsBefore + 2);
+        const auto start = std::chrono::steady_clock::now();
+        while (game.SwapBuffers())
+        {
+            ASSERT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+        }
+        // No swap started a frame after the one that asked to quit.
+        EXPECT_EQ(game.GetSwapCount(), 5u);
+        EXPECT_FALSE(game.SwapBuffers());
+    }
+    EXPECT_EQ(myObserver.myFrames.size(), 5u);
+    EXPECT_EQ(ThreadCount(), threadsBefore);
+}
+
+TEST_F(GameTest, StoppingFromTheMainThreadJoinsBothWorkersQuickly)
+{
+    const int threadsBefore = ThreadCount();
+    const auto start = std::chrono::steady_clock::now();
+    {
+        Game game(Options(true));
+        RunSwaps(game, 20);
+        game.Stop();
+        EXPECT_EQ(ThreadCount(), threadsBefore);
+        EXPECT_FALSE(game.SwapBuffers());
+        game.Stop();
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+}
+
+TEST_F(GameTest, SwapsComeAtMostEveryTwoMilliseconds)
+{
+    Game game(Options(true));
+    const auto start = std::chrono::steady_clock::now();
+    while (std::chrono::steady_clock::now() - start < std::chrono::milliseconds(300))
+    {
+        game.SwapBuffers();
+    }
+    const double elapsedMs =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    game.Stop();
+    EXPECT_LE(static_cast<double>(game.GetSwapCount()), elapsedMs / 2.0 + 1.0);
+    EXPECT_GE(game.GetSwapCount(), 20u);
+}
+
+TEST(FramePacer, AStallRestartsTheScheduleInsteadOfRacing)
+{
+    FramePacer pacer(2000000);
+    EXPECT_TRUE(pacer.IsDue());  // the first swap is due at once
+    pacer.MarkSwap();
+    EXPECT_FALSE(pacer.IsDue());
+    const int64_t before = FramePacer::NowNs();
+    pacer.WaitForDeadline();
+    EXPECT_GE(FramePacer::NowNs() - before, 1000000);
+    pacer.MarkSwap();  // on time: the next deadline is one period after this one
+
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_TRUE(pacer.IsDue());
+    pacer.MarkSwap();
+    EXPECT_FALSE(pacer.IsDue());  // not the missed deadlines one after another
+}
