@@ -1,22 +1,16 @@
 #include "font.h"
 
-#include <cairo-ft.h>
-#include <ft2build.h>
-#include FT_FREETYPE_H
-
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
-#include <memory>
 #include <vector>
 
 #include "canvas.h"
+#include "interfacetext.h"
 
 namespace content
 {
 const char* const kFontDescriptionPath = "img/Font/HGE_font1.fnt";
 const char* const kFontPicturePath = "img/Font/HGE_font1.png";
-const char* const kFontSource = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
 
 namespace
 {
@@ -25,57 +19,6 @@ constexpr int kPad = 3;  // room for the outline and the shadow around every gly
 constexpr int kPictureWidth = 256;
 constexpr int kFirst = 32;
 constexpr int kLast = 126;
-
-[[noreturn]] void FontFailed(const char* aProblem)
-{
-    fprintf(stderr, "marrowen-content: %s: %s\n", kFontSource, aProblem);
-    exit(1);
-}
-
-// FreeType's library and face, and the cairo face made from them, released in the right order.
-class FontFace
-{
-public:
-    FontFace()
-    {
-        if (FT_Init_FreeType(&myLibrary) != 0)
-        {
-            FontFailed("FreeType could not start");
-        }
-        if (FT_New_Face(myLibrary, kFontSource, 0, &myFace) != 0)
-        {
-            FT_Done_FreeType(myLibrary);
-            FontFailed("cannot read the font (install fonts-dejavu-core)");
-        }
-        myCairoFace = cairo_ft_font_face_create_for_ft_face(myFace, 0);
-    }
-    ~FontFace()
-    {
-        cairo_font_face_destroy(myCairoFace);
-        FT_Done_Face(myFace);
-        FT_Done_FreeType(myLibrary);
-    }
-    FontFace(const FontFace&) = delete;
-    FontFace& operator=(const FontFace&) = delete;
-
-    // Selects the face at the game's size, grey antialiasing, light hinting.
-    void Use(cairo_t* aCr) const
-    {
-        cairo_set_font_face(aCr, myCairoFace);
-        cairo_set_font_size(aCr, kPixelSize);
-        std::unique_ptr<cairo_font_options_t, decltype(&cairo_font_options_destroy)> options(
-            cairo_font_options_create(), cairo_font_options_destroy);
-        cairo_font_options_set_antialias(options.get(), CAIRO_ANTIALIAS_GRAY);
-        cairo_font_options_set_hint_style(options.get(), CAIRO_HINT_STYLE_SLIGHT);
-        cairo_font_options_set_hint_metrics(options.get(), CAIRO_HINT_METRICS_ON);
-        cairo_set_font_options(aCr, options.get());
-    }
-
-private:
-    FT_Library myLibrary = nullptr;
-    FT_Face myFace = nullptr;
-    cairo_font_face_t* myCairoFace = nullptr;
-};
 
 struct Glyph
 {
@@ -102,9 +45,8 @@ std::string CodeField(int aCode)
 
 void GenerateFont(ContentWriter& aWriter)
 {
-    const FontFace face;
     Canvas measure(1, 1);
-    face.Use(measure.Cr());
+    UseDejaVu(measure.Cr(), kPixelSize, true);
     cairo_font_extents_t line;
     cairo_font_extents(measure.Cr(), &line);
     const int ascent = static_cast<int>(std::ceil(line.ascent));
@@ -142,7 +84,7 @@ void GenerateFont(ContentWriter& aWriter)
     // Draw: a soft shadow, a dark outline, then the white glyph.
     Canvas canvas(kPictureWidth, pictureHeight);
     cairo_t* cr = canvas.Cr();
-    face.Use(cr);
+    UseDejaVu(cr, kPixelSize, true);
     const Colour outline = Colour::Rgb(0x1a1410);
     for (const Glyph& glyph : glyphs)
     {

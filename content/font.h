@@ -7,12 +7,10 @@
 
 namespace content
 {
-// Where the font and its picture go, and the TrueType file they are made from.
+// Where the font and its picture go.
 extern const char* const kFontDescriptionPath;  // "img/Font/HGE_font1.fnt"
 extern const char* const kFontPicturePath;      // beside it
-extern const char* const kFontSource;           // the DejaVu Sans file on this machine
 
-// Writes the glyph picture and the description. Ends the generator with a message naming the
-// TrueType file when it cannot be read.
+// Writes the glyph picture and the description.
 void GenerateFont(ContentWriter& aWriter);
 }  // namespace content

@@ -1,19 +1,25 @@
 #include "generators.h"
 
+#include "characters.h"
+#include "contactsheet.h"
 #include "font.h"
 #include "music.h"
+#include "scenepreview.h"
+#include "scenerender.h"
 
 namespace content
 {
 void GenerateAll(ContentWriter& aWriter)
 {
+    GenerateCharacters(aWriter);
     GenerateFont(aWriter);
     GenerateMusic(aWriter);
+    GenerateScenes(aWriter);
 }
 
 void WritePreviews(const std::string& aContentFolder, const std::string& aPreviewFolder)
 {
-    (void)aContentFolder;
-    (void)aPreviewFolder;
+    WriteContactSheets(aContentFolder, aPreviewFolder);
+    WriteScenePreviews(aContentFolder, aPreviewFolder);
 }
 }  // namespace content
