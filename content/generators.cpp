@@ -4,8 +4,6 @@
 #include "contactsheet.h"
 #include "font.h"
 #include "music.h"
-#include "scenepreview.h"
-#include "scenerender.h"
 
 namespace content
 {
@@ -14,12 +12,10 @@ void GenerateAll(ContentWriter& aWriter)
     GenerateCharacters(aWriter);
     GenerateFont(aWriter);
     GenerateMusic(aWriter);
-    GenerateScenes(aWriter);
 }
 
 void WritePreviews(const std::string& aContentFolder, const std::string& aPreviewFolder)
 {
     WriteContactSheets(aContentFolder, aPreviewFolder);
-    WriteScenePreviews(aContentFolder, aPreviewFolder);
 }
 }  // namespace content
