@@ -34,14 +34,17 @@ public:
     void SetWorldPosition(const Vector2<float>& aPosition) { myWorldPosition = aPosition; }
     void SetAnimationIndex(int aIndex);
     int GetAnimationIndex() const { return myAnimationIndex; }
+    const AnimationBase& GetAnimation() const { return myAnimations; }
     // Cosines of -157.5, -112.5, -67.5 and -22.5 degrees: the limits of the walk sectors.
     const std::array<float, 4>& GetSectorLimits() const { return mySectorLimits; }
 
     // Takes over everything but the pictures from the robot of another scene.
     void CopyStateFrom(const Robot& aOther);
+    // The walk sheet of the sector a unit direction falls in; a direction on a limit belongs
+    // to the sector with the higher x.
+    void ChooseWalkSheet(const Vector2<float>& aDirection);
 
 private:
-    void ChooseWalkSheet(const Vector2<float>& aDirection);
     void ToIdle();
 
     bool myNear = false;
