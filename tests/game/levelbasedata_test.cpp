@@ -1,0 +1,311 @@
+#include "levelbasedata.h"
+
+#include <gtest/gtest.h>
+
+#include "worldfixtures.h"
+
+namespace
+{
+using namespace worldfixtures;
+using V = Vector2<float>;
+
+constexpr char ourHeroine[] = "img/Conversation/heroinePortrait.dds";
+constexpr char ourRobot[] = "img/Conversation/RobotPortrait.dds";
+
+// A scene with the given conversations whose script can request one.
+class TestLevel : public LevelBaseData
+{
+public:
+    explicit TestLevel(std::vector<ConversationScript> aScripts) : myScripts(std::move(aScripts)) {}
+
+    void Init(HGE* aHGE) override
+    {
+        LoadScene(aHGE, "img/Levels/scene_test.dds", "img/Levels/scene_test_overlay.dds",
+                  "img/Levels/collision_test.bmp");
+        CreateConversations();
+    }
+    void CreateConversations() override { BuildConversations(myScripts); }
+    void UpdateScript(float /*aElapsed*/, Player& /*aPlayer*/, Inventory& /*aInventory*/) override
+    {
+        if (!myScriptRequest.empty())
+        {
+            myRequestedConversation = myScriptRequest;
+        }
+    }
+    void Update(Player& /*aPlayer*/, Camera& /*aCamera*/, float /*aElapsed*/) override {}
+    void RenderObjects(RenderData& /*aBuffer*/, const Camera& /*aCamera*/) override {}
+    void HandleInput(InputWrapper& /*aInput*/, float /*aElapsed*/,
+                     Inventory& /*aInventory*/) override
+    {
+    }
+
+    void PlaceItem(const Item& aItem) { myItems.push_back(aItem); }
+
+    std::string myScriptRequest;
+
+private:
+    std::vector<ConversationScript> myScripts;
+};
+
+ConversationScript Script(const std::string& aName, std::vector<std::string> aLines)
+{
+    return {aName, ourHeroine, "Ester", ourRobot, "Roderick", std::move(aLines)};
+}
+
+class LevelBaseDataTest : public WorldTest
+{
+protected:
+    void SetUp() override
+    {
+        WorldTest::SetUp();
+        AddHeroineSheets(Fixtures());
+        myInput.Init(Engine());
+        myPlayer.Init(Engine(), V(500, 500), myCamera);
+    }
+
+    TestLevel& Build(std::vector<ConversationScript> aScripts)
+    {
+        myLevel = std::make_unique<TestLevel>(std::move(aScripts));
+        myLevel->Init(Engine());
+        return *myLevel;
+    }
+
+    void UpdateLevel() { myLevel->UpdateLevel(myPlayer, myCamera, 16.0f, myInventory); }
+
+    // Holds aKey down for one input step and lets it go in the next.
+    void Press(uint8_t aKey)
+    {
+        SetKey(aKey, true);
+        myLevel->HandleLevelInput(myInput, 16.0f, myInventory);
+        myInput.ClearKeyEdges();
+        SetKey(aKey, false);
+        myLevel->HandleLevelInput(myInput, 16.0f, myInventory);
+        myInput.ClearKeyEdges();
+    }
+
+    Item ItemAt(const std::string& aName, const V& aPosition) const
+    {
+        return Item(Engine(), "img/items/sprite_" + aName + ".dds",
+                    "img/items/icon_" + aName + ".dds", aPosition, aName, true);
+    }
+
+    std::string ShownLine(unsigned aIndex) const
+    {
+        return myLevel->GetConversations()[aIndex].GetBox().GetShownLine();
+    }
+
+    bool Flag6() const { return PostMaster::GetInstance()->conversationRunning; }
+
+    InputWrapper myInput;
+    Camera myCamera;
+    Player myPlayer;
+    Inventory myInventory;
+    std::unique_ptr<TestLevel> myLevel;
+};
+
+TEST_F(LevelBaseDataTest, TheRegistryStartsWithNoneAndEveryBitSet)
+{
+    TestLevel& level = Build({Script("Hello", {"Ester: : Hello;"}), Script("Bye", {"Bye;"})});
+    ASSERT_EQ(3u, level.GetConversations().size());
+    EXPECT_EQ("NONE", level.GetConversations()[0].GetName());
+    EXPECT_EQ("Bye", level.GetConversations()[2].GetName());
+    for (unsigned i = 0; i < 3; ++i)
+    {
+        EXPECT_TRUE(level.IsNotYetPlayed(i));
+        EXPECT_FALSE(level.GetConversations()[i].IsRunning());
+    }
+    EXPECT_EQ("", level.GetRequestedConversation());
+    EXPECT_EQ(2u, level.FindConversation("Bye"));
+    EXPECT_EQ(0u, level.FindConversation("Nobody"));
+}
+
+TEST_F(LevelBaseDataTest, TheLaterOfTwoConversationsWithOneNameIsStarted)
+{
+    TestLevel& level = Build({Script("Twice", {"first;"}), Script("Twice", {"second;"})});
+    EXPECT_EQ(2u, level.FindConversation("Twice"));
+    // Building looks every script up by name, so the later entry receives both scripts' lines.
+    EXPECT_TRUE(level.GetConversations()[1].GetBox().GetLines().empty());
+    EXPECT_EQ(2u, level.GetConversations()[2].GetBox().GetLines().size());
+    level.RequestConversation("Twice");
+    UpdateLevel();
+    EXPECT_FALSE(level.GetConversations()[1].IsRunning());
+    EXPECT_TRUE(level.GetConversations()[2].IsRunning());
+}
+
+TEST_F(LevelBaseDataTest, ARequestStartsTheConversationAndHoldsTheHeroine)
+{
+    TestLevel& level = Build({Script("Hello", {"one;", "two;"})});
+    level.myScriptRequest = "Hello";  // requested by the script, in the same update
+    UpdateLevel();
+    EXPECT_TRUE(level.IsConversationRunning());
+    EXPECT_TRUE(Flag6());
+    EXPECT_TRUE(myPlayer.GetAnimation().IsPaused());
+    EXPECT_NE(std::string::npos, ShownLine(1).find("one"));
+
+    Press(ourKeyReturn);
+    UpdateLevel();
+    EXPECT_NE(std::string::npos, ShownLine(1).find("two"));
+    EXPECT_TRUE(level.IsConversationRunning());
+}
+
+TEST_F(LevelBaseDataTest, TheLastReturnFreesTheHeroineOnlyAtTheNextUpdate)
+{
+    TestLevel& level = Build({Script("Hello", {"only line;"})});
+    level.GetRobot().Activate();
+    level.PlaceItem(ItemAt("stick", V(520, 520)));
+    level.RequestConversation("Hello");
+    UpdateLevel();
+    ASSERT_TRUE(level.IsConversationRunning());
+    ASSERT_TRUE(level.GetItems()[0].IsNear());
+
+    // The release that closes the box does not also pick up the stick in reach.
+    Press(ourKeyReturn);
+    EXPECT_FALSE(level.GetConversations()[1].GetBox().IsActive());
+    EXPECT_TRUE(Flag6());
+    EXPECT_TRUE(level.IsConversationRunning());
+    EXPECT_TRUE(myInventory.GetItems().empty());
+    EXPECT_EQ(1u, level.GetItems().size());
+
+    UpdateLevel();
+    EXPECT_FALSE(Flag6());
+    EXPECT_FALSE(level.IsConversationRunning());
+    EXPECT_FALSE(level.IsNotYetPlayed(1));
+    EXPECT_EQ("", level.GetRequestedConversation());
+    EXPECT_FALSE(myPlayer.GetAnimation().IsPaused());
+}
+
+TEST_F(LevelBaseDataTest, AFinishedConversationIsNotStartedAgain)
+{
+    TestLevel& level = Build({Script("Hello", {"only line;"})});
+    level.RequestConversation("Hello");
+    UpdateLevel();
+    Press(ourKeyReturn);
+    UpdateLevel();
+    ASSERT_FALSE(level.IsNotYetPlayed(1));
+
+    level.RequestConversation("Hello");
+    UpdateLevel();
+    EXPECT_FALSE(level.IsConversationRunning());
+    EXPECT_FALSE(Flag6());
+    EXPECT_EQ("", level.GetRequestedConversation());
+}
+
+TEST_F(LevelBaseDataTest, ReturnWhilePausedDoesNotAdvanceTheLine)
+{
+    TestLevel& level = Build({Script("Hello", {"one;", "two;"})});
+    level.RequestConversation("Hello");
+    UpdateLevel();
+    PostMaster::GetInstance()->paused = true;
+    Press(ourKeyReturn);
+    UpdateLevel();
+    EXPECT_NE(std::string::npos, ShownLine(1).find("one"));
+    PostMaster::GetInstance()->paused = false;
+    Press(ourKeyReturn);
+    UpdateLevel();
+    EXPECT_NE(std::string::npos, ShownLine(1).find("two"));
+}
+
+TEST_F(LevelBaseDataTest, AnUnknownNameShowsNothingAndStaysRequested)
+{
+    TestLevel& level = Build({Script("Hello", {"one;"})});
+    level.RequestConversation("Goodbye");
+    UpdateLevel();
+    EXPECT_FALSE(level.IsConversationRunning());
+    EXPECT_FALSE(Flag6());
+    EXPECT_EQ("Goodbye", level.GetRequestedConversation());
+    RenderData buffer;
+    level.RenderConversation(buffer);
+    EXPECT_TRUE(buffer.IsEmpty());
+}
+
+TEST_F(LevelBaseDataTest, OnePressTakesEverythingInReachInListOrder)
+{
+    TestLevel& level = Build({});
+    level.PlaceItem(ItemAt("a", V(520, 520)));
+    level.PlaceItem(ItemAt("far", V(600, 500)));  // exactly 100 away: out of reach
+    level.PlaceItem(ItemAt("b", V(401, 599)));
+    level.PlaceItem(ItemAt("c", V(500, 500)));
+    UpdateLevel();
+
+    // Not before the robot is switched on.
+    Press(ourKeyE);
+    EXPECT_TRUE(myInventory.GetItems().empty());
+
+    level.GetRobot().Activate();
+    Press(ourKeyE);
+    ASSERT_EQ(3u, myInventory.GetItems().size());
+    EXPECT_EQ("a", myInventory.GetItems()[0].GetName());
+    EXPECT_EQ("b", myInventory.GetItems()[1].GetName());
+    EXPECT_EQ("c", myInventory.GetItems()[2].GetName());
+    ASSERT_EQ(1u, level.GetItems().size());
+    EXPECT_EQ("far", level.GetItems()[0].GetName());
+}
+
+TEST_F(LevelBaseDataTest, NothingIsTakenWhileAnOverlayIsOpenOrWithoutARelease)
+{
+    TestLevel& level = Build({});
+    level.GetRobot().Activate();
+    level.PlaceItem(ItemAt("a", V(520, 520)));
+    UpdateLevel();
+    bool PostMaster::*const flags[] = {&PostMaster::notepadOpen, &PostMaster::inventoryOpen,
+                                       &PostMaster::paused};
+    for (bool PostMaster::*flag : flags)
+    {
+        PostMaster::GetInstance()->*flag = true;
+        Press(ourKeyReturn);
+        PostMaster::GetInstance()->*flag = false;
+    }
+    Press(ourKeyW);
+    EXPECT_TRUE(myInventory.GetItems().empty());
+    Press(ourKeyReturn);
+    EXPECT_EQ(1u, myInventory.GetItems().size());
+}
+
+TEST_F(LevelBaseDataTest, ItemsShowTheirPromptOnlyOnceTheRobotIsOn)
+{
+    TestLevel& level = Build({});
+    level.PlaceItem(ItemAt("a", V(520, 520)));
+    level.PlaceItem(ItemAt("b", V(900, 900)));
+    myCamera.SetPosition(V(100, 200));
+    UpdateLevel();
+
+    RenderData buffer;
+    level.RenderItems(buffer);
+    ASSERT_EQ(2u, buffer.GetCommands().size());
+    EXPECT_EQ(V(420, 320), buffer.GetCommands()[0].myPosition);
+
+    buffer.Clear();
+    level.GetRobot().Activate();
+    level.RenderItems(buffer);
+    ASSERT_EQ(3u, buffer.GetCommands().size());
+    EXPECT_EQ(V(420, 270), buffer.GetCommands()[1].myPosition);  // prompt 50 px up
+    EXPECT_EQ(V(800, 700), buffer.GetCommands()[2].myPosition);
+
+    buffer.Clear();
+    level.GetItems()[0].Hide();
+    level.RenderItems(buffer);
+    EXPECT_EQ(1u, buffer.GetCommands().size());
+}
+
+TEST_F(LevelBaseDataTest, FindItemLeavesTheIndexAloneWhenNothingMatches)
+{
+    TestLevel& level = Build({});
+    level.PlaceItem(ItemAt("Guano", V(0, 0)));
+    level.PlaceItem(ItemAt("stick", V(0, 0)));
+    size_t index = 7;
+    EXPECT_FALSE(level.FindItem("guano", index));
+    EXPECT_EQ(7u, index);
+    EXPECT_TRUE(level.FindItem("stick", index));
+    EXPECT_EQ(1u, index);
+}
+
+TEST_F(LevelBaseDataTest, MoreThan32ConversationsEndTheProgram)
+{
+    std::vector<ConversationScript> scripts;
+    for (int i = 0; i < 32; ++i)
+    {
+        scripts.push_back(Script("c" + std::to_string(i), {"line;"}));
+    }
+    EXPECT_EXIT(Build(scripts), testing::ExitedWithCode(1), "at most 32 conversations");
+}
+}  // namespace
