@@ -4,6 +4,8 @@
 #include "contactsheet.h"
 #include "font.h"
 #include "music.h"
+#include "scenepreview.h"
+#include "scenerender.h"
 
 namespace content
 {
@@ -12,10 +14,12 @@ void GenerateAll(ContentWriter& aWriter)
     GenerateCharacters(aWriter);
     GenerateFont(aWriter);
     GenerateMusic(aWriter);
+    GenerateScenes(aWriter);
 }
 
 void WritePreviews(const std::string& aContentFolder, const std::string& aPreviewFolder)
 {
     WriteContactSheets(aContentFolder, aPreviewFolder);
+    WriteScenePreviews(aContentFolder, aPreviewFolder);
 }
 }  // namespace content
