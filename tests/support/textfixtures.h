@@ -67,9 +67,9 @@ inline std::string ScratchFolder(const std::string& aName)
     return folder.string() + "/";
 }
 
-// Everything a conversation box loads, below aFolder: portraits aPortraitWidth x 130, name
-// plates 120 x 30, and a font whose printable characters are all aGlyphWidth pixels wide and
-// 16 high, with no space before or after them.
+// Everything a conversation box loads, below aFolder: portraits (the empty one, the heroine's
+// and the robot's) aPortraitWidth x 130, name plates 120 x 30, and a font whose printable
+// characters are all aGlyphWidth pixels wide and 16 high, with no space before or after them.
 inline void WriteConversationFiles(const std::string& aFolder, int aPortraitWidth,
                                    int aGlyphWidth = 10)
 {
@@ -77,8 +77,8 @@ inline void WriteConversationFiles(const std::string& aFolder, int aPortraitWidt
     WritePicture(pictures + "ConversationBox.dds", 64, 40);
     WritePicture(pictures + "EmptyPortrait.dds", aPortraitWidth, 130);
     WritePicture(pictures + "NameBox.dds", 120, 30);
-    WritePicture(pictures + "heroinePortrait.dds", 100, 100, 0xC04020);
-    WritePicture(pictures + "RobotPortrait.dds", 100, 100, 0x8090A0);
+    WritePicture(pictures + "heroinePortrait.dds", aPortraitWidth, 130, 0xC04020);
+    WritePicture(pictures + "RobotPortrait.dds", aPortraitWidth, 130, 0x8090A0);
     std::string font = "[HGEFONT]\nBitmap=glyphs.png\n";
     for (int code = 0x20; code < 0x7F; ++code)
     {
