@@ -158,8 +158,7 @@ void DrawHair(const Doll& aDoll, double aHeadX, double aHeadY, double aRadius, b
         return;
     }
     // The hair mass sits on the side of the head that faces away from the viewer.
-    const Colour colour =
-        style.hairStyle == HairStyle::Scarf ? style.top.Lighter(0.25) : style.hair;
+    const Colour& colour = style.hair;  // a scarf is drawn in the hair's place
     const double centreX = aHeadX - side * 5.5;
     const double centreY = aHeadY - 4.0 - front * 6.5;
     const double grow = style.hairStyle == HairStyle::Scarf ? 1.25 : 1.1;
@@ -254,7 +253,7 @@ PersonStyle HeroineStyle()
 PersonStyle WomanStyle()
 {
     return {Colour::Rgb(0xc68a5e),
-            Colour::Rgb(0x3b2416),
+            Colour::Rgb(0x2f6b5e),
             Colour::Rgb(0x9a5b32),
             Colour::Rgb(0x8a5030),
             Colour::Rgb(0x5a3a22),

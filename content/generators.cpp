@@ -2,7 +2,10 @@
 
 #include "characters.h"
 #include "contactsheet.h"
+#include "cutscenes.h"
 #include "font.h"
+#include "interface.h"
+#include "items.h"
 #include "music.h"
 #include "scenepreview.h"
 #include "scenerender.h"
@@ -12,7 +15,10 @@ namespace content
 void GenerateAll(ContentWriter& aWriter)
 {
     GenerateCharacters(aWriter);
+    GenerateCutscenes(aWriter);
     GenerateFont(aWriter);
+    GenerateInterface(aWriter);
+    GenerateItems(aWriter);
     GenerateMusic(aWriter);
     GenerateScenes(aWriter);
 }
