@@ -8,11 +8,24 @@
 #include <thread>
 
 #include "arrays/growingarray.h"
+#include "blownupcave.h"
+#include "camera.h"
+#include "cave.h"
+#include "cursor.h"
+#include "curtain.h"
+#include "deepjungle.h"
 #include "framepacer.h"
 #include "hge.h"
+#include "inventory.h"
+#include "junglecrashsite.h"
+#include "levelswitch.h"
+#include "player.h"
 #include "renderdata.h"
+#include "timemachine.h"
 #include "timer/timermanager.h"
 #include "vector2.h"
+#include "village.h"
+#include "vulcano.h"
 
 class InputWrapper;
 
@@ -89,6 +102,23 @@ private:
     Tools::Timer* myGameTimer = nullptr;
     Tools::Timer* myFrameTimer = nullptr;
     HGE* myHGE = nullptr;
+    Inventory myInventory;
+    Player myPlayer;
+    Cursor myCursor;
+    Camera myCamera;
+    Curtain myCurtain;
+    JungleCrashSite myCrashSite;
+    DeepJungle myDeepJungle;
+    TimeMachine myTimeMachine;
+    Village myVillage;
+    Vulcano myVolcano;
+    Cave myCave;
+    BlownUpCave myBlownUpCave;
+    LevelBaseData* myCurrentLevel = nullptr;
+    LevelSwitch myLevelSwitch{myCrashSite,   myDeepJungle, myTimeMachine, myCave,
+                              myBlownUpCave, myVillage,    myVolcano};
+    // False during the title phase, true for the rest of the run once play has begun.
+    bool myStarted = false;
     HGE* myStartupHGE = nullptr;
 
     GameOptions myOptions;
