@@ -274,9 +274,32 @@ void DrawRock(Canvas& aCanvas, const Shape& aShape, const Colour& aTop, double a
 {
     Raised(aCanvas, aShape, aTop, aTop.Darker(0.45), aHeight);
     const Bounds b = BoundsOf(aCanvas, aShape);
-    Strokes(aCanvas, aShape, aRandom, Density(b, 40.0), 16.0, 0.3, 1.2, aTop.Darker(0.35), 2.0);
-    Speckle(aCanvas, PathOf(aShape), aRandom, Density(b, 30.0), 2.0, 6.0,
-            {aTop.Lighter(0.15), aTop.Darker(0.15)});
+    // Broken rock heaped on the top, so rough obstacles read apart from smooth ground.
+    cairo_t* cr = aCanvas.Cr();
+    cairo_save(cr);
+    cairo_new_path(cr);
+    AppendShape(cr, aShape);
+    cairo_clip(cr);
+    std::vector<Point> centres;
+    for (int i = 0; i < Density(b, 44.0); ++i)
+    {
+        centres.push_back({aRandom.Range(b.x0, b.x1), aRandom.Range(b.y0, b.y1 - aHeight)});
+    }
+    std::sort(centres.begin(), centres.end(),
+              [](const Point& aLeft, const Point& aRight) { return aLeft.y < aRight.y; });
+    for (const Point& centre : centres)
+    {
+        const double radius = aRandom.Range(12.0, 26.0);
+        const std::vector<Point> chunk =
+            BlobPoints(aRandom, centre.x, centre.y, radius, radius * 0.7, 6, 0.3);
+        ShapeStyle style;
+        style.fill = aTop.Mix(aTop.Lighter(0.18), aRandom.Uniform());
+        style.outline = aTop.Darker(0.6);
+        style.outlineWidth = 2.0;
+        DrawShape(
+            aCanvas, [&chunk](cairo_t* aCr) { PolygonPath(aCr, chunk); }, style);
+    }
+    cairo_restore(cr);
 }
 
 void DrawField(Canvas& aCanvas, const Shape& aShape, const Palette& aPalette)

@@ -92,6 +92,7 @@ enum class PropKind
     Console,         // time machine: a control desk, blocks
     Engine,          // time machine: the engine, blocks
     Pipes,           // time machine: foreground machinery, overlay only
+    Hatch,           // time machine: the way out through the deck
     Stalagmite,      // blocks
     Crystal,         // cave decoration on walls
     Rubble,          // loose rocks: decoration

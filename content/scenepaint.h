@@ -16,6 +16,19 @@ void DrawPropOverlay(Canvas& aCanvas, const Prop& aProp, const Palette& aPalette
 // The ground a prop takes from the heroine; false when she can walk through it.
 bool PropFootprint(const Prop& aProp, Shape& aFootprint);
 
+// The house style with the given fill and outline width.
+ShapeStyle PropStyle(const Colour& aFill, double aOutline = 2.5);
+
+// Built props, drawn around the middle of their base (see sceneprops.cpp for the rest).
+void CrashedMachinePicture(Canvas& aCanvas, Random& aRandom, Point aAt, double aSize,
+                           const Palette& aPalette);
+void HutPicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPalette);
+void HutRoof(Canvas& aCanvas, Random& aRandom, Point aAt, double aSize, const Palette& aPalette);
+void ConsolePicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPalette);
+void EnginePicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPalette);
+void HatchPicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPalette);
+void PipesOverlay(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPalette);
+
 // A leafy crown of overlapping shaded blobs around a centre (trees, bushes, canopy edges).
 void DrawLeafCluster(Canvas& aCanvas, Random& aRandom, Point aCenter, double aRadiusX,
                      double aRadiusY, const Colour& aColour, int aCount);

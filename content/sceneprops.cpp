@@ -7,11 +7,7 @@
 
 namespace content
 {
-namespace
-{
-constexpr double kPi = 3.14159265358979323846;
-
-ShapeStyle Style(const Colour& aFill, double aOutline = 2.5)
+ShapeStyle PropStyle(const Colour& aFill, double aOutline)
 {
     ShapeStyle style;
     style.fill = aFill;
@@ -19,8 +15,16 @@ ShapeStyle Style(const Colour& aFill, double aOutline = 2.5)
     return style;
 }
 
+namespace
+{
+constexpr double kPi = 3.14159265358979323846;
+
+ShapeStyle Style(const Colour& aFill, double aOutline = 2.5)
+{
+    return PropStyle(aFill, aOutline);
+}
+
 const Colour kBark = Colour::Rgb(0x6b4a2b);
-const Colour kSteel = Colour::Rgb(0x8e9aa6);
 const Colour kStone = Colour::Rgb(0x8a8378);
 
 void Trunk(Canvas& aCanvas, Point aBase, double aWidth, double aHeight, double aLean,
@@ -56,201 +60,6 @@ void Fronds(Canvas& aCanvas, Random& aRandom, Point aCrown, double aLength, cons
             aCanvas, [&leaf](cairo_t* aCr) { SmoothPath(aCr, leaf); },
             Style(aColour.Mix(aColour.Darker(0.3), aRandom.Uniform())));
     }
-}
-
-void CrashedMachinePicture(Canvas& aCanvas, Random& aRandom, Point aAt, double aSize,
-                           const Palette& aPalette)
-{
-    const double w = 260 * aSize;
-    const double h = 230 * aSize;
-    const double x = aAt.x - w / 2;
-    const double y = aAt.y - h;
-    DropShadow(aCanvas, aAt.x + 10, aAt.y - 10, w * 0.6, 40 * aSize, 0.45);
-    // Scorched furrow the machine dug when it came down.
-    FillPath(
-        aCanvas, [&](cairo_t* aCr) { EllipsePath(aCr, aAt.x + 60, y + 20, w * 0.5, 50); },
-        Colour::Rgb(0x3a2a1a, 0.55));
-    DrawShape(
-        aCanvas, [&](cairo_t* aCr) { RoundedRectPath(aCr, x, y, w, h, 70 * aSize); },
-        Style(kSteel, 3.0));
-    // Hull bands, portholes and a dent.
-    for (double band : {0.28, 0.62})
-    {
-        FillPath(
-            aCanvas, [&](cairo_t* aCr) { cairo_rectangle(aCr, x + 6, y + h * band, w - 12, 10); },
-            kSteel.Darker(0.35));
-    }
-    for (int i = 0; i < 3; ++i)
-    {
-        const double cx = x + w * (0.22 + 0.28 * i);
-        const double cy = y + h * 0.16;
-        DrawShape(
-            aCanvas, [&](cairo_t* aCr) { EllipsePath(aCr, cx, cy, 16 * aSize, 13 * aSize); },
-            Style(aPalette.accent.Mix(Colour::Rgb(0x4fc3e8), 0.7)));
-    }
-    FillPath(
-        aCanvas, [&](cairo_t* aCr) { EllipsePath(aCr, x + w * 0.8, y + h * 0.45, 22, 14); },
-        kSteel.Darker(0.25));
-    // The door at the bottom, lit from inside, with an amber lamp over it.
-    const double doorW = 84 * aSize;
-    const double doorH = 100 * aSize;
-    DrawShape(
-        aCanvas,
-        [&](cairo_t* aCr) {
-            RoundedRectPath(aCr, aAt.x - doorW / 2 - 8, aAt.y - doorH - 8, doorW + 16, doorH + 8,
-                            12);
-        },
-        Style(kSteel.Darker(0.4)));
-    FillLinearGradient(aCanvas,
-                       [&](cairo_t* aCr)
-                       { RoundedRectPath(aCr, aAt.x - doorW / 2, aAt.y - doorH, doorW, doorH, 8); },
-                       {aAt.x, aAt.y - doorH}, {aAt.x, aAt.y},
-                       {{0.0, Colour::Rgb(0x1a1d24)}, {1.0, aPalette.accent.Darker(0.2)}});
-    FillRadialGradient(
-        aCanvas, [&](cairo_t* aCr) { EllipsePath(aCr, aAt.x, aAt.y - doorH - 20, 16, 16); },
-        {aAt.x, aAt.y - doorH - 20}, 16,
-        {{0.0, aPalette.accent.Lighter(0.6)}, {1.0, aPalette.accent.WithAlpha(0.0)}});
-    Speckle(aCanvas, [&](cairo_t* aCr) { RoundedRectPath(aCr, x, y, w, h, 70 * aSize); }, aRandom,
-            40, 2, 7, {Colour::Rgb(0x2a2a2a, 0.5), kSteel.Lighter(0.2)});
-}
-
-void HutPicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPalette)
-{
-    const double w = 180 * aSize;
-    const double h = 110 * aSize;
-    DropShadow(aCanvas, aAt.x + 8, aAt.y - 4, w * 0.62, 22 * aSize, 0.4);
-    DrawShape(
-        aCanvas, [&](cairo_t* aCr) { cairo_rectangle(aCr, aAt.x - w / 2, aAt.y - h, w, h); },
-        Style(Colour::Rgb(0xc9a271)));
-    // Wall posts and a dark doorway.
-    for (double post : {-0.5, 0.5})
-    {
-        FillPath(
-            aCanvas,
-            [&](cairo_t* aCr)
-            { cairo_rectangle(aCr, aAt.x + post * w - 6 * aSize, aAt.y - h, 12 * aSize, h); },
-            kBark);
-    }
-    DrawShape(
-        aCanvas,
-        [&](cairo_t* aCr)
-        {
-            RoundedRectPath(aCr, aAt.x - 22 * aSize, aAt.y - 76 * aSize, 44 * aSize, 76 * aSize,
-                            14 * aSize);
-        },
-        Style(Colour::Rgb(0x2a1c12)));
-    (void)aPalette;
-}
-
-void HutRoof(Canvas& aCanvas, Random& aRandom, Point aAt, double aSize, const Palette& aPalette)
-{
-    const double w = 230 * aSize;
-    const double eave = aAt.y - 112 * aSize;
-    const double ridge = aAt.y - 230 * aSize;
-    const std::vector<Point> roof = {{aAt.x - w / 2, eave},
-                                     {aAt.x - w * 0.12, ridge},
-                                     {aAt.x + w * 0.12, ridge},
-                                     {aAt.x + w / 2, eave},
-                                     {aAt.x, eave + 14 * aSize}};
-    const Colour thatch = aPalette.accent;
-    DrawShape(
-        aCanvas, [&roof](cairo_t* aCr) { PolygonPath(aCr, roof); }, Style(thatch, 3.0));
-    cairo_t* cr = aCanvas.Cr();
-    cairo_save(cr);
-    cairo_new_path(cr);
-    PolygonPath(cr, roof);
-    cairo_clip(cr);
-    SetColour(cr, thatch.Darker(0.35));
-    cairo_set_line_width(cr, 1.6);
-    for (int i = 0; i < 60; ++i)
-    {
-        const double x = aAt.x + aRandom.Range(-w / 2, w / 2);
-        const double y = aRandom.Range(ridge, eave);
-        cairo_move_to(cr, x, y);
-        cairo_line_to(cr, x + (x - aAt.x) * 0.08, y + 22 * aSize);
-    }
-    cairo_stroke(cr);
-    cairo_restore(cr);
-}
-
-void ConsolePicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPalette)
-{
-    const double w = 120 * aSize;
-    DropShadow(aCanvas, aAt.x + 6, aAt.y, w * 0.6, 14, 0.4);
-    DrawShape(
-        aCanvas,
-        [&](cairo_t* aCr)
-        { RoundedRectPath(aCr, aAt.x - w / 2, aAt.y - 70 * aSize, w, 70 * aSize, 8); },
-        Style(aPalette.obstacle));
-    FillLinearGradient(
-        aCanvas,
-        [&](cairo_t* aCr)
-        { RoundedRectPath(aCr, aAt.x - w / 2 + 10, aAt.y - 62 * aSize, w - 20, 28 * aSize, 4); },
-        {aAt.x, aAt.y - 62 * aSize}, {aAt.x, aAt.y - 34 * aSize},
-        {{0.0, Colour::Rgb(0x8ff0ff)}, {1.0, Colour::Rgb(0x1f6f8f)}});
-    for (int i = 0; i < 4; ++i)
-    {
-        const double bx = aAt.x - w / 2 + 18 + i * (w - 36) / 3;
-        DrawShape(
-            aCanvas, [&](cairo_t* aCr) { EllipsePath(aCr, bx, aAt.y - 20 * aSize, 6, 5); },
-            Style(i % 2 ? aPalette.accent : Colour::Rgb(0xe0503a), 1.5));
-    }
-}
-
-void EnginePicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPalette)
-{
-    const double w = 200 * aSize;
-    const double h = 150 * aSize;
-    DropShadow(aCanvas, aAt.x + 8, aAt.y, w * 0.6, 20, 0.45);
-    DrawShape(
-        aCanvas, [&](cairo_t* aCr) { RoundedRectPath(aCr, aAt.x - w / 2, aAt.y - h, w, h, 20); },
-        Style(aPalette.obstacle.Lighter(0.1), 3.0));
-    // The drive wheel whose belt is missing, and four empty part sockets.
-    const Point wheel{aAt.x - w * 0.22, aAt.y - h * 0.55};
-    DrawShape(
-        aCanvas, [&](cairo_t* aCr) { EllipsePath(aCr, wheel.x, wheel.y, 36, 36); },
-        Style(kSteel.Darker(0.2)));
-    FillPath(
-        aCanvas, [&](cairo_t* aCr) { EllipsePath(aCr, wheel.x, wheel.y, 10, 10); },
-        Colour::Rgb(0x222222));
-    for (int i = 0; i < 4; ++i)
-    {
-        const double sx = aAt.x + w * 0.08 + (i % 2) * 46;
-        const double sy = aAt.y - h * 0.78 + (i / 2) * 50;
-        DrawShape(
-            aCanvas, [&](cairo_t* aCr) { RoundedRectPath(aCr, sx, sy, 34, 30, 6); },
-            Style(Colour::Rgb(0x1b2028), 2.0));
-        FillRadialGradient(
-            aCanvas, [&](cairo_t* aCr) { EllipsePath(aCr, sx + 17, sy + 15, 8, 8); },
-            {sx + 17, sy + 15}, 8,
-            {{0.0, aPalette.accent.Lighter(0.4)}, {1.0, aPalette.accent.WithAlpha(0.0)}});
-    }
-}
-
-void PipesOverlay(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPalette)
-{
-    const double w = 190 * aSize;
-    const double h = 170 * aSize;
-    const double x = aAt.x - w / 2;
-    const double y = aAt.y - h;
-    DrawShape(
-        aCanvas, [&](cairo_t* aCr) { RoundedRectPath(aCr, x, y, w, h + 40, 14); },
-        Style(aPalette.obstacle.Darker(0.1), 3.0));
-    for (int i = 0; i < 3; ++i)
-    {
-        const double py = y + 24 + i * 44;
-        DrawShape(
-            aCanvas, [&](cairo_t* aCr) { RoundedRectPath(aCr, x - 30, py, w + 60, 18, 9); },
-            Style(kSteel.Mix(Colour::Rgb(0xb87333), i == 1 ? 0.6 : 0.0)));
-        DrawShape(
-            aCanvas,
-            [&](cairo_t* aCr) { EllipsePath(aCr, x + w * (0.3 + 0.2 * i), py + 9, 13, 13); },
-            Style(Colour::Rgb(0xc0392b), 2.0));
-    }
-    FillRadialGradient(
-        aCanvas, [&](cairo_t* aCr) { EllipsePath(aCr, x + w - 24, y + 16, 9, 9); },
-        {x + w - 24, y + 16}, 9,
-        {{0.0, aPalette.accent.Lighter(0.5)}, {1.0, aPalette.accent.WithAlpha(0.0)}});
 }
 
 void CaveMouthPicture(Canvas& aCanvas, Point aAt, double aSize)
@@ -436,6 +245,9 @@ void PropPicture(Canvas& aCanvas, const Prop& aProp, const Palette& aPalette, Ra
             break;
         case PropKind::Engine:
             EnginePicture(aCanvas, at, s, aPalette);
+            break;
+        case PropKind::Hatch:
+            HatchPicture(aCanvas, at, s, aPalette);
             break;
         case PropKind::Stalagmite:
         {

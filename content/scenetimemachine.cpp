@@ -24,7 +24,7 @@ SceneDescription TimeMachineScene()
         {M::MetalWall, Shape::Rect(0, 0, 1024, 1024)},
         {M::MetalFloor, Shape::Rect(40, 150, 944, 745)},
         // The hatch: the deck runs on out of the machine only here.
-        {M::Dirt, Shape::Rect(96, 870, 88, 154)},
+        {M::MetalFloor, Shape::Rect(96, 870, 88, 154)},
     };
     scene.props = {
         {P::Engine, {140, 190}, 0.9},  {P::Console, {450, 200}}, {P::Console, {660, 200}},
