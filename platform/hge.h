@@ -38,13 +38,15 @@ enum hgeBackend
     HGE_BACKEND_HEADLESS,  // no window; quads recorded and rasterised on request
 };
 
+// Blend modes: bit 2 set = alpha blending, clear = the quad's colour is added. The texture
+// colour is always multiplied by the vertex colour.
 #define BLEND_DEFAULT 2  // alpha blending, texture colour multiplied by vertex colour
 
 struct hgeVertex
 {
-    float x, y;  // screen position in pixels
-    float z;     // depth (no depth buffer is used)
-    DWORD col;   // 0xAARRGGBB
+    float x, y;    // screen position in pixels
+    float z;       // depth (no depth buffer is used)
+    DWORD col;     // 0xAARRGGBB
     float tx, ty;  // texture coordinates
 };
 
@@ -82,8 +84,9 @@ public:
     virtual bool System_PumpMessages() = 0;
     // Shows or hides the system pointer over the window.
     virtual void System_ShowCursor(bool aShow) = 0;
-    // Writes the last presented frame as PNG (headless backend; the window backend reads back
-    // its front buffer). False when it could not be written.
+    // Writes the last presented frame as PNG, screen-sized. Headless backend only: the window
+    // backend always answers false (reading back its frames would have to happen on the
+    // render thread). False, with the reason in platform::LastError(), on failure.
     virtual bool System_Snapshot(const char* aPngPath) = 0;
 
     // Files are found relative to the executable's folder, exact name first, then a
@@ -95,17 +98,23 @@ public:
 
     // Decodes DDS, PNG, JPEG or BMP to ARGB pixels (cached by path; decoding happens on the
     // calling thread, the GPU upload on the render thread at the first draw). 0 on failure,
-    // with the reason in platform::LastError().
+    // with "<file>: <problem>" in platform::LastError(). Loading a file again gives the same
+    // handle and one more reference; with aSize non-zero, aFileName points at aSize bytes of
+    // a picture in memory instead (never shared). Safe on any thread.
     virtual HTEXTURE Texture_Load(const char* aFileName, DWORD aSize = 0, bool aMipmap = false) = 0;
+    // Drops one reference; the last one frees the picture.
     virtual void Texture_Free(HTEXTURE aTexture) = 0;
     virtual int Texture_GetWidth(HTEXTURE aTexture, bool aOriginal = false) = 0;
     virtual int Texture_GetHeight(HTEXTURE aTexture, bool aOriginal = false) = 0;
-    // The in-memory pixels, row after row, one texture width per row.
+    // The in-memory pixels, row after row, one texture width per row (with a rectangle: its
+    // top-left pixel; null when it does not fit). After a writable lock, Texture_Unlock makes
+    // the window show the changed pixels.
     virtual DWORD* Texture_Lock(HTEXTURE aTexture, bool aReadOnly = true, int aLeft = 0,
                                 int aTop = 0, int aWidth = 0, int aHeight = 0) = 0;
     virtual void Texture_Unlock(HTEXTURE aTexture) = 0;
 
-    // Render thread only.
+    // Render thread only. Only the screen (target 0) can be drawn to. Texture 0 draws the
+    // vertex colours alone; so does a handle no longer loaded.
     virtual bool Gfx_BeginScene(HTEXTURE aTarget = 0) = 0;
     virtual void Gfx_Clear(DWORD aColor) = 0;
     virtual void Gfx_RenderQuad(const hgeQuad* aQuad) = 0;

@@ -1,0 +1,63 @@
+// The one engine object: made by the first hgeCreate, shut down and deleted by the Release of
+// its last reference.
+#include <memory>
+#include <mutex>
+
+#include "headlessengine.h"
+#include "hge.h"
+#include "windowengine.h"
+
+namespace
+{
+std::mutex ourMutex;
+hgeBackend ourBackend = HGE_BACKEND_WINDOW;
+// Owned by its references, not by this file: an engine never released is left alone at exit
+// (tearing a window down from a static destructor, with threads still drawing, can hang).
+platform::EngineCore* ourEngine = nullptr;
+int ourReferences = 0;
+}  // namespace
+
+void hgeSelectBackend(hgeBackend aBackend)
+{
+    std::lock_guard<std::mutex> lock(ourMutex);
+    ourBackend = aBackend;
+}
+
+HGE* hgeCreate(int aVersion)
+{
+    if (aVersion != HGE_VERSION)
+    {
+        return nullptr;
+    }
+    std::lock_guard<std::mutex> lock(ourMutex);
+    if (!ourEngine)
+    {
+        if (ourBackend == HGE_BACKEND_HEADLESS)
+        {
+            ourEngine = new platform::HeadlessEngine();
+        }
+        else
+        {
+            ourEngine = new platform::WindowEngine();
+        }
+    }
+    ++ourReferences;
+    return ourEngine;
+}
+
+void platform::EngineCore::Release()
+{
+    std::unique_ptr<EngineCore> last;
+    {
+        std::lock_guard<std::mutex> lock(ourMutex);
+        if (ourReferences > 0 && --ourReferences == 0)
+        {
+            last.reset(ourEngine);
+            ourEngine = nullptr;
+        }
+    }
+    if (last)
+    {
+        last->System_Shutdown();
+    }
+}

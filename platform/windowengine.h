@@ -1,0 +1,47 @@
+#pragma once
+// The engine with a real window: SDL2 for the window and its events, OpenGL for drawing.
+// The window and its context are made on the main thread; the render thread takes the
+// context over at its first frame and keeps it.
+#include <atomic>
+#include <memory>
+
+#include "enginecore.h"
+#include "glquadbatch.h"
+#include "sdlhandles.h"
+#include "x11windowwatch.h"
+
+namespace platform
+{
+class WindowEngine : public EngineCore
+{
+public:
+    WindowEngine();
+    ~WindowEngine() override;
+
+    bool System_Initiate() override;
+    void System_Shutdown() override;
+    bool System_PumpMessages() override;
+    void System_ShowCursor(bool aShow) override;
+    // Reading back the GL front buffer would have to happen on the render thread: not offered.
+    bool System_Snapshot(const char* aPngPath) override;
+
+    bool Gfx_BeginScene(HTEXTURE aTarget) override;
+    void Gfx_Clear(DWORD aColor) override;
+    void Gfx_RenderQuad(const hgeQuad* aQuad) override;
+    void Gfx_EndScene() override;
+
+private:
+    void HandleWindowEvent(const SDL_WindowEvent& aEvent);
+    void SetMouseCaptured(bool aCaptured);
+
+    std::unique_ptr<SdlSubsystem> myVideo;
+    WindowHandle myWindow;
+    std::unique_ptr<X11WindowWatch> myWatch;
+    GlContextHandle myContext;
+    GlQuadBatch myBatch;
+    bool myContextCurrent = false;  // render thread only
+    bool myCursorShown = true;
+    bool myClosed = false;
+    std::atomic<bool> myWindowGone{false};  // destroyed by someone else: no more swaps
+};
+}  // namespace platform
