@@ -37,8 +37,9 @@ test: build
 	$(MAKE) test-tsan
 
 # The threaded parts again under ThreadSanitizer.
-test-tsan: deps
-	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSANITIZE=thread
+test-tsan: build
+	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSANITIZE=thread \
+	    -DMARROWEN_PREBUILT_CONTENT=$(abspath $(BUILD))
 	cmake --build $(TSAN_BUILD) -j $(JOBS) --target game_tests
 	cd $(TSAN_BUILD) && TSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure -j $(JOBS) -L game_tests
 
