@@ -29,7 +29,7 @@ SceneDescription TimeMachineScene()
     scene.props = {
         {P::Engine, {140, 190}, 0.9},  {P::Console, {450, 200}}, {P::Console, {660, 200}},
         {P::Console, {930, 470}, 0.8}, {P::Crate, {930, 860}},   {P::Crate, {880, 880}, 0.8},
-        {P::Crate, {960, 250}, 0.8},   {P::Pipes, {540, 1010}},
+        {P::Crate, {960, 250}, 0.8},   {P::Pipes, {540, 1010}},  {P::Hatch, {140, 1024}, 0.92},
     };
     return scene;
 }
