@@ -2,10 +2,9 @@
 
 #include <cmath>
 #include <deque>
-#include <fstream>
-#include <iterator>
 
-#include "imagedecoder.h"
+#include "fatal.h"
+#include "hge.h"
 
 namespace scenetest
 {
@@ -13,20 +12,28 @@ using content::Point;
 
 CollisionBitmap LoadCollisionBitmap(const std::string& aPath, std::string& aProblem)
 {
-    std::ifstream in(aPath, std::ios::binary);
-    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                     std::istreambuf_iterator<char>());
-    platform::DecodedImage image;
-    if (bytes.empty())
+    // Through the engine the game uses, so the bitmap is read exactly as the levels read it.
+    hgeSelectBackend(HGE_BACKEND_HEADLESS);
+    HGE* hge = hgeCreate(HGE_VERSION);
+    CollisionBitmap bitmap;
+    const HTEXTURE texture = hge->Texture_Load(aPath.c_str());
+    if (texture == 0)
     {
-        aProblem = "missing or empty";
-        return {};
+        aProblem = platform::LastError();
+        hge->Release();
+        return bitmap;
     }
-    if (!platform::DecodeImage(bytes.data(), bytes.size(), image, aProblem))
+    bitmap.width = hge->Texture_GetWidth(texture);
+    bitmap.height = hge->Texture_GetHeight(texture);
+    const DWORD* pixels = hge->Texture_Lock(texture);
+    if (pixels != nullptr)
     {
-        return {};
+        bitmap.pixels.assign(pixels, pixels + static_cast<size_t>(bitmap.width) * bitmap.height);
     }
-    return {image.width, image.height, std::move(image.pixels)};
+    hge->Texture_Unlock(texture);
+    hge->Texture_Free(texture);
+    hge->Release();
+    return bitmap;
 }
 
 bool WalkMap::IsFree(Point aScenePoint) const

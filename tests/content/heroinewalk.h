@@ -19,8 +19,8 @@ struct CollisionBitmap
     std::vector<uint32_t> pixels;
 };
 
-// Loads the bitmap through the platform's picture loader; empty (width 0) on failure, with
-// the reason in aProblem.
+// Loads the bitmap through the engine's texture loader (headless); empty (width 0) on failure,
+// with the reason in aProblem.
 CollisionBitmap LoadCollisionBitmap(const std::string& aPath, std::string& aProblem);
 
 class WalkMap
