@@ -57,11 +57,4 @@ TEST(CameraTest, AMapSmallerThanTheScreenKeepsItsFarEdgeAtTheScreenEdge)
     camera.Clamp(800, 600);
     EXPECT_EQ(V(800 - 1024, 600 - 768), camera.GetPosition());
 }
-
-TEST(CameraTest, ClampTruncatesNothingAndMovesOnlyTheAxisOutside)
-{
-    Camera camera = At(1100.5f, 10.5f);
-    camera.Clamp(2100, 1000);
-    EXPECT_EQ(V(1076, 10.5f), camera.GetPosition());
-}
 }  // namespace

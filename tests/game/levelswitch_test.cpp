@@ -221,21 +221,4 @@ TEST_F(LevelSwitchTest, ATransferBlacksTheScreenOutAtOnceAndFadesBack)
     EXPECT_EQ(&myCrashSite, WalkInto(myCrashSite, V(1000, 600)));
     EXPECT_EQ(0, myCurtain.GetAlpha());
 }
-
-TEST_F(LevelSwitchTest, ScenesCarryTheirMusicAndRegistry)
-{
-    EXPECT_EQ("Jungle", myCrashSite.GetMusicName());
-    EXPECT_EQ("Jungle", myDeepJungle.GetMusicName());
-    EXPECT_EQ("Machine", myTimeMachine.GetMusicName());
-    EXPECT_EQ("Vulcano", myCave.GetMusicName());
-    EXPECT_EQ("Vulcano", myBlownUpCave.GetMusicName());
-    EXPECT_EQ("Village", myVillage.GetMusicName());
-    EXPECT_EQ("Vulcano", myVolcano.GetMusicName());
-    for (LevelBaseData* level : Levels())
-    {
-        EXPECT_EQ("NONE", level->GetConversations().at(0).GetName());
-        EXPECT_FALSE(level->IsConversationRunning());
-    }
-    EXPECT_EQ(1u, myCrashSite.FindConversation("You can't go there"));
-}
 }  // namespace
