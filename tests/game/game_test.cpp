@@ -175,7 +175,7 @@ TEST_F(GameTest, StoppingFromTheMainThreadJoinsBothWorkersQuickly)
         game.Stop();
     }
     // The window-closed path: stopping and tearing the whole game down.
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
 }
 
 TEST_F(GameTest, SwapsComeAtMostEveryTwoMilliseconds)
@@ -190,7 +190,7 @@ TEST_F(GameTest, SwapsComeAtMostEveryTwoMilliseconds)
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     game.Stop();
     EXPECT_LE(static_cast<double>(game.GetSwapCount()), elapsedMs / 2.0 + 1.0);
-    EXPECT_GE(game.GetSwapCount(), 20u);
+    EXPECT_GE(game.GetSwapCount(), 10u);
 }
 
 TEST(FramePacer, AStallRestartsTheScheduleInsteadOfRacing)
