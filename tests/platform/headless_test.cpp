@@ -1,7 +1,9 @@
 // The headless engine records each frame's quads and draws them in software for snapshots.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdlib>
+#include <thread>
 
 #include "headlessframe.h"
 #include "hge.h"
@@ -204,4 +206,58 @@ TEST_F(Headless, SnapshotToAnUnwritablePlaceFails)
     Present(0, {});
     EXPECT_FALSE(myHge->System_Snapshot((myFolder / "no" / "such" / "folder.png").c_str()));
     EXPECT_FALSE(myHge->System_Snapshot(nullptr));
+}
+
+TEST_F(Headless, PicturesLoadAndFreeOnOtherThreadsWhileFramesAreDrawn)
+{
+    const std::string shared = testpictures::WriteFile(
+        myFolder / "shared.png", testpictures::Png(testpictures::Filled(8, 8, 0xFF00FF00)));
+    std::vector<std::string> own;
+    for (int i = 0; i < 2; ++i)
+    {
+        own.push_back(testpictures::WriteFile(
+            myFolder / ("own" + std::to_string(i) + ".bmp"),
+            testpictures::Bmp24(testpictures::Filled(5 + i, 3, 0xFF0000FF))));
+    }
+    const HTEXTURE kept = myHge->Texture_Load(shared.c_str());
+    ASSERT_NE(kept, 0u);
+
+    std::atomic<bool> loadersDone{false};
+    std::atomic<int> mismatches{0};
+    auto loader = [&](const std::string& aOwn)
+    {
+        for (int i = 0; i < 200; ++i)
+        {
+            const HTEXTURE sharedHandle = myHge->Texture_Load(shared.c_str());
+            const HTEXTURE ownHandle = myHge->Texture_Load(aOwn.c_str());
+            if (sharedHandle != kept || ownHandle == 0 || myHge->Texture_GetHeight(ownHandle) != 3)
+            {
+                ++mismatches;
+            }
+            myHge->Texture_Free(ownHandle);
+            myHge->Texture_Free(sharedHandle);
+        }
+    };
+    std::thread render(
+        [&]
+        {
+            while (!loadersDone)
+            {
+                Present(0xFF000000, {MakeQuad(0, 0, 10, 10, 0xFFFFFFFF, kept),
+                                     MakeQuad(20, 0, 30, 10, 0xFFFFFFFF, kept + 1)});
+            }
+        });
+    std::thread first(loader, own[0]);
+    std::thread second(loader, own[1]);
+    first.join();
+    second.join();
+    const testpictures::Picture shot = Snapshot();
+    loadersDone = true;
+    render.join();
+
+    EXPECT_EQ(mismatches, 0);
+    EXPECT_EQ(shot.At(5, 5), 0xFF00FF00u);
+    EXPECT_EQ(myHge->Texture_GetWidth(kept), 8) << "the first reference still holds it";
+    myHge->Texture_Free(kept);
+    EXPECT_EQ(myHge->Texture_GetWidth(kept), 0);
 }
