@@ -42,7 +42,7 @@ public:
         const auto image = myTextures.Find(aHandle);
         if (image)
         {
-            const DecodedImage& picture = image->image;
+            const DecodedImage& picture = image->myPicture;
             texture.reset(SDL_CreateTexture(myRenderer, SDL_PIXELFORMAT_ARGB8888,
                                             SDL_TEXTUREACCESS_STATIC, picture.width,
                                             picture.height));

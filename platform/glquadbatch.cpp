@@ -129,7 +129,7 @@ bool GlQuadBatch::Bind(HTEXTURE aHandle)
     {
         Uploaded uploaded;
         glGenTextures(1, &uploaded.myId);
-        Upload(uploaded.myId, image->image);
+        Upload(uploaded.myId, image->myPicture);
         uploaded.myImage = std::move(image);
         uploaded.myVersion = version;
         myUploaded.emplace(aHandle, std::move(uploaded));
@@ -137,7 +137,7 @@ bool GlQuadBatch::Bind(HTEXTURE aHandle)
     }
     if (known->second.myVersion != version)
     {
-        Upload(known->second.myId, image->image);
+        Upload(known->second.myId, image->myPicture);
         known->second.myVersion = version;
         return true;
     }

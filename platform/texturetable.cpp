@@ -74,7 +74,7 @@ uint32_t TextureTable::Insert(const std::string& aKey, DecodedImage&& aImage)
     Entry entry;
     entry.myKey = aKey;
     entry.myImage = std::make_shared<TextureImage>();
-    entry.myImage->image = std::move(aImage);
+    entry.myImage->myPicture = std::move(aImage);
     myEntries.emplace(handle, std::move(entry));
     if (!aKey.empty())
     {
@@ -101,13 +101,13 @@ void TextureTable::Free(uint32_t aHandle)
 int TextureTable::Width(uint32_t aHandle) const
 {
     const auto image = Find(aHandle);
-    return image ? image->image.width : 0;
+    return image ? image->myPicture.width : 0;
 }
 
 int TextureTable::Height(uint32_t aHandle) const
 {
     const auto image = Find(aHandle);
-    return image ? image->image.height : 0;
+    return image ? image->myPicture.height : 0;
 }
 
 uint32_t* TextureTable::Lock(uint32_t aHandle, bool aReadOnly)
@@ -119,7 +119,7 @@ uint32_t* TextureTable::Lock(uint32_t aHandle, bool aReadOnly)
         return nullptr;
     }
     entry->second.myWritable = entry->second.myWritable || !aReadOnly;
-    return entry->second.myImage->image.pixels.data();
+    return entry->second.myImage->myPicture.pixels.data();
 }
 
 void TextureTable::Unlock(uint32_t aHandle)

@@ -18,7 +18,7 @@ namespace platform
 // bumps myVersion so that a copy on the graphics card can be refreshed.
 struct TextureImage
 {
-    DecodedImage image;
+    DecodedImage myPicture;
     std::atomic<uint32_t> myVersion{0};
 };
 

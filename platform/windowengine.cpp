@@ -1,5 +1,6 @@
 #include "windowengine.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "fatal.h"
@@ -45,9 +46,7 @@ bool WindowEngine::System_Initiate()
     myVideo = std::make_unique<SdlSubsystem>(SDL_INIT_VIDEO);
     if (!myVideo->Ok())
     {
-        SetLastError("no window: %s", SDL_GetError());
-        myVideo.reset();
-        return false;
+        return Fail();
     }
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 2);
@@ -62,15 +61,22 @@ bool WindowEngine::System_Initiate()
     }
     if (!myContext.Get())
     {
-        SetLastError("no window: %s", SDL_GetError());
-        System_Shutdown();
-        return false;
+        return Fail();
     }
     SDL_GL_SetSwapInterval(0);  // refused under Xvfb, which is fine
     SDL_GL_MakeCurrent(myWindow.get(), nullptr);
     System_ShowCursor(myCursorShown);
     SetMouseCaptured((SDL_GetWindowFlags(myWindow.get()) & SDL_WINDOW_INPUT_FOCUS) != 0);
     return true;
+}
+
+bool WindowEngine::Fail()
+{
+    SetLastError("no window: %s", SDL_GetError());
+    // The game does not test the result, so say it here; its event pump then ends the run.
+    fprintf(stderr, "Marrowen: %s\n", LastError());
+    System_Shutdown();
+    return false;
 }
 
 void WindowEngine::System_Shutdown()
@@ -131,7 +137,7 @@ bool WindowEngine::System_PumpMessages()
                 break;
         }
     }
-    return !myClosed;
+    return myWindow && !myClosed;
 }
 
 void WindowEngine::HandleWindowEvent(const SDL_WindowEvent& aEvent)

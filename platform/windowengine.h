@@ -18,8 +18,10 @@ public:
     WindowEngine();
     ~WindowEngine() override;
 
+    // False, with one line on standard error, when no window can be made.
     bool System_Initiate() override;
     void System_Shutdown() override;
+    // False once the window was closed or destroyed, and while there is no window.
     bool System_PumpMessages() override;
     void System_ShowCursor(bool aShow) override;
     // Reading back the GL front buffer would have to happen on the render thread: not offered.
@@ -31,6 +33,7 @@ public:
     void Gfx_EndScene() override;
 
 private:
+    bool Fail();
     void HandleWindowEvent(const SDL_WindowEvent& aEvent);
     void SetMouseCaptured(bool aCaptured);
 
