@@ -55,7 +55,8 @@ std::string ResolvePath(const std::string& aPath)
     }
     const fs::path requested(aPath);
     const fs::path full =
-        requested.is_absolute() ? requested : fs::path(ExecutableFolder()) / requested;
+        (requested.is_absolute() ? requested : fs::path(ExecutableFolder()) / requested)
+            .lexically_normal();
     if (IsRegularFile(full))
     {
         return full.string();
@@ -80,7 +81,7 @@ std::string ResolvePath(const std::string& aPath)
             return "";
         }
     }
-    return IsRegularFile(found) ? found.string() : "";
+    return IsRegularFile(found) ? found.lexically_normal().string() : "";
 }
 
 bool ReadWholeFile(const std::string& aResolvedPath, std::vector<uint8_t>& aBytes)

@@ -12,8 +12,9 @@ namespace platform
 const std::string& ExecutableFolder();
 
 // The path of an existing regular file for aPath (relative to the executable's folder unless
-// absolute): the exact name first, then a case-insensitive match of each component. "" when
-// there is none.
+// absolute): the exact name first, then a case-insensitive match of each component. The
+// result is normalised ("a/./b/../c" is "a/c"), so one file has one name. "" when there is
+// none.
 std::string ResolvePath(const std::string& aPath);
 
 // Reads a whole file; false when it cannot be opened or read.

@@ -91,6 +91,9 @@ TEST_F(Engine, LetterCaseOfEachPathComponentIsForgiven)
     const HTEXTURE byOther = myHge->Texture_Load(other.c_str());
     EXPECT_NE(byExact, 0u);
     EXPECT_EQ(byExact, byOther) << "cached by the file found, not by the name asked for";
+    const std::string roundabout =
+        (myFolder / "img" / "." / "x" / ".." / "items" / "leaf.dds").string();
+    EXPECT_EQ(platform::ResolvePath(roundabout), exact);
 
     // An exact match wins over a case-insensitive one.
     const std::string upper = Write("img/Items/leaf.dds", testpictures::Filled(7, 7, 0xFF000000));
