@@ -3,6 +3,7 @@
 
 #include <unistd.h>
 
+#include <chrono>
 #include <fstream>
 
 #include "filepaths.h"
@@ -128,7 +129,9 @@ TEST_F(Engine, RelativePathsStartAtTheExecutablesFolder)
 
 TEST_F(Engine, LogLinesGoToTheLogBesideTheExecutable)
 {
-    const std::string marker = "engine test " + std::to_string(getpid());
+    const std::string marker =
+        "engine test " + std::to_string(getpid()) + " at " +
+        std::to_string(std::chrono::steady_clock::now().time_since_epoch().count());
     myHge->System_Log("%s: %d", marker.c_str(), 42);
     // Other test programs may log into the same file meanwhile: look for our whole line.
     std::ifstream log(platform::ExecutableFolder() + "/marrowen.log");
