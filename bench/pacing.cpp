@@ -55,6 +55,7 @@ int main(int argc, char** argv)
     Clock::time_point lastSwap = start;
     double shortestMs = 1e9;
     double longestMs = 0.0;
+    int stalls = 0;  // intervals of more than two periods
     while (Clock::now() < end && hge->System_PumpMessages() && game.SwapBuffers())
     {
         if (game.GetSwapCount() != swaps)
@@ -65,6 +66,7 @@ int main(int argc, char** argv)
                 const double ms = std::chrono::duration<double, std::milli>(now - lastSwap).count();
                 shortestMs = std::min(shortestMs, ms);
                 longestMs = std::max(longestMs, ms);
+                stalls += ms > 4.0 ? 1 : 0;
             }
             swaps = game.GetSwapCount();
             lastSwap = now;
@@ -74,9 +76,9 @@ int main(int argc, char** argv)
     const std::vector<ThreadTime> times = ThreadTimes();
     game.Stop();
 
-    printf("swaps: %llu in %.2f s = %.1f per second (interval %.3f .. %.3f ms)\n",
+    printf("swaps: %llu in %.2f s = %.1f per second (interval %.3f .. %.3f ms, %d over 4 ms)\n",
            static_cast<unsigned long long>(swaps), elapsed, static_cast<double>(swaps) / elapsed,
-           shortestMs, longestMs);
+           shortestMs, longestMs, stalls);
     for (const ThreadTime& time : times)
     {
         printf("thread %-16s cpu %6.2f s = %5.1f %% of one core\n", time.name.c_str(),

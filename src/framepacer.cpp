@@ -7,6 +7,9 @@ namespace
 // Sleeping alone wakes up to ~150 us late; the rest of the wait is spun.
 constexpr int64_t kSpinNs = 500000;
 constexpr int64_t kNsPerSecond = 1000000000;
+// Lateness up to this many periods (a slow wake-up on a busy machine) is made up by the next
+// swaps; more is a stall, after which the schedule starts anew.
+constexpr int64_t kStallPeriods = 5;
 }  // namespace
 
 FramePacer::FramePacer(int64_t aPeriodNs) : myPeriodNs(aPeriodNs) {}
@@ -48,7 +51,7 @@ void FramePacer::WaitForDeadline() const
 void FramePacer::MarkSwap()
 {
     const int64_t now = NowNs();
-    if (myDeadlineNs == 0 || now - myDeadlineNs > myPeriodNs)
+    if (myDeadlineNs == 0 || now - myDeadlineNs > kStallPeriods * myPeriodNs)
     {
         // First swap, or a stall: start a new schedule from now.
         myDeadlineNs = now + myPeriodNs;

@@ -15,7 +15,7 @@ public:
     // Waits until the next deadline.
     void WaitForDeadline() const;
     // Records a swap made now: the next deadline is one period after the current one, or one
-    // period from now when the swap came more than a period late.
+    // period from now after a stall (a swap several periods late).
     void MarkSwap();
 
     static int64_t NowNs();
