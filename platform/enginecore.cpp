@@ -75,6 +75,8 @@ void EngineCore::System_Log(const char* aFormat, ...)
 
 void* EngineCore::Resource_Load(const char* aFileName, DWORD* aSize)
 {
+    // The last error speaks of the last load only.
+    ClearLastError();
     const std::string resolved = ResolvePath(aFileName ? aFileName : "");
     std::vector<uint8_t> bytes;
     if (resolved.empty() || !ReadWholeFile(resolved, bytes) || bytes.size() > UINT32_MAX - 1)
@@ -120,6 +122,7 @@ const char* EngineCore::Resource_EnumFiles(const char* aPath)
 
 HTEXTURE EngineCore::Texture_Load(const char* aFileName, DWORD aSize, bool)
 {
+    ClearLastError();
     if (aSize != 0)
     {
         return myTextures.LoadFromMemory(reinterpret_cast<const uint8_t*>(aFileName), aSize);

@@ -73,8 +73,6 @@ bool WindowEngine::System_Initiate()
 bool WindowEngine::Fail()
 {
     SetLastError("no window: %s", SDL_GetError());
-    // The game does not test the result, so say it here; its event pump then ends the run.
-    fprintf(stderr, "Marrowen: %s\n", LastError());
     System_Shutdown();
     return false;
 }

@@ -5,6 +5,7 @@
 #include <chrono>
 
 #include "eventsingelton.h"
+#include "fatal.h"
 #include "inputwrapper/inputwrapper.h"
 
 namespace
@@ -14,9 +15,10 @@ constexpr auto kPollSleep = std::chrono::milliseconds(1);
 // While a worker is still busy the main thread waits in short naps instead of spinning.
 constexpr auto kBusyNap = std::chrono::microseconds(100);
 
-void NameThread(const char* aName)
+// Named by the starting thread, so the names are there as soon as the constructor returns.
+void NameThread(std::thread& aThread, const char* aName)
 {
-    pthread_setname_np(pthread_self(), aName);
+    pthread_setname_np(aThread.native_handle(), aName);
 }
 }  // namespace
 
@@ -33,14 +35,20 @@ Game::Game(const GameOptions& aOptions) : myOptions(aOptions), myPacer(kSwapPeri
     myStartupHGE->System_SetState(HGE_SCREENWIDTH, 1024);
     myStartupHGE->System_SetState(HGE_SCREENHEIGHT, 768);
     myStartupHGE->System_SetState(HGE_SHOWSPLASH, false);
-    myStartupHGE->System_Initiate();
+    // Without a window there is nothing to play in: say so rather than run unseen.
+    if (!myStartupHGE->System_Initiate())
+    {
+        platform::Fatal("the game window could not be opened");
+    }
     myStartupHGE->System_ShowCursor(false);
 
     InitWorld(myStartupHGE, Vector2<float>(1024.0f, 768.0f));
     PostMaster::Create();
 
     myLogicThread = std::thread(&Game::LogicThread, this);
+    NameThread(myLogicThread, "marrowen-logic");
     myRenderThread = std::thread(&Game::RenderThread, this);
+    NameThread(myRenderThread, "marrowen-render");
 }
 
 Game::~Game()
@@ -108,7 +116,6 @@ bool Game::SwapBuffers()
 
 void Game::LogicThread(Game* aGame)
 {
-    NameThread("marrowen-logic");
     InputWrapper input;
     input.Init(aGame->myHGE);
     while (!aGame->myQuit.load(std::memory_order_acquire))
@@ -156,7 +163,6 @@ void Game::LogicFrame(InputWrapper& aInput, unsigned aBufferIndex)
 
 void Game::RenderThread(Game* aGame)
 {
-    NameThread("marrowen-render");
     while (!aGame->myQuit.load(std::memory_order_acquire))
     {
         if (aGame->myRenderGo.load(std::memory_order_acquire))
