@@ -32,8 +32,11 @@ run: build
 	fi
 	cd $(BUILD) && ./marrowen
 
+# The window tests need a display: without one, the tests run under a virtual X server.
+XRUN := $(if $(DISPLAY),,xvfb-run -a -s "-screen 0 1280x1024x24")
+
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && $(XRUN) ctest --output-on-failure -j $(JOBS)
 	$(MAKE) test-tsan
 
 # The threaded parts again under ThreadSanitizer.
