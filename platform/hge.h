@@ -84,9 +84,10 @@ public:
     virtual bool System_PumpMessages() = 0;
     // Shows or hides the system pointer over the window.
     virtual void System_ShowCursor(bool aShow) = 0;
-    // Writes the last presented frame as PNG, screen-sized. Headless backend only: the window
-    // backend always answers false (reading back its frames would have to happen on the
-    // render thread). False, with the reason in platform::LastError(), on failure.
+    // Writes a frame as PNG, screen-sized. Headless: the last presented frame. Window: the next
+    // frame the render thread presents, read back there; the caller waits for it (a few
+    // seconds at most), so frames must keep coming meanwhile. False, with the reason in
+    // platform::LastError(), on failure.
     virtual bool System_Snapshot(const char* aPngPath) = 0;
 
     // Files are found relative to the executable's folder, exact name first, then a

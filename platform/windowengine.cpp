@@ -4,12 +4,16 @@
 #include <cstdlib>
 
 #include "fatal.h"
+#include "framerasteriser.h"
 #include "keymap.h"
 
 namespace platform
 {
 namespace
 {
+// Long enough for a frame of a busy game on a loaded machine with software OpenGL.
+constexpr std::chrono::milliseconds kSnapshotWait{5000};
+
 // SDL numbers mouse buttons from 1 (left, middle, right, X1, X2); the game from 0 (left,
 // right, middle, ...).
 int GameButton(Uint8 aSdlButton)
@@ -175,8 +179,24 @@ void WindowEngine::System_ShowCursor(bool aShow)
 
 bool WindowEngine::System_Snapshot(const char* aPngPath)
 {
-    SetLastError("%s: the window backend cannot take snapshots", aPngPath ? aPngPath : "");
-    return false;
+    if (aPngPath == nullptr)
+    {
+        SetLastError("snapshot: no file name");
+        return false;
+    }
+    if (!myContext.Get())
+    {
+        SetLastError("%s: no window to take a snapshot of", aPngPath);
+        return false;
+    }
+    std::vector<uint32_t> pixels;
+    if (!mySnapshot.Take(kSnapshotWait, pixels))
+    {
+        SetLastError("%s: no frame was drawn within %lld ms", aPngPath,
+                     static_cast<long long>(kSnapshotWait.count()));
+        return false;
+    }
+    return WritePng(aPngPath, ScreenWidth(), ScreenHeight(), pixels);
 }
 
 bool WindowEngine::Gfx_BeginScene(HTEXTURE aTarget)
@@ -218,6 +238,12 @@ void WindowEngine::Gfx_EndScene()
     if (myContextCurrent)
     {
         myBatch.Flush();
+        if (mySnapshot.Wanted())
+        {
+            std::vector<uint32_t> pixels;
+            myBatch.ReadPixels(ScreenWidth(), ScreenHeight(), pixels);
+            mySnapshot.Hand(std::move(pixels));
+        }
         if (!myWindowGone)
         {
             SDL_GL_SwapWindow(myWindow.get());

@@ -8,6 +8,7 @@
 #include "enginecore.h"
 #include "glquadbatch.h"
 #include "sdlhandles.h"
+#include "snapshothandover.h"
 #include "x11windowwatch.h"
 
 namespace platform
@@ -24,7 +25,9 @@ public:
     // False once the window was closed or destroyed, and while there is no window.
     bool System_PumpMessages() override;
     void System_ShowCursor(bool aShow) override;
-    // Reading back the GL front buffer would have to happen on the render thread: not offered.
+    // Waits (up to a few seconds) for the render thread to draw its next frame, which it reads
+    // back before presenting it; so frames must keep coming, and never call it on the render
+    // thread itself.
     bool System_Snapshot(const char* aPngPath) override;
 
     bool Gfx_BeginScene(HTEXTURE aTarget) override;
@@ -42,6 +45,7 @@ private:
     std::unique_ptr<X11WindowWatch> myWatch;
     GlContextHandle myContext;
     GlQuadBatch myBatch;
+    SnapshotHandover mySnapshot;
     bool myContextCurrent = false;  // render thread only
     bool myCursorShown = true;
     bool myClosed = false;

@@ -1,23 +1,134 @@
 // The real window, when a display is there (xvfb-run ctest); skipped otherwise.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <atomic>
+#include <filesystem>
+#include <string>
 #include <thread>
+#include <vector>
 
+#include "fatal.h"
 #include "hge.h"
-#include "inputsource.h"
+#include "testpictures.h"
+#include "windowtests.h"
 
-TEST(Window, OpensDrawsOnTheRenderThreadAndShutsDown)
+namespace
 {
-    if (std::getenv("DISPLAY") == nullptr)
-    {
-        GTEST_SKIP() << "no X display";
-    }
-    hgeSelectBackend(HGE_BACKEND_WINDOW);
+constexpr DWORD kClear = 0xFF203040;
+constexpr DWORD kSolid = 0xFFD02010;
+// The four quarters of the test picture.
+constexpr DWORD kOpaque = 0xFFF08020;
+constexpr DWORD kHalf = 0x8020E0E0;
+constexpr DWORD kQuarter = 0x40FFFFFF;
+constexpr DWORD kClearPixel = 0x00FF00FF;
+
+HGE* OpenEngine(hgeBackend aBackend)
+{
+    hgeSelectBackend(aBackend);
     HGE* hge = hgeCreate(HGE_VERSION);
     hge->System_SetState(HGE_TITLE, "Marrowen");
     hge->System_SetState(HGE_SCREENWIDTH, 1024);
     hge->System_SetState(HGE_SCREENHEIGHT, 768);
+    return hge;
+}
+
+void CloseEngine(HGE* aHge)
+{
+    aHge->System_Shutdown();
+    aHge->Release();
+    hgeSelectBackend(HGE_BACKEND_HEADLESS);
+}
+
+hgeQuad Quad(float aX, float aY, float aWidth, float aHeight, HTEXTURE aTexture,
+             const DWORD (&aColors)[4], float aU0 = 0, float aV0 = 0, float aU1 = 1, float aV1 = 1)
+{
+    hgeQuad quad{};
+    const float xs[4] = {aX, aX + aWidth, aX + aWidth, aX};
+    const float ys[4] = {aY, aY, aY + aHeight, aY + aHeight};
+    const float us[4] = {aU0, aU1, aU1, aU0};
+    const float vs[4] = {aV0, aV0, aV1, aV1};
+    for (int i = 0; i < 4; ++i)
+    {
+        quad.v[i] = hgeVertex{xs[i], ys[i], 0.5f, aColors[i], us[i], vs[i]};
+    }
+    quad.tex = aTexture;
+    quad.blend = BLEND_DEFAULT;
+    return quad;
+}
+
+// A 128 x 128 picture in four quarters: opaque, half, quarter and no alpha.
+std::string WriteQuarters(const std::filesystem::path& aFolder)
+{
+    testpictures::Picture picture = testpictures::Filled(128, 128, 0);
+    for (int y = 0; y < 128; ++y)
+    {
+        for (int x = 0; x < 128; ++x)
+        {
+            picture.pixels[static_cast<size_t>(y * 128 + x)] =
+                y < 64 ? (x < 64 ? kOpaque : kHalf) : (x < 64 ? kQuarter : kClearPixel);
+        }
+    }
+    return testpictures::WriteFile(aFolder / "quarters.dds", testpictures::DdsArgb32(picture));
+}
+
+// Textures drawn one texel per pixel, so filtering cannot tell the rasterisers apart.
+std::vector<hgeQuad> Scene(HTEXTURE aQuarters)
+{
+    const DWORD white[4] = {0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF};
+    const DWORD solid[4] = {kSolid, kSolid, kSolid, kSolid};
+    const DWORD tint[4] = {0xFF80FF40, 0xFF80FF40, 0xFF80FF40, 0xFF80FF40};
+    const DWORD faded[4] = {0x80FFFFFF, 0x80FFFFFF, 0x80FFFFFF, 0x80FFFFFF};
+    const DWORD corners[4] = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFFFFFFFF};
+    return {
+        Quad(40, 40, 300, 200, 0, solid),
+        Quad(200, 100, 128, 128, aQuarters, white),                  // over the solid and the clear
+        Quad(400, 100, 128, 128, aQuarters, tint),                   // colour modulation
+        Quad(600, 100, 200, 150, 0, corners),                        // shaded corners
+        Quad(400, 300, 64, 64, aQuarters, white, 0.5f, 0, 1, 0.5f),  // one quarter only
+        Quad(500, 300, 128, 128, aQuarters, faded),  // vertex alpha times texel alpha
+    };
+}
+
+void DrawFrame(HGE* aHge, const std::vector<hgeQuad>& aQuads)
+{
+    aHge->Gfx_BeginScene();
+    aHge->Gfx_Clear(kClear);
+    for (const hgeQuad& quad : aQuads)
+    {
+        aHge->Gfx_RenderQuad(&quad);
+    }
+    aHge->Gfx_EndScene();
+}
+
+uint32_t At(const platform::DecodedImage& aImage, int aX, int aY)
+{
+    return aImage.pixels[static_cast<size_t>(aY * aImage.width + aX)] & 0xFFFFFF;
+}
+
+class Window : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!windowtests::HasDisplay())
+        {
+            GTEST_SKIP() << "no X display";
+        }
+        myLock = std::make_unique<windowtests::DisplayLock>();
+        myFolder =
+            testpictures::TempFolder(testing::UnitTest::GetInstance()->current_test_info()->name());
+    }
+
+    void TearDown() override { std::filesystem::remove_all(myFolder); }
+
+    std::unique_ptr<windowtests::DisplayLock> myLock;
+    std::filesystem::path myFolder;
+};
+}  // namespace
+
+TEST_F(Window, OpensDrawsOnTheRenderThreadAndShutsDown)
+{
+    HGE* hge = OpenEngine(HGE_BACKEND_WINDOW);
     ASSERT_TRUE(hge->System_Initiate());
     hge->System_ShowCursor(false);
 
@@ -26,27 +137,74 @@ TEST(Window, OpensDrawsOnTheRenderThreadAndShutsDown)
     std::thread render(
         [&]
         {
+            const DWORD red[4] = {0xFFFF0000, 0xFFFF0000, 0xFFFF0000, 0xFFFF0000};
+            const std::vector<hgeQuad> quads = {Quad(10, 10, 50, 50, 0, red)};
             for (; presented < 20; ++presented)
             {
-                ASSERT_TRUE(hge->Gfx_BeginScene());
-                hge->Gfx_Clear(0);
-                hgeQuad quad{};
-                const float xs[4] = {10, 60, 60, 10};
-                const float ys[4] = {10, 10, 60, 60};
-                for (int i = 0; i < 4; ++i)
-                {
-                    quad.v[i] = hgeVertex{xs[i], ys[i], 0.5f, 0xFFFF0000, 0, 0};
-                }
-                quad.blend = BLEND_DEFAULT;
-                hge->Gfx_RenderQuad(&quad);
-                hge->Gfx_EndScene();
+                DrawFrame(hge, quads);
             }
         });
     render.join();
     EXPECT_EQ(presented, 20);
     EXPECT_TRUE(hge->System_PumpMessages()) << "nobody closed the window";
-    EXPECT_FALSE(hge->System_Snapshot("/tmp/marrowen_window.png")) << "headless only";
     EXPECT_NE(hge->System_GetState(HGE_HWND), nullptr);
-    hge->System_Shutdown();
-    hge->Release();
+
+    // With no frame coming any more the snapshot gives up instead of hanging.
+    const std::string path = (myFolder / "never.png").string();
+    EXPECT_FALSE(hge->System_Snapshot(path.c_str()));
+    EXPECT_NE(std::string(platform::LastError()).find("never.png"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(path));
+    CloseEngine(hge);
+}
+
+TEST_F(Window, SnapshotShowsTheSameSceneAsTheHeadlessEngine)
+{
+    const std::string picture = WriteQuarters(myFolder);
+    const std::string windowShot = (myFolder / "window.png").string();
+    const std::string headlessShot = (myFolder / "headless.png").string();
+
+    HGE* window = OpenEngine(HGE_BACKEND_WINDOW);
+    ASSERT_TRUE(window->System_Initiate());
+    const std::vector<hgeQuad> windowScene = Scene(window->Texture_Load(picture.c_str()));
+    std::atomic<bool> drawing{true};
+    std::thread render(
+        [&]
+        {
+            while (drawing)
+            {
+                DrawFrame(window, windowScene);
+            }
+        });
+    window->System_PumpMessages();
+    const bool shot = window->System_Snapshot(windowShot.c_str());
+    drawing = false;
+    render.join();
+    CloseEngine(window);
+    ASSERT_TRUE(shot) << platform::LastError();
+
+    HGE* headless = OpenEngine(HGE_BACKEND_HEADLESS);
+    headless->System_Initiate();
+    DrawFrame(headless, Scene(headless->Texture_Load(picture.c_str())));
+    ASSERT_TRUE(headless->System_Snapshot(headlessShot.c_str())) << platform::LastError();
+    CloseEngine(headless);
+
+    const platform::DecodedImage fromWindow = windowtests::ReadPicture(windowShot);
+    const platform::DecodedImage fromHeadless = windowtests::ReadPicture(headlessShot);
+    ASSERT_EQ(1024, fromWindow.width);
+    ASSERT_EQ(768, fromWindow.height);
+    // The window's own pixels first, so two equally wrong pictures cannot pass.
+    EXPECT_EQ(kClear & 0xFFFFFF, At(fromWindow, 1000, 700));
+    EXPECT_EQ(kSolid & 0xFFFFFF, At(fromWindow, 60, 60));
+    EXPECT_EQ(kOpaque & 0xFFFFFF, At(fromWindow, 210, 110));
+    EXPECT_EQ(kSolid & 0xFFFFFF, At(fromWindow, 310, 210)) << "a clear texel leaves it be";
+    EXPECT_EQ(kClear & 0xFFFFFF, At(fromWindow, 320, 250)) << "below both";
+    EXPECT_LE(windowtests::ChannelDifference(At(fromWindow, 410, 110), 0x788008), 2)
+        << "orange times the tint";
+    EXPECT_LE(windowtests::ChannelDifference(At(fromWindow, 410, 310), 0x208890), 2)
+        << "the half-clear quarter over the clear colour";
+    EXPECT_LE(windowtests::ChannelDifference(At(fromWindow, 510, 310), 0x885830), 2)
+        << "half vertex alpha on an opaque texel";
+    // Then every pixel against the software rasteriser, allowing edges to differ by a pixel.
+    EXPECT_EQ(0, windowtests::Mismatches(fromWindow, fromHeadless, 6));
+    EXPECT_EQ(0, windowtests::Mismatches(fromHeadless, fromWindow, 6));
 }
