@@ -1,0 +1,165 @@
+// Synthetic X input (xdotool, as a tester or an automation would send it) reaching the game's
+// input source through the real window. Needs a display and xdotool; skipped otherwise.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <thread>
+
+#include "hge.h"
+#include "inputsource.h"
+#include "windowtests.h"
+
+namespace
+{
+constexpr uint8_t kKeyW = 0x11;
+constexpr uint8_t kKeyReturn = 0x1C;
+constexpr uint8_t kDown = 0x80;
+// Generous: the machine may be busy with a parallel build and software OpenGL.
+constexpr auto kPatience = std::chrono::seconds(10);
+
+// Runs an xdotool command (bounded in time); its standard output.
+std::string Xdotool(const std::string& aArguments)
+{
+    const std::string command = "timeout 10 xdotool " + aArguments + " 2>/dev/null";
+    std::string output;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr)
+    {
+        return output;
+    }
+    char chunk[256];
+    while (fgets(chunk, sizeof chunk, pipe) != nullptr)
+    {
+        output += chunk;
+    }
+    pclose(pipe);
+    return output;
+}
+
+class WindowInput : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!windowtests::HasDisplay())
+        {
+            GTEST_SKIP() << "no X display";
+        }
+        if (std::system("command -v xdotool >/dev/null 2>&1") != 0)
+        {
+            GTEST_SKIP() << "xdotool is not installed";
+        }
+        myLock = std::make_unique<windowtests::DisplayLock>();
+        myTitle = "Marrowen input " + std::to_string(getpid());
+        hgeSelectBackend(HGE_BACKEND_WINDOW);
+        myHge = hgeCreate(HGE_VERSION);
+        myHge->System_SetState(HGE_TITLE, myTitle.c_str());
+        ASSERT_TRUE(myHge->System_Initiate());
+        myHge->System_ShowCursor(false);
+        myInput = myHge->System_GetState(HGE_HWND);
+        myHge->System_PumpMessages();
+        myWindow = Xdotool("search --sync --name '^" + myTitle + "$'");
+        myWindow = myWindow.substr(0, myWindow.find('\n'));
+        ASSERT_FALSE(myWindow.empty()) << "the window is not on the display";
+        // No window manager under Xvfb: give it the keyboard focus and the pointer ourselves.
+        Xdotool("windowfocus --sync " + myWindow);
+        Xdotool("mousemove --window " + myWindow + " 512 384");
+        ASSERT_TRUE(PumpUntil([] { return true; }));
+    }
+
+    void TearDown() override
+    {
+        if (myHge != nullptr)
+        {
+            myHge->System_Shutdown();
+            myHge->Release();
+        }
+        hgeSelectBackend(HGE_BACKEND_HEADLESS);
+    }
+
+    // Pumps the window's events on this (the main) thread until aDone, or the patience ends.
+    bool PumpUntil(const std::function<bool()>& aDone)
+    {
+        const auto end = std::chrono::steady_clock::now() + kPatience;
+        while (std::chrono::steady_clock::now() < end)
+        {
+            const bool open = myHge->System_PumpMessages();
+            if (aDone())
+            {
+                return true;
+            }
+            if (!open)
+            {
+                return false;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        return false;
+    }
+
+    uint8_t Key(uint8_t aScanCode)
+    {
+        uint8_t keys[256];
+        myInput->ReadKeyboard(keys);
+        return keys[aScanCode];
+    }
+
+    std::unique_ptr<windowtests::DisplayLock> myLock;
+    std::string myTitle;
+    std::string myWindow;
+    HGE* myHge = nullptr;
+    platform::InputSource* myInput = nullptr;
+};
+}  // namespace
+
+TEST_F(WindowInput, KeysMotionAndTheLeftButtonReachTheInputSource)
+{
+    for (const auto& [name, code] :
+         {std::make_pair("w", kKeyW), std::make_pair("Return", kKeyReturn)})
+    {
+        Xdotool(std::string("keydown ") + name);
+        EXPECT_TRUE(PumpUntil([&] { return (Key(code) & kDown) != 0; })) << name << " down";
+        Xdotool(std::string("keyup ") + name);
+        EXPECT_TRUE(PumpUntil([&] { return Key(code) == 0; })) << name << " up";
+    }
+
+    myInput->ReadMouse();  // forget the motion of putting the pointer in place
+    Xdotool("mousemove_relative -- 40 -25");
+    int movedX = 0;
+    int movedY = 0;
+    EXPECT_TRUE(PumpUntil(
+        [&]
+        {
+            const platform::MouseState mouse = myInput->ReadMouse();
+            movedX += mouse.x;
+            movedY += mouse.y;
+            return movedX >= 40 && movedY <= -25;
+        }))
+        << "moved " << movedX << ", " << movedY;
+    EXPECT_EQ(40, movedX) << "each motion counted once";
+    EXPECT_EQ(-25, movedY);
+
+    // A click is quicker than any poll: the press must still be seen once.
+    Xdotool("click 1");
+    EXPECT_TRUE(PumpUntil([&] { return (myInput->ReadMouse().buttons[0] & kDown) != 0; }));
+    EXPECT_TRUE(PumpUntil([&] { return myInput->ReadMouse().buttons[0] == 0; }));
+}
+
+TEST_F(WindowInput, DestroyingTheWindowEndsTheEventPump)
+{
+    Xdotool("windowclose " + myWindow);
+    const auto end = std::chrono::steady_clock::now() + kPatience;
+    bool open = true;
+    while (open && std::chrono::steady_clock::now() < end)
+    {
+        open = myHge->System_PumpMessages();
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    EXPECT_FALSE(open);
+    EXPECT_FALSE(myHge->System_PumpMessages()) << "closed stays closed";
+}
