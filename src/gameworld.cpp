@@ -98,19 +98,17 @@ void Game::Update(InputWrapper& aInput, float aElapsedMs)
 void Game::RenderToBuffer(InputWrapper& /*aInput*/, unsigned aBufferIndex)
 {
     RenderData& buffer = myRenderBuffers[static_cast<int>(aBufferIndex)];
-    // Until play begins the start screen covers the scene; without it the title phase is black.
-    if (myStarted)
-    {
-        LevelBaseData& level = *myCurrentLevel;
-        level.RenderFloor(buffer, myCamera);
-        level.RenderObjects(buffer, myCamera);
-        level.RenderItems(buffer);
-        myPlayer.Submit(buffer);
-        level.RenderOverlay(buffer, myCamera);
-        level.RenderConversation(buffer);
-        // The inventory and the notepad are drawn here.
-        myCurtain.Render(buffer);
-    }
+    // The scene is drawn in the title phase too: the curtain, not opened before play, and the
+    // start screen above it cover it.
+    LevelBaseData& level = *myCurrentLevel;
+    level.RenderFloor(buffer, myCamera);
+    level.RenderObjects(buffer, myCamera);
+    level.RenderItems(buffer);
+    myPlayer.Submit(buffer);
+    level.RenderOverlay(buffer, myCamera);
+    level.RenderConversation(buffer);
+    // The inventory and the notepad are drawn here.
+    myCurtain.Render(buffer);
     // The start screen, the scene's overlay pair, the billboard and the quit menu come here.
     myCursor.Render(buffer, PostMaster::GetInstance()->inventoryOpen);
 }

@@ -82,9 +82,18 @@ float Height(const hgeQuad& aQuad)
     return aQuad.v[3].y - aQuad.v[0].y;
 }
 
-TEST_F(GameWorldTest, TheTitlePhaseShowsNothingYet)
+TEST_F(GameWorldTest, TheTitlePhaseDrawsTheSceneUnderTheClosedCurtain)
 {
-    EXPECT_TRUE(Run(false, 20).empty());
+    myScript.myWalkFrom = -1;
+    const std::vector<hgeQuad> quads = Run(false, 20);
+    // Floor, robot, heroine, overlay, then the curtain, still opaque because only play opens it.
+    ASSERT_EQ(5u, quads.size());
+    const hgeQuad& curtain = quads[4];
+    EXPECT_EQ(0.0f, curtain.v[0].x);
+    EXPECT_EQ(0.0f, curtain.v[0].y);
+    EXPECT_GE(Width(curtain), 1024.0f);
+    EXPECT_GE(Height(curtain), 768.0f);
+    EXPECT_EQ(255u, curtain.v[0].col >> 24);
 }
 
 TEST_F(GameWorldTest, PlayDrawsTheSceneInPaintersOrderBehindTheFadingCurtain)
