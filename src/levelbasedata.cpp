@@ -159,6 +159,7 @@ unsigned LevelBaseData::FindConversation(const std::string& aName)
 void LevelBaseData::UpdateConversations(float aElapsed, Player& aPlayer, Inventory& aInventory)
 {
     UpdateScript(aElapsed, aPlayer, aInventory);
+    // A scene that never built its registry has not even "NONE" to look at.
     if (myConversations.empty())
     {
         return;

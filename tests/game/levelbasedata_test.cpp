@@ -299,6 +299,28 @@ TEST_F(LevelBaseDataTest, FindItemLeavesTheIndexAloneWhenNothingMatches)
     EXPECT_EQ(1u, index);
 }
 
+// The base's CreateConversations builds nothing, not even "NONE".
+class SilentLevel : public TestLevel
+{
+public:
+    SilentLevel() : TestLevel({}) {}
+    void CreateConversations() override {}
+};
+
+TEST_F(LevelBaseDataTest, ASceneWithoutARegistryUpdatesAndDrawsNoConversation)
+{
+    SilentLevel level;
+    level.Init(Engine());
+    level.RequestConversation("Hello");
+    level.UpdateLevel(myPlayer, myCamera, 16.0f, myInventory);
+    level.HandleLevelInput(myInput, 16.0f, myInventory);
+    EXPECT_FALSE(level.IsConversationRunning());
+    EXPECT_FALSE(Flag6());
+    RenderData buffer;
+    level.RenderConversation(buffer);
+    EXPECT_TRUE(buffer.IsEmpty());
+}
+
 TEST_F(LevelBaseDataTest, MoreThan32ConversationsEndTheProgram)
 {
     std::vector<ConversationScript> scripts;
