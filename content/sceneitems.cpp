@@ -96,7 +96,7 @@ Image DrawBananaTree()
 {
     Canvas canvas(220, 320);
     Random random(107);
-    const Point base{110, 310};
+    const Point base{kBananaTreeBaseX, kBananaTreeBaseY};
     DropShadow(canvas, base.x + 6, base.y, 40, 10, 0.4);
     const std::vector<Point> trunk = {
         {base.x - 14, base.y}, {base.x - 9, 120}, {base.x + 9, 120}, {base.x + 14, base.y}};

@@ -11,6 +11,13 @@ namespace content
 constexpr double kRaftTreeBaseX = 85.0;
 constexpr double kRaftTreeBaseY = 218.0;
 
+// The volcano draws the banana tree sprite with its top-left corner here; its trunk stands at
+// the base offset within the picture.
+constexpr double kBananaTreeSpriteX = 153.0;
+constexpr double kBananaTreeSpriteY = 132.0;
+constexpr double kBananaTreeBaseX = 110.0;
+constexpr double kBananaTreeBaseY = 310.0;
+
 Image DrawRaft();
 Image DrawRaftTree();
 Image DrawBananaTree();

@@ -23,6 +23,8 @@ enum class Material
     Thicket,      // dense undergrowth
     Water,
     MetalFloor,  // walkable
+    Grating,     // walkable: a grated walkway with guide lights
+    DriveRing,   // walkable: the time drive's ring set into the deck
     MetalWall,
     CaveFloor,  // walkable
     CaveWall,
@@ -89,7 +91,13 @@ enum class PropKind
     Well,            // blocks
     Fence,           // from the position to position + size
     Crate,           // blocks
+    SpriteTrunk,     // footprint only: the trunk of a tree the game draws as a sprite
     Console,         // time machine: a control desk, blocks
+    Locker,          // time machine: a steel storage case, blocks
+    WallBank,        // time machine: instruments on the back wall, from the position to the
+                     // right by size; on blocked ground
+    Viewport,        // time machine: a porthole in the back wall
+    Cable,           // time machine: cables lying on the deck, length size towards angle
     Engine,          // time machine: the engine, blocks
     Pipes,           // time machine: foreground machinery, overlay only
     Hatch,           // time machine: the way out through the deck

@@ -24,8 +24,14 @@ void CrashedMachinePicture(Canvas& aCanvas, Random& aRandom, Point aAt, double a
                            const Palette& aPalette);
 void HutPicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPalette);
 void HutRoof(Canvas& aCanvas, Random& aRandom, Point aAt, double aSize, const Palette& aPalette);
+
+// The time machine's interior (scenemachinery.cpp).
+void WallBankPicture(Canvas& aCanvas, Point aAt, double aWidth, const Palette& aPalette);
+void ViewportPicture(Canvas& aCanvas, Point aAt, double aSize);
 void ConsolePicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPalette);
 void EnginePicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPalette);
+void LockerPicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPalette);
+void CablePicture(Canvas& aCanvas, Point aAt, double aLength, double aAngle);
 void HatchPicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPalette);
 void PipesOverlay(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPalette);
 

@@ -243,6 +243,18 @@ void PropPicture(Canvas& aCanvas, const Prop& aProp, const Palette& aPalette, Ra
         case PropKind::Console:
             ConsolePicture(aCanvas, at, s, aPalette);
             break;
+        case PropKind::Locker:
+            LockerPicture(aCanvas, at, s, aPalette);
+            break;
+        case PropKind::WallBank:
+            WallBankPicture(aCanvas, at, s, aPalette);
+            break;
+        case PropKind::Viewport:
+            ViewportPicture(aCanvas, at, s);
+            break;
+        case PropKind::Cable:
+            CablePicture(aCanvas, at, s, aProp.angle);
+            break;
         case PropKind::Engine:
             EnginePicture(aCanvas, at, s, aPalette);
             break;
@@ -339,6 +351,7 @@ void PropPicture(Canvas& aCanvas, const Prop& aProp, const Palette& aPalette, Ra
         case PropKind::Pipes:
         case PropKind::Leaves:
         case PropKind::Stalactites:
+        case PropKind::SpriteTrunk:
             break;
     }
 }
@@ -475,7 +488,11 @@ bool PropFootprint(const Prop& aProp, Shape& aFootprint)
                                       {at.x, at.y + 6}});
             return true;
         }
+        case PropKind::SpriteTrunk:
+            aFootprint = Shape::Oval(at.x, at.y - 4 * s, 16 * s, 9 * s);
+            return true;
         case PropKind::Crate:
+        case PropKind::Locker:
             aFootprint = Shape::Rect(at.x - 24 * s, at.y - 30 * s, 48 * s, 30 * s);
             return true;
         case PropKind::Console:

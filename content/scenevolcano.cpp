@@ -1,5 +1,6 @@
 // The volcano east of the crash site: black rock, a high ledge reached only by the bird flight
 // and left by the stairs, lower ground around it, and lava to the east.
+#include "sceneitems.h"
 #include "scenemodel.h"
 
 namespace content
@@ -45,6 +46,9 @@ SceneDescription VolcanoScene()
     };
     scene.props = {
         {P::Stairs, {800, 600}, 360, 2.64},
+        // The banana tree is a sprite of the level; its trunk still blocks her way.
+        {P::SpriteTrunk,
+         {kBananaTreeSpriteX + kBananaTreeBaseX, kBananaTreeSpriteY + kBananaTreeBaseY}},
         {P::SmokeVent, {1060, 520}},
         {P::SmokeVent, {1180, 120}, 1.3},
         {P::Boulder, {120, 980}},
