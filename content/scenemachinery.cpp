@@ -1,6 +1,6 @@
 // Inside the time machine, in cool steel with amber lights: the wall of instruments behind the
-// deck, a porthole onto the jungle, the engine with its time core, control desks, storage
-// lockers, cables, the lit way out and the foreground tank.
+// deck, a porthole onto the jungle, the engine with its time core and the control desks.
+// Lockers, cables, the hatch and the foreground tank are in scenefittings.cpp.
 #include <cmath>
 
 #include "scenepaint.h"
@@ -13,23 +13,6 @@ constexpr double kPi = 3.14159265358979323846;
 const Colour kSteel = Colour::Rgb(0x8e9aa6);
 const Colour kCopper = Colour::Rgb(0xb87333);
 const Colour kScreen = Colour::Rgb(0x5fe0f0);
-const Colour kDaylight = Colour::Rgb(0xd8f0a0);
-const Colour kExitGreen = Colour::Rgb(0x6cff8a);
-
-void Glow(Canvas& aCanvas, Point aAt, double aRadius, const Colour& aColour)
-{
-    FillRadialGradient(
-        aCanvas, [&](cairo_t* aCr) { EllipsePath(aCr, aAt.x, aAt.y, aRadius, aRadius); }, aAt,
-        aRadius, {{0.0, aColour.Lighter(0.6)}, {0.3, aColour}, {1.0, aColour.WithAlpha(0.0)}});
-}
-
-void Box(Canvas& aCanvas, double aX, double aY, double aWidth, double aHeight, double aRadius,
-         const Colour& aFill, double aOutline = 2.5)
-{
-    DrawShape(
-        aCanvas, [&](cairo_t* aCr) { RoundedRectPath(aCr, aX, aY, aWidth, aHeight, aRadius); },
-        PropStyle(aFill, aOutline));
-}
 
 // A screen with a glowing trace across it.
 void Screen(Canvas& aCanvas, double aX, double aY, double aWidth, double aHeight, double aPhase)
@@ -58,10 +41,12 @@ void Screen(Canvas& aCanvas, double aX, double aY, double aWidth, double aHeight
 void HorizontalPipe(Canvas& aCanvas, double aX0, double aX1, double aY, double aThickness,
                     const Colour& aColour)
 {
-    Box(aCanvas, aX0, aY - aThickness / 2, aX1 - aX0, aThickness, aThickness / 2, aColour, 2.0);
+    SteelBox(aCanvas, aX0, aY - aThickness / 2, aX1 - aX0, aThickness, aThickness / 2, aColour,
+             2.0);
     for (double x = aX0 + 40; x < aX1 - 20; x += 120)
     {
-        Box(aCanvas, x, aY - aThickness / 2 - 3, 8, aThickness + 6, 2, aColour.Darker(0.3), 1.5);
+        SteelBox(aCanvas, x, aY - aThickness / 2 - 3, 8, aThickness + 6, 2, aColour.Darker(0.3),
+                 1.5);
     }
 }
 }  // namespace
@@ -80,7 +65,7 @@ void WallBankPicture(Canvas& aCanvas, Point aAt, double aWidth, const Palette& a
     for (double x = aAt.x; x < aAt.x + aWidth - 20; x += kBay, ++bay)
     {
         const double w = std::min(kBay, aAt.x + aWidth - x) - 14;
-        Box(aCanvas, x + 7, top + 40, w, 88, 6, aPalette.obstacle.Lighter(0.05), 2.0);
+        SteelBox(aCanvas, x + 7, top + 40, w, 88, 6, aPalette.obstacle.Lighter(0.05), 2.0);
         switch (bay % 4)
         {
             case 0:  // vent grille
@@ -100,8 +85,8 @@ void WallBankPicture(Canvas& aCanvas, Point aAt, double aWidth, const Palette& a
                 {
                     const Colour colours[] = {aPalette.accent, Colour::Rgb(0x50e070),
                                               Colour::Rgb(0xe0503a)};
-                    Glow(aCanvas, {x + 24 + (i % 4) * (w - 30) / 3.5, top + 58 + (i / 4) * 22}, 7,
-                         colours[(i * 7 + bay) % 3]);
+                    LampGlow(aCanvas, {x + 24 + (i % 4) * (w - 30) / 3.5, top + 58 + (i / 4) * 22},
+                             7, colours[(i * 7 + bay) % 3]);
                 }
                 break;
             default:  // cable bundles hanging from the conduit
@@ -123,7 +108,7 @@ void WallBankPicture(Canvas& aCanvas, Point aAt, double aWidth, const Palette& a
                 break;
         }
         // The rib between bays.
-        Box(aCanvas, x - 5, top, 10, 140, 2, aPalette.obstacle.Lighter(0.2), 1.5);
+        SteelBox(aCanvas, x - 5, top, 10, 140, 2, aPalette.obstacle.Lighter(0.2), 1.5);
     }
     HorizontalPipe(aCanvas, aAt.x, aAt.x + aWidth, top + 14, 14, kSteel);
     HorizontalPipe(aCanvas, aAt.x, aAt.x + aWidth, top + 32, 10, kCopper);
@@ -216,13 +201,13 @@ void EnginePicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPal
     }
     cairo_restore(cr);
     // The plinth with four empty sockets, each rimmed in the colour of the part it wants.
-    Box(aCanvas, x, aAt.y - 60 * s, w, 60 * s, 8, aPalette.obstacle.Lighter(0.1), 3.0);
+    SteelBox(aCanvas, x, aAt.y - 60 * s, w, 60 * s, 8, aPalette.obstacle.Lighter(0.1), 3.0);
     const Colour rims[] = {Colour::Rgb(0x8ad8ff), Colour::Rgb(0xe8c040), Colour::Rgb(0x9a9aa8),
                            Colour::Rgb(0x3a3a3a)};
     for (int i = 0; i < 4; ++i)
     {
         const double sx = x + 16 * s + i * 44 * s;
-        Box(aCanvas, sx, aAt.y - 46 * s, 32 * s, 30 * s, 5, Colour::Rgb(0x14181e), 3.0);
+        SteelBox(aCanvas, sx, aAt.y - 46 * s, 32 * s, 30 * s, 5, Colour::Rgb(0x14181e), 3.0);
         StrokePath(
             aCanvas,
             [&](cairo_t* aCr) { RoundedRectPath(aCr, sx + 3, aAt.y - 43 * s, 26 * s, 24 * s, 4); },
@@ -230,7 +215,7 @@ void EnginePicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPal
     }
     // The drive wheel, its belt gone, on the left; the time core, a glass column, on the right.
     const Point wheel{x + 46 * s, aAt.y - 110 * s};
-    Box(aCanvas, x + 8 * s, aAt.y - 150 * s, 80 * s, 92 * s, 10, aPalette.obstacle, 2.5);
+    SteelBox(aCanvas, x + 8 * s, aAt.y - 150 * s, 80 * s, 92 * s, 10, aPalette.obstacle, 2.5);
     for (const auto& [centre, radius] :
          {std::pair<Point, double>{wheel, 30 * s}, {{wheel.x + 10 * s, wheel.y - 22 * s}, 12 * s}})
     {
@@ -248,7 +233,7 @@ void EnginePicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPal
     const double coreX = x + 104 * s;
     const double coreW = 80 * s;
     const double coreTop = aAt.y - 175 * s;
-    Box(aCanvas, coreX - 6, coreTop - 14 * s, coreW + 12, 20 * s, 6, kSteel, 2.5);
+    SteelBox(aCanvas, coreX - 6, coreTop - 14 * s, coreW + 12, 20 * s, 6, kSteel, 2.5);
     FillLinearGradient(aCanvas,
                        [&](cairo_t* aCr) { cairo_rectangle(aCr, coreX, coreTop, coreW, 115 * s); },
                        {coreX, coreTop}, {coreX + coreW, coreTop},
@@ -273,8 +258,8 @@ void EnginePicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPal
     StrokePath(
         aCanvas, [&](cairo_t* aCr) { cairo_rectangle(aCr, coreX, coreTop, coreW, 115 * s); },
         Colour::Rgb(0x11161c), 2.5);
-    Box(aCanvas, coreX - 6, aAt.y - 68 * s, coreW + 12, 14 * s, 5, kSteel, 2.5);
-    Glow(aCanvas, {coreX + coreW / 2, coreTop - 24 * s}, 14, aPalette.accent);
+    SteelBox(aCanvas, coreX - 6, aAt.y - 68 * s, coreW + 12, 14 * s, 5, kSteel, 2.5);
+    LampGlow(aCanvas, {coreX + coreW / 2, coreTop - 24 * s}, 14, aPalette.accent);
 }
 
 void ConsolePicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPalette)
@@ -284,14 +269,15 @@ void ConsolePicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPa
     const double x = aAt.x - w / 2;
     DropShadow(aCanvas, aAt.x + 6, aAt.y, w * 0.6, 14, 0.45);
     // A monitor on a stalk behind the desk, then the desk with its sloping keyboard.
-    Box(aCanvas, aAt.x - 6, aAt.y - 100 * s, 12, 40 * s, 3, kSteel.Darker(0.3), 2.0);
-    Box(aCanvas, x + 8, aAt.y - 130 * s, w - 16, 56 * s, 6, aPalette.obstacle.Darker(0.2), 2.5);
+    SteelBox(aCanvas, aAt.x - 6, aAt.y - 100 * s, 12, 40 * s, 3, kSteel.Darker(0.3), 2.0);
+    SteelBox(aCanvas, x + 8, aAt.y - 130 * s, w - 16, 56 * s, 6, aPalette.obstacle.Darker(0.2),
+             2.5);
     Screen(aCanvas, x + 16, aAt.y - 123 * s, w - 32, 42 * s, aAt.x * 0.01);
     FillRadialGradient(
         aCanvas, [&](cairo_t* aCr) { EllipsePath(aCr, aAt.x, aAt.y - 100 * s, w * 0.7, 50 * s); },
         {aAt.x, aAt.y - 100 * s}, w * 0.7,
         {{0.0, kScreen.WithAlpha(0.18)}, {1.0, kScreen.WithAlpha(0.0)}});
-    Box(aCanvas, x, aAt.y - 60 * s, w, 60 * s, 8, aPalette.obstacle, 2.5);
+    SteelBox(aCanvas, x, aAt.y - 60 * s, w, 60 * s, 8, aPalette.obstacle, 2.5);
     DrawShape(
         aCanvas,
         [&](cairo_t* aCr)
@@ -313,136 +299,23 @@ void ConsolePicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPa
     }
     for (int i = 0; i < 4; ++i)
     {
-        Glow(aCanvas, {x + 18 + i * (w - 36) / 3, aAt.y - 16 * s}, 7,
-             i % 2 ? aPalette.accent : Colour::Rgb(0xe0503a));
+        LampGlow(aCanvas, {x + 18 + i * (w - 36) / 3, aAt.y - 16 * s}, 7,
+                 i % 2 ? aPalette.accent : Colour::Rgb(0xe0503a));
     }
 }
 
-void LockerPicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPalette)
+void LampGlow(Canvas& aCanvas, Point aAt, double aRadius, const Colour& aColour)
 {
-    const double s = aSize;
-    DropShadow(aCanvas, aAt.x + 6, aAt.y, 30 * s, 10 * s, 0.45);
-    Box(aCanvas, aAt.x - 24 * s, aAt.y - 62 * s, 48 * s, 62 * s, 5, kSteel.Darker(0.15), 2.5);
-    Box(aCanvas, aAt.x - 24 * s, aAt.y - 62 * s, 48 * s, 14 * s, 4, kSteel.Lighter(0.1), 2.0);
-    FillPath(
-        aCanvas,
-        [&](cairo_t* aCr) { cairo_rectangle(aCr, aAt.x - 22 * s, aAt.y - 30 * s, 44 * s, 6 * s); },
-        aPalette.accent);
-    FillPath(
-        aCanvas,
-        [&](cairo_t* aCr)
-        { RoundedRectPath(aCr, aAt.x + 10 * s, aAt.y - 44 * s, 6 * s, 10 * s, 2); },
-        Colour::Rgb(0x1a1f26));
+    FillRadialGradient(
+        aCanvas, [&](cairo_t* aCr) { EllipsePath(aCr, aAt.x, aAt.y, aRadius, aRadius); }, aAt,
+        aRadius, {{0.0, aColour.Lighter(0.6)}, {0.3, aColour}, {1.0, aColour.WithAlpha(0.0)}});
 }
 
-void CablePicture(Canvas& aCanvas, Point aAt, double aLength, double aAngle)
+void SteelBox(Canvas& aCanvas, double aX, double aY, double aWidth, double aHeight, double aRadius,
+              const Colour& aFill, double aOutline)
 {
-    // Two cables lying loose on the deck, swaying side by side.
-    const double dx = std::cos(aAngle);
-    const double dy = std::sin(aAngle);
-    for (int i = 0; i < 2; ++i)
-    {
-        const double offset = (i - 0.5) * 9;
-        const auto path = [&](cairo_t* aCr)
-        {
-            for (double t = 0; t <= 1.0; t += 0.04)
-            {
-                const double sway = std::sin(t * 3 * kPi + i) * 10 + offset;
-                const double px = aAt.x + dx * t * aLength - dy * sway;
-                const double py = aAt.y + dy * t * aLength + dx * sway;
-                t == 0 ? cairo_move_to(aCr, px, py) : cairo_line_to(aCr, px, py);
-            }
-        };
-        StrokePath(aCanvas, path, Colour::Rgb(0x11161c), 8.0);
-        StrokePath(aCanvas, path, i == 0 ? Colour::Rgb(0x3a4048) : Colour::Rgb(0xa04030), 5.0);
-    }
-}
-
-void HatchPicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPalette)
-{
-    // The way out: a ramp down through the hull into daylight, chevrons pointing out, green
-    // lamps on its posts and the light from outside spilling onto the deck.
-    const double w = 96 * aSize;
-    const double h = 150 * aSize;
-    const double x = aAt.x - w / 2;
-    const double y = aAt.y - h;
-    FillRadialGradient(aCanvas, [&](cairo_t* aCr) { EllipsePath(aCr, aAt.x, y, w * 1.3, 70); },
-                       {aAt.x, y}, w * 1.3,
-                       {{0.0, kDaylight.WithAlpha(0.45)}, {1.0, kDaylight.WithAlpha(0.0)}});
-    FillLinearGradient(aCanvas, [&](cairo_t* aCr) { cairo_rectangle(aCr, x, y, w, h); }, {aAt.x, y},
-                       {aAt.x, aAt.y},
-                       {{0.0, aPalette.ground.Darker(0.1)},
-                        {0.55, aPalette.ground.Mix(kDaylight, 0.5)},
-                        {1.0, kDaylight.Lighter(0.4)}});
-    for (double cy = y + 24; cy < aAt.y - 10; cy += 34)
-    {
-        StrokePath(
-            aCanvas,
-            [&](cairo_t* aCr)
-            {
-                cairo_move_to(aCr, aAt.x - w * 0.28, cy);
-                cairo_line_to(aCr, aAt.x, cy + 16);
-                cairo_line_to(aCr, aAt.x + w * 0.28, cy);
-            },
-            aPalette.accent, 6.0);
-    }
-    for (double side : {x - 10.0, x + w})
-    {
-        DrawShape(
-            aCanvas, [&](cairo_t* aCr) { cairo_rectangle(aCr, side, y, 10, h); },
-            PropStyle(aPalette.obstacle, 2.0));
-        for (double stripe = y + 6; stripe < aAt.y; stripe += 22)
-        {
-            FillPath(
-                aCanvas, [&](cairo_t* aCr) { cairo_rectangle(aCr, side + 2, stripe, 6, 10); },
-                Colour::Rgb(0xf2c230));
-        }
-        Glow(aCanvas, {side + 5, y - 6}, 14, kExitGreen);
-    }
-}
-
-void PipesOverlay(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPalette)
-{
-    // A coolant tank close to the viewer, with its pipes running off into the walls. Its
-    // body is solid so nothing behind it shows through.
-    const double w = 190 * aSize;
-    const double h = 170 * aSize;
-    const double x = aAt.x - w / 2;
-    const double y = aAt.y - h;
-    for (int i = 0; i < 2; ++i)
-    {
-        const double py = y + 60 + i * 56;
-        Box(aCanvas, x - 70, py, w + 140, 20, 10, i == 0 ? kSteel : kSteel.Mix(kCopper, 0.7), 2.5);
-        for (double fx : {x - 40, x + w + 30})
-        {
-            Box(aCanvas, fx, py - 4, 10, 28, 2, kSteel.Darker(0.35), 2.0);
-        }
-    }
-    Box(aCanvas, x, y, w, h + 40, 30, aPalette.obstacle.Lighter(0.05), 3.0);
-    for (double band : {0.22, 0.58})
-    {
-        Box(aCanvas, x, y + h * band, w, 14, 4, kSteel.Darker(0.2), 2.0);
-    }
-    // A pressure gauge, a valve wheel and a warning lamp.
-    const Point gauge{x + w * 0.3, y + h * 0.42};
     DrawShape(
-        aCanvas, [&](cairo_t* aCr) { EllipsePath(aCr, gauge.x, gauge.y, 20, 20); },
-        PropStyle(Colour::Rgb(0xf0ece0), 3.0));
-    StrokePath(
-        aCanvas,
-        [&](cairo_t* aCr)
-        {
-            cairo_move_to(aCr, gauge.x, gauge.y);
-            cairo_line_to(aCr, gauge.x + 12, gauge.y - 9);
-        },
-        Colour::Rgb(0xc0392b), 3.0);
-    const Point valve{x + w * 0.7, y + h * 0.78};
-    StrokePath(
-        aCanvas, [&](cairo_t* aCr) { EllipsePath(aCr, valve.x, valve.y, 22, 22); },
-        Colour::Rgb(0x1c1712), 9.0);
-    StrokePath(
-        aCanvas, [&](cairo_t* aCr) { EllipsePath(aCr, valve.x, valve.y, 22, 22); },
-        Colour::Rgb(0xc0392b), 5.0);
-    Glow(aCanvas, {x + w - 26, y + 20}, 12, aPalette.accent);
+        aCanvas, [&](cairo_t* aCr) { RoundedRectPath(aCr, aX, aY, aWidth, aHeight, aRadius); },
+        PropStyle(aFill, aOutline));
 }
 }  // namespace content

@@ -11,13 +11,6 @@ namespace
 {
 constexpr double kPi = 3.14159265358979323846;
 
-void Lamp(Canvas& aCanvas, Point aAt, double aRadius, const Colour& aColour)
-{
-    FillRadialGradient(
-        aCanvas, [&](cairo_t* aCr) { EllipsePath(aCr, aAt.x, aAt.y, aRadius, aRadius); }, aAt,
-        aRadius, {{0.0, aColour.Lighter(0.6)}, {0.3, aColour}, {1.0, aColour.WithAlpha(0.0)}});
-}
-
 // Darkens the ground along the shape's edge, where the walls stand over it.
 void EdgeShade(Canvas& aCanvas, const Shape& aShape, double aWidth)
 {
@@ -97,7 +90,7 @@ void DrawGrating(Canvas& aCanvas, const Shape& aShape, const Palette& aPalette)
     {
         for (double side : {vertical ? b.x0 : b.y0, vertical ? b.x1 : b.y1})
         {
-            Lamp(aCanvas, vertical ? Point{side, t} : Point{t, side}, 9.0, aPalette.accent);
+            LampGlow(aCanvas, vertical ? Point{side, t} : Point{t, side}, 9.0, aPalette.accent);
         }
     }
 }
@@ -164,7 +157,7 @@ void DrawMetalWall(Canvas& aCanvas, const Shape& aShape, const Palette& aPalette
     {
         for (double x = std::floor(b.x0 / 256.0) * 256.0 + 37; x < b.x1; x += 256.0)
         {
-            Lamp(aCanvas, {x, y}, 10.0, aPalette.accent);
+            LampGlow(aCanvas, {x, y}, 10.0, aPalette.accent);
         }
     }
 }

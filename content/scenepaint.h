@@ -25,7 +25,12 @@ void CrashedMachinePicture(Canvas& aCanvas, Random& aRandom, Point aAt, double a
 void HutPicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPalette);
 void HutRoof(Canvas& aCanvas, Random& aRandom, Point aAt, double aSize, const Palette& aPalette);
 
-// The time machine's interior (scenemachinery.cpp).
+// The time machine's interior (scenemachinery.cpp, scenefittings.cpp).
+// A round lamp: a bright centre fading out into its own glow.
+void LampGlow(Canvas& aCanvas, Point aAt, double aRadius, const Colour& aColour);
+// A rounded box in the house style.
+void SteelBox(Canvas& aCanvas, double aX, double aY, double aWidth, double aHeight, double aRadius,
+              const Colour& aFill, double aOutline = 2.5);
 void WallBankPicture(Canvas& aCanvas, Point aAt, double aWidth, const Palette& aPalette);
 void ViewportPicture(Canvas& aCanvas, Point aAt, double aSize);
 void ConsolePicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPalette);
@@ -34,6 +39,18 @@ void LockerPicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPal
 void CablePicture(Canvas& aCanvas, Point aAt, double aLength, double aAngle);
 void HatchPicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPalette);
 void PipesOverlay(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPalette);
+
+// Natural shapes shared by several props (scenenature.cpp), around the middle of their base.
+void Trunk(Canvas& aCanvas, Point aBase, double aWidth, double aHeight, double aLean,
+           const Colour& aColour);
+// Palm fronds: long pointed leaves fanning out from the crown.
+void Fronds(Canvas& aCanvas, Random& aRandom, Point aCrown, double aLength, const Colour& aColour);
+void CaveMouthPicture(Canvas& aCanvas, Point aAt, double aSize);
+void CaveArch(Canvas& aCanvas, Random& aRandom, Point aAt, double aSize, const Palette& aPalette);
+// Steps cut into the cliff from aAt, aLength long towards aAngle, the middle ones fallen away.
+void StairsPicture(Canvas& aCanvas, Point aAt, double aLength, double aAngle);
+// A post-and-rail fence from aAt, aLength long towards aAngle.
+void FencePicture(Canvas& aCanvas, Point aAt, double aLength, double aAngle);
 
 // A leafy crown of overlapping shaded blobs around a centre (trees, bushes, canopy edges).
 void DrawLeafCluster(Canvas& aCanvas, Random& aRandom, Point aCenter, double aRadiusX,

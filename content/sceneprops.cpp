@@ -17,8 +17,6 @@ ShapeStyle PropStyle(const Colour& aFill, double aOutline)
 
 namespace
 {
-constexpr double kPi = 3.14159265358979323846;
-
 ShapeStyle Style(const Colour& aFill, double aOutline = 2.5)
 {
     return PropStyle(aFill, aOutline);
@@ -26,88 +24,6 @@ ShapeStyle Style(const Colour& aFill, double aOutline = 2.5)
 
 const Colour kBark = Colour::Rgb(0x6b4a2b);
 const Colour kStone = Colour::Rgb(0x8a8378);
-
-void Trunk(Canvas& aCanvas, Point aBase, double aWidth, double aHeight, double aLean,
-           const Colour& aColour)
-{
-    const std::vector<Point> trunk = {{aBase.x - aWidth / 2, aBase.y},
-                                      {aBase.x - aWidth * 0.3 + aLean, aBase.y - aHeight},
-                                      {aBase.x + aWidth * 0.3 + aLean, aBase.y - aHeight},
-                                      {aBase.x + aWidth / 2, aBase.y}};
-    DrawShape(
-        aCanvas, [&trunk](cairo_t* aCr) { PolygonPath(aCr, trunk); }, Style(aColour));
-}
-
-// Palm fronds: long pointed leaves fanning out from the crown.
-void Fronds(Canvas& aCanvas, Random& aRandom, Point aCrown, double aLength, const Colour& aColour)
-{
-    constexpr int kFronds = 8;
-    for (int i = 0; i < kFronds; ++i)
-    {
-        const double angle =
-            -kPi / 2 + (i - kFronds / 2.0 + 0.5) * (2 * kPi / kFronds) + aRandom.Range(-0.15, 0.15);
-        const double length = aLength * aRandom.Range(0.8, 1.1);
-        const double droop = length * 0.35;
-        const Point tip{aCrown.x + std::cos(angle) * length,
-                        aCrown.y + std::sin(angle) * length * 0.6 + droop};
-        const Point side{-std::sin(angle) * length * 0.14, std::cos(angle) * length * 0.14};
-        const Point middle{(aCrown.x + tip.x) / 2, (aCrown.y + tip.y) / 2 - droop * 0.6};
-        const std::vector<Point> leaf = {aCrown,
-                                         {middle.x + side.x, middle.y + side.y},
-                                         tip,
-                                         {middle.x - side.x, middle.y - side.y}};
-        DrawShape(
-            aCanvas, [&leaf](cairo_t* aCr) { SmoothPath(aCr, leaf); },
-            Style(aColour.Mix(aColour.Darker(0.3), aRandom.Uniform())));
-    }
-}
-
-void CaveMouthPicture(Canvas& aCanvas, Point aAt, double aSize)
-{
-    const double w = 120 * aSize;
-    const double h = 120 * aSize;
-    const std::vector<Point> opening = {{aAt.x - w / 2, aAt.y},
-                                        {aAt.x - w * 0.45, aAt.y - h * 0.7},
-                                        {aAt.x, aAt.y - h},
-                                        {aAt.x + w * 0.45, aAt.y - h * 0.7},
-                                        {aAt.x + w / 2, aAt.y}};
-    FillRadialGradient(
-        aCanvas, [&](cairo_t* aCr) { SmoothPath(aCr, opening); }, {aAt.x, aAt.y - h * 0.45},
-        h * 0.8,
-        {{0.0, Colour::Rgb(0x050608)}, {0.7, Colour::Rgb(0x151a22)}, {1.0, Colour::Rgb(0x333a44)}});
-    StrokePath(
-        aCanvas, [&](cairo_t* aCr) { SmoothPath(aCr, opening); }, Colour::Rgb(0x101216), 3.0);
-}
-
-void CaveArch(Canvas& aCanvas, Random& aRandom, Point aAt, double aSize, const Palette& aPalette)
-{
-    const double w = 170 * aSize;
-    const double h = 120 * aSize;
-    // A rock lintel over the top of the opening; she walks in under it.
-    const std::vector<Point> arch =
-        BlobPoints(aRandom, aAt.x, aAt.y - h * 0.95, w / 2, h * 0.3, 10, 0.15);
-    DrawShape(
-        aCanvas, [&arch](cairo_t* aCr) { SmoothPath(aCr, arch); }, Style(aPalette.obstacle, 3.0));
-}
-
-void StairsPicture(Canvas& aCanvas, Point aAt, double aLength, double aAngle)
-{
-    // Steps cut into the cliff, with the middle ones fallen away.
-    const int steps = static_cast<int>(aLength / 26.0);
-    for (int i = 0; i < steps; ++i)
-    {
-        if (i > steps / 3 && i < steps * 2 / 3)
-        {
-            continue;
-        }
-        const double t = i * 26.0;
-        const double cx = aAt.x + std::cos(aAngle) * t;
-        const double cy = aAt.y + std::sin(aAngle) * t;
-        DrawShape(
-            aCanvas, [&](cairo_t* aCr) { RoundedRectPath(aCr, cx - 26, cy - 9, 52, 18, 4); },
-            Style(kStone.Darker(0.1), 2.0));
-    }
-}
 
 void PropPicture(Canvas& aCanvas, const Prop& aProp, const Palette& aPalette, Random& aRandom)
 {
@@ -207,31 +123,8 @@ void PropPicture(Canvas& aCanvas, const Prop& aProp, const Palette& aPalette, Ra
                 Colour::Rgb(0x1a2a3a));
             break;
         case PropKind::Fence:
-        {
-            const Point end{at.x + std::cos(aProp.angle) * s, at.y + std::sin(aProp.angle) * s};
-            for (double rail : {14.0, 28.0})
-            {
-                StrokePath(
-                    aCanvas,
-                    [&](cairo_t* aCr)
-                    {
-                        cairo_move_to(aCr, at.x, at.y - rail);
-                        cairo_line_to(aCr, end.x, end.y - rail);
-                    },
-                    kBark.Lighter(0.1), 5.0);
-            }
-            const int posts = static_cast<int>(s / 40.0) + 1;
-            for (int i = 0; i <= posts; ++i)
-            {
-                const double t = static_cast<double>(i) / posts;
-                const double x = at.x + (end.x - at.x) * t;
-                const double y = at.y + (end.y - at.y) * t;
-                DrawShape(
-                    aCanvas, [&](cairo_t* aCr) { cairo_rectangle(aCr, x - 4, y - 40, 8, 42); },
-                    Style(kBark, 2.0));
-            }
+            FencePicture(aCanvas, at, s, aProp.angle);
             break;
-        }
         case PropKind::Crate:
             DropShadow(aCanvas, at.x + 6, at.y, 30 * s, 10 * s, 0.35);
             DrawShape(
@@ -239,6 +132,22 @@ void PropPicture(Canvas& aCanvas, const Prop& aProp, const Palette& aPalette, Ra
                 [&](cairo_t* aCr)
                 { cairo_rectangle(aCr, at.x - 24 * s, at.y - 44 * s, 48 * s, 44 * s); },
                 Style(Colour::Rgb(0xa57a45)));
+            // Its lit lid and a cross brace on the front, so it reads as a wooden crate.
+            DrawShape(
+                aCanvas,
+                [&](cairo_t* aCr)
+                { cairo_rectangle(aCr, at.x - 24 * s, at.y - 44 * s, 48 * s, 12 * s); },
+                Style(Colour::Rgb(0xc89a5e), 2.0));
+            StrokePath(
+                aCanvas,
+                [&](cairo_t* aCr)
+                {
+                    cairo_move_to(aCr, at.x - 20 * s, at.y - 28 * s);
+                    cairo_line_to(aCr, at.x + 20 * s, at.y - 4 * s);
+                    cairo_move_to(aCr, at.x + 20 * s, at.y - 28 * s);
+                    cairo_line_to(aCr, at.x - 20 * s, at.y - 4 * s);
+                },
+                Colour::Rgb(0x6b4a2b), 4.0 * s);
             break;
         case PropKind::Console:
             ConsolePicture(aCanvas, at, s, aPalette);
@@ -356,26 +265,6 @@ void PropPicture(Canvas& aCanvas, const Prop& aProp, const Palette& aPalette, Ra
     }
 }
 }  // namespace
-
-void DrawLeafCluster(Canvas& aCanvas, Random& aRandom, Point aCenter, double aRadiusX,
-                     double aRadiusY, const Colour& aColour, int aCount)
-{
-    for (int i = 0; i < aCount; ++i)
-    {
-        const double angle = aRandom.Range(0, 2 * kPi);
-        const double spread = i == aCount - 1 ? 0.0 : aRandom.Range(0.3, 0.6);
-        const Point centre{aCenter.x + std::cos(angle) * aRadiusX * spread,
-                           aCenter.y + std::sin(angle) * aRadiusY * spread};
-        const double scale = aRandom.Range(0.55, 0.75);
-        const std::vector<Point> blob =
-            BlobPoints(aRandom, centre.x, centre.y, aRadiusX * scale, aRadiusY * scale, 9, 0.2);
-        ShapeStyle style = Style(aColour.Mix(aColour.Lighter(0.2), aRandom.Uniform() * 0.5));
-        style.shadeDepth = 0.22;
-        style.highlight = 0.18;
-        DrawShape(
-            aCanvas, [&blob](cairo_t* aCr) { SmoothPath(aCr, blob); }, style);
-    }
-}
 
 void DrawPropPicture(Canvas& aCanvas, const Prop& aProp, const Palette& aPalette, Random& aRandom)
 {
