@@ -110,10 +110,13 @@ void GrowingArray<T>::Add(const T& aItem)
             false && "GrowingArray: Tried to use the Add function on an uninitialized class.",
             "arrays/growingarray");
     }
+    // aItem may be one of our own elements: the old storage lives until it has been copied.
+    std::unique_ptr<T[]> previous;
     if (myCurrentSize == myMaxSize)
     {
         std::unique_ptr<T[]> grown(new T[static_cast<size_t>(myMaxSize + myIncrement)]);
         CopyElements(grown.get(), myData.get(), myCurrentSize);
+        previous = std::move(myData);
         myData = std::move(grown);
         myMaxSize += myIncrement;
     }

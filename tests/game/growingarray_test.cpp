@@ -68,6 +68,21 @@ TEST(GrowingArray, TextRecordsStayIntactAcrossGrowthAndCopies)
     EXPECT_EQ(assigned.Capacity(), 15);
 }
 
+TEST(GrowingArray, AddingOneOfItsOwnElementsWhenFullCopiesItIntact)
+{
+    GrowingArray<Line> lines;
+    lines.Init(5, 5, true);
+    for (int i = 0; i < 5; ++i)
+    {
+        lines.Add(Line{"Heroine", std::string(40, 'a' + i)});
+    }
+    // The growth releases the storage the argument lives in.
+    lines.Add(lines[2]);
+    ASSERT_EQ(lines.Size(), 6);
+    EXPECT_EQ(lines[5].speaker, "Heroine");
+    EXPECT_EQ(lines[5].text, std::string(40, 'c'));
+}
+
 TEST(GrowingArrayDeathTest, IndexOutsideTheElementsEndsTheProgram)
 {
     GrowingArray<int> numbers = Numbers(6);
