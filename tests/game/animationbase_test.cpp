@@ -151,4 +151,9 @@ TEST_F(AnimationTest, AWrongSheetIndexOrAMissingSheetEndsTheProgram)
     AnimationBase robot(myHGE);
     EXPECT_EXIT(robot.AddSheet((myFolder / "missing.dds").string(), 16, 20.0f),
                 testing::ExitedWithCode(1), "missing.dds.*Can't load the sheet!.*animationbase");
+    // No frames, or frames lasting no time, would divide by zero or never stop stepping.
+    const std::string sheet = Picture("sheet.dds", 64, 32);
+    EXPECT_EXIT(robot.AddSheet(sheet, 0, 20.0f), testing::ExitedWithCode(1), "at least one frame");
+    EXPECT_EXIT(robot.AddSheet(sheet, 16, 0.0f), testing::ExitedWithCode(1), "at least one frame");
+    EXPECT_EXIT(robot.DrawAt(1.0f, kAt), testing::ExitedWithCode(1), "before Init");
 }

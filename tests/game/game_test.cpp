@@ -193,6 +193,18 @@ TEST_F(GameTest, SwapsComeAtMostEveryTwoMilliseconds)
     EXPECT_GE(game.GetSwapCount(), 10u);
 }
 
+TEST(GameDeathTest, WithoutAWindowTheGameEndsWithOneLineAndStatusOne)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            setenv("SDL_VIDEODRIVER", "no-such-driver", 1);
+            hgeSelectBackend(HGE_BACKEND_WINDOW);
+            Game game;
+        },
+        testing::ExitedWithCode(1), "^Marrowen: no window: .*could not be opened\\)\n$");
+}
+
 TEST(FramePacer, SmallDelaysAreMadeUpButAStallRestartsTheSchedule)
 {
     FramePacer pacer(2000000);

@@ -114,3 +114,11 @@ TEST_F(InputWrapperTest, AButtonReleaseIsReportedToOneFrameAndPollsTheMouse)
     EndPass();
     EXPECT_FALSE(myInput.ButtonReleased(0));
 }
+
+TEST_F(InputWrapperTest, AButtonBeyondTheEighthEndsTheProgram)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(myInput.ButtonReleased(8), testing::ExitedWithCode(1), "eight mouse buttons");
+    EXPECT_EXIT(myInput.ButtonReleased(-1), testing::ExitedWithCode(1),
+                "inputwrapper/inputwrapper");
+}

@@ -151,4 +151,9 @@ TEST_F(SpriteTest, AMissingPictureEndsTheProgramNamingIt)
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(StaticSprite(myHGE, (myFolder / "img/nothere.dds").string()),
                 testing::ExitedWithCode(1), "nothere.dds.*Can't load in the texture.*staticsprite");
+    // A sprite made without a picture has no quad: using it is stopped, not a crash.
+    StaticSprite empty(myHGE);
+    EXPECT_EXIT(empty.SetColor(Color{}), testing::ExitedWithCode(1), "without a picture.*sprite");
+    EXPECT_EXIT(empty.SetTexture(0), testing::ExitedWithCode(1), "without a picture");
+    EXPECT_EXIT(empty.DrawAt(Vector2<float>()), testing::ExitedWithCode(1), "without a picture");
 }

@@ -3,6 +3,8 @@
 #include <chrono>
 #include <thread>
 
+#include <unistd.h>
+
 #include "timer/orvsystemtimer.h"
 #include "timer/timer.h"
 #include "timer/timermanager.h"
@@ -104,4 +106,23 @@ TEST(TimerDeathTest, ASystemTimerWithoutMasterEndsTheProgram)
 {
     OrvSystemTimer timer;
     EXPECT_EXIT(timer.Update(), testing::ExitedWithCode(1), "timer/orvsystemtimer");
+    // The error line goes to standard output before the check ends the program; the death
+    // test sees only standard error, so the child sends one to the other.
+    EXPECT_EXIT(
+        {
+            dup2(STDERR_FILENO, STDOUT_FILENO);
+            timer.Update();
+        },
+        testing::ExitedWithCode(1), "ORVSYSTEMTIMER ERROR: Update called without a MasterTimer\\.");
+}
+
+TEST(TimerDeathTest, TheTenThousandAndFirstTimerEndsTheProgram)
+{
+    // Growing the store would move every timer and leave the handed-out pointers dangling.
+    TimerManager manager;
+    for (int i = 1; i < TimerManager::ourMaxTimers; ++i)
+    {
+        manager.CreateTimer();
+    }
+    EXPECT_EXIT(manager.CreateTimer(), testing::ExitedWithCode(1), "no room for another timer");
 }
