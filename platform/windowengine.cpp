@@ -189,6 +189,12 @@ bool WindowEngine::System_Snapshot(const char* aPngPath)
         SetLastError("%s: no window to take a snapshot of", aPngPath);
         return false;
     }
+    if (SDL_GL_GetCurrentContext() == myContext.Get())
+    {
+        // The render thread would wait for a frame only it can draw.
+        SetLastError("%s: a snapshot is asked for on the drawing thread", aPngPath);
+        return false;
+    }
     std::vector<uint32_t> pixels;
     if (!mySnapshot.Take(kSnapshotWait, pixels))
     {

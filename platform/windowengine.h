@@ -27,7 +27,7 @@ public:
     void System_ShowCursor(bool aShow) override;
     // Waits (up to a few seconds) for the render thread to draw its next frame, which it reads
     // back before presenting it; so frames must keep coming, and never call it on the render
-    // thread itself.
+    // thread itself (that fails at once).
     bool System_Snapshot(const char* aPngPath) override;
 
     bool Gfx_BeginScene(HTEXTURE aTarget) override;

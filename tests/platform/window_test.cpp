@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <thread>
@@ -143,6 +144,10 @@ TEST_F(Window, OpensDrawsOnTheRenderThreadAndShutsDown)
             {
                 DrawFrame(hge, quads);
             }
+            // Waiting here for a frame only this thread could draw would be a deadlock.
+            const auto start = std::chrono::steady_clock::now();
+            EXPECT_FALSE(hge->System_Snapshot((myFolder / "self.png").c_str()));
+            EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
         });
     render.join();
     EXPECT_EQ(presented, 20);
