@@ -61,7 +61,7 @@ inline void WritePicture(const std::string& aPath, int aWidth, int aHeight,
 inline std::string ScratchFolder(const std::string& aName)
 {
     const std::filesystem::path folder =
-        std::filesystem::absolute("test-scratch") / ("text-" + aName);
+        std::filesystem::temp_directory_path() / "marrowen-tests" / ("text-" + aName);
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     return folder.string() + "/";
