@@ -70,6 +70,10 @@ Arguments Parse(int aCount, char** aValues)
     {
         Usage("--headless needs --frames N with N > 0");
     }
+    if (!arguments.myHeadless && !arguments.myScreenshot.empty())
+    {
+        Usage("--screenshot goes with --headless");
+    }
     return arguments;
 }
 }  // namespace
