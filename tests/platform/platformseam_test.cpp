@@ -49,7 +49,8 @@ TEST(PlatformSeam, TheScanFindsAnInclude)
 {
     const auto folder = std::filesystem::temp_directory_path() / "marrowen_seam_test";
     std::filesystem::create_directories(folder);
-    std::ofstream(folder / "leak.cpp") << "#include <stdio.h>\n  #  include <SDL2/SDL.h>\n";
+    std::ofstream(folder / "leak.cpp") << "#include <stdio.h>\n  #  include <"
+                                          "SDL2/SDL.h>\n";
     EXPECT_EQ(PlatformIncludesIn(folder).size(), 1u);
     std::filesystem::remove_all(folder);
 }
