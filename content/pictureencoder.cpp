@@ -64,9 +64,18 @@ std::vector<uint8_t> EncodeDds(const Image& aImage, PictureFormat aFormat)
     const char* fourCc = "";
     switch (aFormat)
     {
-        case PictureFormat::DdsDxt1: squishFlags = squish::kDxt1; fourCc = "DXT1"; break;
-        case PictureFormat::DdsDxt3: squishFlags = squish::kDxt3; fourCc = "DXT3"; break;
-        default: squishFlags = squish::kDxt5; fourCc = "DXT5"; break;
+        case PictureFormat::DdsDxt1:
+            squishFlags = squish::kDxt1;
+            fourCc = "DXT1";
+            break;
+        case PictureFormat::DdsDxt3:
+            squishFlags = squish::kDxt3;
+            fourCc = "DXT3";
+            break;
+        default:
+            squishFlags = squish::kDxt5;
+            fourCc = "DXT5";
+            break;
     }
     squishFlags |= squish::kColourIterativeClusterFit;
 
@@ -174,8 +183,7 @@ std::vector<uint8_t> EncodeWithStb(const Image& aImage, PictureFormat aFormat)
     }
     else
     {
-        stbi_write_jpg_to_func(AppendBytes, &out, aImage.width, aImage.height, 4, rgba.data(),
-                               92);
+        stbi_write_jpg_to_func(AppendBytes, &out, aImage.width, aImage.height, 4, rgba.data(), 92);
     }
     return out;
 }
@@ -185,10 +193,13 @@ std::vector<uint8_t> EncodePicture(const Image& aImage, PictureFormat aFormat)
 {
     switch (aFormat)
     {
-        case PictureFormat::Bmp24: return EncodeBmp24(aImage);
+        case PictureFormat::Bmp24:
+            return EncodeBmp24(aImage);
         case PictureFormat::Png:
-        case PictureFormat::Jpeg: return EncodeWithStb(aImage, aFormat);
-        default: return EncodeDds(aImage, aFormat);
+        case PictureFormat::Jpeg:
+            return EncodeWithStb(aImage, aFormat);
+        default:
+            return EncodeDds(aImage, aFormat);
     }
 }
 }  // namespace content

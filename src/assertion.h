@@ -3,12 +3,11 @@
 // names the check, its source and, for a file that would not load, the file and the problem.
 #include "fatal.h"
 
-
-#define MARROWEN_ASSERT(aCondition, aSource)                                           \
-    do                                                                                 \
-    {                                                                                  \
-        if (!(aCondition))                                                             \
-        {                                                                              \
+#define MARROWEN_ASSERT(aCondition, aSource)                                 \
+    do                                                                       \
+    {                                                                        \
+        if (!(aCondition))                                                   \
+        {                                                                    \
             platform::Fatal("assertion " #aCondition " failed in " aSource); \
-        }                                                                              \
+        }                                                                    \
     } while (false)
