@@ -127,5 +127,7 @@ protected:
 
 // Picks the backend of the engine the next hgeCreate makes; the window backend by default.
 void hgeSelectBackend(hgeBackend aBackend);
+// The backend the next hgeCreate makes (the music stays off the sound card when headless).
+hgeBackend hgeSelectedBackend();
 // The one engine interface, with one more reference.
 HGE* hgeCreate(int aVersion);

@@ -23,6 +23,12 @@ void hgeSelectBackend(hgeBackend aBackend)
     ourBackend = aBackend;
 }
 
+hgeBackend hgeSelectedBackend()
+{
+    std::lock_guard<std::mutex> lock(ourMutex);
+    return ourBackend;
+}
+
 HGE* hgeCreate(int aVersion)
 {
     if (aVersion != HGE_VERSION)

@@ -32,6 +32,8 @@ MusicStream::~MusicStream() = default;
 bool MusicStream::Fail(const char* aProblem)
 {
     SetLastError("%s: %s", myPath.c_str(), aProblem);
+    myProblem = LastError();
+    myFailed.store(true, std::memory_order_release);
     myHandle.reset();
     myLength = 0;
     return false;
@@ -44,6 +46,8 @@ bool MusicStream::Open(const std::string& aPath)
     myPath = aPath;
     myLength = 0;
     myLoops = 0;
+    myProblem.clear();
+    myFailed.store(false, std::memory_order_release);
     myPaused.store(true, std::memory_order_release);
 
     struct stat info;
@@ -166,6 +170,12 @@ int64_t MusicStream::Position() const
     }
     const off_t position = mpg123_tell(myHandle.get());
     return position < 0 ? 0 : static_cast<int64_t>(position);
+}
+
+std::string MusicStream::Problem() const
+{
+    std::lock_guard<std::mutex> lock(myMutex);
+    return myProblem;
 }
 
 int MusicStream::LoopCount() const

@@ -46,6 +46,11 @@ public:
     // How many times the stream has started again from the beginning.
     int LoopCount() const;
     const std::string& Path() const { return myPath; }
+    // "<path>: <problem>" once opening or decoding failed and closed the stream; "" otherwise.
+    // Unlike LastError(), readable from any thread.
+    std::string Problem() const;
+    // Whether Problem() has something to say; never waits for the decoder.
+    bool HasFailed() const { return myFailed.load(std::memory_order_acquire); }
 
 private:
     struct HandleDeleter
@@ -62,6 +67,8 @@ private:
     std::string myPath;
     int64_t myLength = 0;
     int myLoops = 0;
+    std::string myProblem;
     std::atomic<bool> myPaused{true};
+    std::atomic<bool> myFailed{false};
 };
 }  // namespace platform

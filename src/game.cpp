@@ -7,6 +7,7 @@
 #include "eventsingelton.h"
 #include "fatal.h"
 #include "inputwrapper/inputwrapper.h"
+#include "soundmanager.h"
 
 namespace
 {
@@ -54,6 +55,8 @@ Game::Game(const GameOptions& aOptions) : myOptions(aOptions), myPacer(kSwapPeri
 Game::~Game()
 {
     Stop();
+    // The workers are joined: nobody asks for music any more.
+    SoundManager::Destroy();
     PostMaster::Destroy();
     myStartupHGE->System_Shutdown();
     myStartupHGE->Release();
@@ -158,6 +161,7 @@ void Game::LogicFrame(InputWrapper& aInput, unsigned aBufferIndex)
     {
         myOptions.myObserver->OnLogicFrame(buffer, updateMs);
     }
+    SoundManager::Instance()->Update();
     FinishLogicFrame(aInput, aBufferIndex);
 }
 

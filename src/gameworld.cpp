@@ -4,6 +4,7 @@
 #include "eventsingelton.h"
 #include "game.h"
 #include "inputwrapper/inputwrapper.h"
+#include "soundmanager.h"
 
 namespace
 {
@@ -17,7 +18,8 @@ const Vector2<float> ourParkingPlace(2000.0f, 2000.0f);
 void Game::InitWorld(HGE* aHGE, const Vector2<float>& aScreenSize)
 {
     myHGE = aHGE;
-    // The sound manager and the start screen come here.
+    SoundManager::Create();
+    // The start screen comes here.
 
     myCamera.SetPosition(Vector2<float>(100.0f, 100.0f));
     LevelBaseData* const levels[] = {&myCrashSite,   &myDeepJungle, &myTimeMachine, &myCave,
@@ -80,7 +82,15 @@ void Game::UpdateWorld(InputWrapper& aInput, float aElapsedMs)
 
 void Game::Update(InputWrapper& aInput, float aElapsedMs)
 {
-    // The title phase (start screen and its music) comes here.
+    if (!myStarted)
+    {
+        // The start screen's update comes here.
+        SoundManager::Instance()->Play("StartScreen");
+        if (myStarted)
+        {
+            SoundManager::Instance()->StopAll();
+        }
+    }
     if (myStarted)
     {
         myCurtain.Open();
@@ -90,7 +100,7 @@ void Game::Update(InputWrapper& aInput, float aElapsedMs)
         myPlayer.UpdateScreen(aElapsedMs, myCamera);
         myCursor.SetPosition(aInput.GetMousePosition());
         myCurrentLevel = myLevelSwitch.Run(*myCurrentLevel, myPlayer, myCamera, myCurtain);
-        // The scene's music (its music name) is handed to the sound manager here.
+        SoundManager::Instance()->ChangeMusic(myCurrentLevel->GetMusicName());
     }
     // The end-of-game billboard and the notepad's update come here.
 }
