@@ -1,0 +1,268 @@
+// The music with the generated tracks: the sound manager's switching rules, the output's mix
+// of real streams, and the music a running game chooses. All on the silent output, which keeps
+// time like a sound card would.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "audiooutput.h"
+#include "filepaths.h"
+#include "game.h"
+#include "runtimefixtures.h"
+#include "soundmanager.h"
+
+namespace
+{
+using Clock = std::chrono::steady_clock;
+constexpr int ourRate = platform::MusicStream::ourSampleRate;
+enum Track
+{
+    StartScreen,
+    Jungle,
+    Village,
+    Vulcano,
+    Machine
+};
+
+class SoundManagerTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        hgeSelectBackend(HGE_BACKEND_HEADLESS);
+        SoundManager::Create();
+        mySound = SoundManager::Instance();
+    }
+    void TearDown() override { SoundManager::Destroy(); }
+
+    // Waits (a few seconds at most) until the track has played past aFrames.
+    bool PlaysPast(int aTrack, int64_t aFrames) const
+    {
+        const auto deadline = Clock::now() + std::chrono::seconds(5);
+        while (mySound->GetTrackPosition(aTrack) <= aFrames && Clock::now() < deadline)
+        {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        return mySound->GetTrackPosition(aTrack) > aFrames;
+    }
+    std::vector<int> Playing() const
+    {
+        std::vector<int> playing;
+        for (int index = 0; index < mySound->GetTrackCount(); ++index)
+        {
+            if (mySound->IsTrackPlaying(index))
+            {
+                playing.push_back(index);
+            }
+        }
+        return playing;
+    }
+
+    SoundManager* mySound = nullptr;
+};
+
+TEST_F(SoundManagerTest, OpensTheFiveTracksInOrderAllPaused)
+{
+    const char* names[] = {"StartScreen", "Jungle", "Village", "Vulcano", "Machine"};
+    ASSERT_EQ(mySound->GetTrackCount(), 5);
+    for (int index = 0; index < 5; ++index)
+    {
+        EXPECT_EQ(mySound->GetTrack(index).myName, names[index]);
+        EXPECT_EQ(mySound->FindTrack(names[index]), index);
+    }
+    EXPECT_EQ(mySound->GetTrack(Machine).myFilePath, "aud/The_time_machine_final.mp3");
+    EXPECT_TRUE(Playing().empty());
+    EXPECT_EQ(mySound->GetCurrent(), "");
+}
+
+TEST_F(SoundManagerTest, ReturningToASceneResumesItsTrackWhereItStopped)
+{
+    mySound->ChangeMusic("Jungle");
+    ASSERT_TRUE(PlaysPast(Jungle, ourRate / 10));
+    mySound->ChangeMusic("Village");
+    EXPECT_EQ(Playing(), std::vector<int>{Village});
+    const int64_t left = mySound->GetTrackPosition(Jungle);
+    // Paused: the jungle track stands still while the village plays on.
+    ASSERT_TRUE(PlaysPast(Village, ourRate / 10));
+    EXPECT_EQ(mySound->GetTrackPosition(Jungle), left);
+
+    mySound->ChangeMusic("Jungle");
+    EXPECT_EQ(Playing(), std::vector<int>{Jungle});
+    EXPECT_GE(mySound->GetTrackPosition(Jungle), left);
+    EXPECT_TRUE(PlaysPast(Jungle, left + ourRate / 20));
+}
+
+TEST_F(SoundManagerTest, TheSameNameAgainKeepsTheTrackPlayingOn)
+{
+    // Volcano, cave and blown-up cave share one name: every frame of every transfer asks again.
+    mySound->ChangeMusic("Vulcano");
+    ASSERT_TRUE(PlaysPast(Vulcano, ourRate / 20));
+    int64_t before = mySound->GetTrackPosition(Vulcano);
+    for (int frame = 0; frame < 50; ++frame)
+    {
+        mySound->ChangeMusic("Vulcano");
+        ASSERT_EQ(Playing(), std::vector<int>{Vulcano});
+        const int64_t now = mySound->GetTrackPosition(Vulcano);
+        EXPECT_GE(now, before);
+        before = now;
+    }
+    EXPECT_EQ(mySound->GetCurrent(), "Vulcano");
+    EXPECT_TRUE(PlaysPast(Vulcano, before));
+}
+
+TEST_F(SoundManagerTest, AnUnknownNameFallsBackToTheTitleTrack)
+{
+    mySound->ChangeMusic("Nowhere");
+    EXPECT_EQ(mySound->GetCurrent(), "Nowhere");
+    EXPECT_EQ(Playing(), std::vector<int>{StartScreen});
+    // Leaving the unknown name pauses what it played: the title track.
+    mySound->ChangeMusic("Machine");
+    EXPECT_EQ(Playing(), std::vector<int>{Machine});
+}
+
+TEST_F(SoundManagerTest, NoNameStopsEverythingAndTheTitleMusicLeavesCurrentAlone)
+{
+    mySound->ChangeMusic("Village");
+    mySound->Play("Jungle");
+    EXPECT_EQ(Playing(), (std::vector<int>{Jungle, Village}));
+    EXPECT_EQ(mySound->GetCurrent(), "Village");
+
+    mySound->ChangeMusic("");
+    EXPECT_TRUE(Playing().empty());
+    EXPECT_EQ(mySound->GetCurrent(), "");
+
+    mySound->Play("StartScreen");
+    EXPECT_EQ(Playing(), std::vector<int>{StartScreen});
+    EXPECT_EQ(mySound->GetCurrent(), "");
+    mySound->StopAll();
+    EXPECT_TRUE(Playing().empty());
+}
+
+TEST_F(SoundManagerTest, SilentMusicKeepsRealTime)
+{
+    const auto start = Clock::now();
+    mySound->ChangeMusic("Machine");
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    const int64_t played = mySound->GetTrackPosition(Machine);
+    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    // Neither faster than the clock nor far behind it (the silent clock ticks every 10 ms).
+    EXPECT_LE(played, static_cast<int64_t>((seconds + 0.02) * ourRate));
+    EXPECT_GE(played, static_cast<int64_t>((seconds - 0.15) * ourRate));
+}
+
+// The output on real streams, mixed by hand.
+std::vector<float> Mixed(platform::AudioOutput& aOutput, int aFrames)
+{
+    std::vector<float> out(static_cast<size_t>(aFrames) * 2);
+    aOutput.Mix(out.data(), aFrames);
+    return out;
+}
+
+TEST(AudioOutputStreams, PausingKeepsThePositionAndMutesTheStream)
+{
+    platform::AudioOutput output(platform::AudioMode::Manual);
+    const int stream = output.OpenStream("aud/the_village_2_finished_v.mp3");
+    ASSERT_GE(stream, 0) << platform::LastError();
+    EXPECT_TRUE(output.Stream(stream).IsPaused());
+    EXPECT_EQ(Mixed(output, 1000), std::vector<float>(2000, 0.0f));
+    EXPECT_EQ(output.Stream(stream).Position(), 0);
+
+    output.Stream(stream).SetPaused(false);
+    Mixed(output, 4410);
+    EXPECT_EQ(output.Stream(stream).Position(), 4410);
+    output.Stream(stream).SetPaused(true);
+    EXPECT_EQ(Mixed(output, 4410), std::vector<float>(2 * 4410, 0.0f));
+    EXPECT_EQ(output.Stream(stream).Position(), 4410);
+}
+
+TEST(AudioOutputStreams, TheMixIsEachStreamAtFullVolumeClippedAtFullScale)
+{
+    const char* path = "aud/the_jungl_3_finished_v.mp3";
+    const int frames = ourRate;
+    platform::MusicStream reference;
+    ASSERT_TRUE(reference.Open(platform::ResolvePath(path))) << platform::LastError();
+    reference.SetPaused(false);
+    std::vector<float> expected(static_cast<size_t>(frames) * 2);
+    reference.Read(expected.data(), frames);
+
+    // One stream at the game's 2.03 sounds exactly as decoded.
+    platform::AudioOutput single(platform::AudioMode::Manual);
+    const int one = single.OpenStream(path);
+    single.SetVolume(one, 2.03f);
+    single.Stream(one).SetPaused(false);
+    EXPECT_EQ(Mixed(single, frames), expected);
+
+    // Two copies at 2.03 add up, and the peaks clip instead of overflowing.
+    platform::AudioOutput twice(platform::AudioMode::Manual);
+    for (int copy = 0; copy < 2; ++copy)
+    {
+        const int index = twice.OpenStream(path);
+        twice.SetVolume(index, 2.03f);
+        twice.Stream(index).SetPaused(false);
+    }
+    const std::vector<float> mix = Mixed(twice, frames);
+    int clipped = 0;
+    for (size_t i = 0; i < mix.size(); ++i)
+    {
+        const float sum = 2.0f * expected[i];
+        ASSERT_FLOAT_EQ(mix[i], std::max(-1.0f, std::min(1.0f, sum))) << i;
+        clipped += std::abs(sum) > 1.0f ? 1 : 0;
+    }
+    EXPECT_GT(clipped, 0) << "the track never gets loud enough to test the clipping";
+}
+
+// A whole game: the title music while the title phase lasts, the scene's track in play.
+class GameMusicTest : public HeadlessTest, public FrameObserver
+{
+protected:
+    void OnLogicFrame(RenderData& /*aBuffer*/, float /*aUpdateMs*/) override
+    {
+        const SoundManager& sound = *SoundManager::Instance();
+        myCurrent = sound.GetCurrent();
+        myPlaying.clear();
+        for (int index = 0; index < sound.GetTrackCount(); ++index)
+        {
+            if (sound.IsTrackPlaying(index))
+            {
+                myPlaying.push_back(index);
+            }
+        }
+    }
+
+    void Run(bool aPlay)
+    {
+        GameOptions options;
+        options.myStartInPlay = aPlay;
+        options.myFixedStepMs = 2.0f;
+        options.myPaced = false;
+        options.myObserver = this;
+        Game game(options);
+        while (game.GetSwapCount() < 20 && game.SwapBuffers())
+        {
+        }
+        game.Stop();
+    }
+
+    std::string myCurrent = "unset";
+    std::vector<int> myPlaying;
+};
+
+TEST_F(GameMusicTest, TheTitlePhasePlaysTheTitleTrack)
+{
+    Run(false);
+    EXPECT_EQ(myCurrent, "");
+    EXPECT_EQ(myPlaying, std::vector<int>{StartScreen});
+}
+
+TEST_F(GameMusicTest, PlayStartsInTheTimeMachineWithItsTrack)
+{
+    Run(true);
+    EXPECT_EQ(myCurrent, "Machine");
+    EXPECT_EQ(myPlaying, std::vector<int>{Machine});
+}
+}  // namespace
