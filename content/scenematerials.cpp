@@ -36,6 +36,77 @@ void DrawGround(Canvas& aCanvas, const Shape& aShape, const Colour& aBase, Rando
     }
 }
 
+// One crack: a jagged line wandering from aStart, sometimes forking once.
+std::vector<Point> CrackPoints(Random& aRandom, Point aStart, double aLength)
+{
+    std::vector<Point> points = {aStart};
+    double angle = aRandom.Range(0.0, 6.283);
+    for (double walked = 0; walked < aLength;)
+    {
+        const double step = aRandom.Range(8.0, 18.0);
+        angle += aRandom.Range(-0.7, 0.7);
+        const Point& last = points.back();
+        points.push_back({last.x + std::cos(angle) * step, last.y + std::sin(angle) * step * 0.7});
+        walked += step;
+    }
+    return points;
+}
+
+void StrokeOpen(cairo_t* aCr, const std::vector<Point>& aPoints, const Colour& aColour,
+                double aWidth)
+{
+    cairo_new_path(aCr);
+    cairo_move_to(aCr, aPoints[0].x, aPoints[0].y);
+    for (size_t i = 1; i < aPoints.size(); ++i)
+    {
+        cairo_line_to(aCr, aPoints[i].x, aPoints[i].y);
+    }
+    SetColour(aCr, aColour);
+    cairo_set_line_width(aCr, aWidth);
+    cairo_stroke(aCr);
+}
+
+// Cooled volcanic ground: dark rock under drifts of pale ash, cracked, with a few seams still
+// glowing. The seams stay thin and sparse so the ground reads as firm, unlike the lava itself.
+void DrawBasalt(Canvas& aCanvas, const Shape& aShape, const Palette& aPalette, Random& aRandom)
+{
+    const Colour rock = aPalette.ground;
+    const Bounds b = BoundsOf(aCanvas, aShape);
+    SoftEdgedFill(aCanvas, aShape, rock, 10.0);
+    // Broad drifts of ash and darker scorched patches, then fine grit.
+    Speckle(aCanvas, PathOf(aShape), aRandom, Density(b, 110), 30.0, 70.0,
+            {Colour::Rgb(0x9a928c).WithAlpha(0.16), rock.Darker(0.35).WithAlpha(0.22)});
+    Speckle(aCanvas, PathOf(aShape), aRandom, Density(b, 20), 1.5, 4.5,
+            {rock.Lighter(0.25), rock.Darker(0.3), Colour::Rgb(0xa8a09a).WithAlpha(0.7)});
+    cairo_t* cr = aCanvas.Cr();
+    const ClipTo clip(aCanvas, aShape);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    const int cracks = Density(b, 70);
+    for (int i = 0; i < cracks; ++i)
+    {
+        const Point start = {aRandom.Range(b.x0, b.x1), aRandom.Range(b.y0, b.y1)};
+        const bool glowing = aRandom.Uniform() < 0.22;
+        const std::vector<Point> crack = CrackPoints(aRandom, start, aRandom.Range(30.0, 90.0));
+        if (glowing)
+        {
+            StrokeOpen(cr, crack, aPalette.accent.WithAlpha(0.22), 9.0);
+            StrokeOpen(cr, crack, Colour::Rgb(0x2a0e08), 3.5);
+            StrokeOpen(cr, crack, aPalette.accent, 2.0);
+            StrokeOpen(cr, crack, Colour::Rgb(0xffd86a), 0.8);
+        }
+        else
+        {
+            // A lit lip below the dark split gives the crack a little depth.
+            cairo_save(cr);
+            cairo_translate(cr, 0, 1.5);
+            StrokeOpen(cr, crack, rock.Lighter(0.2), 2.0);
+            cairo_restore(cr);
+            StrokeOpen(cr, crack, rock.Darker(0.6), 1.8);
+        }
+    }
+}
+
 void DrawThicket(Canvas& aCanvas, const Shape& aShape, const Palette& aPalette, Random& aRandom)
 {
     const Colour dark = aPalette.foliage.Darker(0.45);
@@ -148,7 +219,7 @@ void DrawArea(Canvas& aCanvas, const Area& aArea, const Palette& aPalette, Rando
             DrawGround(aCanvas, shape, aPalette.ground, aRandom, 24, false);
             break;
         case Material::Basalt:
-            DrawGround(aCanvas, shape, aPalette.ground, aRandom, 22, false);
+            DrawBasalt(aCanvas, shape, aPalette, aRandom);
             break;
         case Material::Thicket:
             DrawThicket(aCanvas, shape, aPalette, aRandom);

@@ -18,7 +18,7 @@ SceneDescription VolcanoScene()
     scene.width = 1280;
     scene.height = 1024;
     scene.seed = 67;
-    scene.palette = {Colour::Rgb(0x857a70), Colour::Rgb(0x9a8878), Colour::Rgb(0x2e2826),
+    scene.palette = {Colour::Rgb(0x564a44), Colour::Rgb(0x8a7664), Colour::Rgb(0x2e2826),
                      Colour::Rgb(0x4f7a32), Colour::Rgb(0xff8a20)};
     scene.areas = {
         {M::Cliff, Shape::Rect(0, 0, 1280, 1024)},
