@@ -13,7 +13,7 @@ namespace
 void SoftEdgedFill(Canvas& aCanvas, const Shape& aShape, const Colour& aColour, double aFeather)
 {
     // A few widening strokes of falling strength blend the edge into the ground around it.
-    for (int step = 3; step >= 1; --step)
+    for (int step = 3; step >= 1 && aFeather > 0; --step)
     {
         StrokePath(aCanvas, PathOf(aShape), aColour.WithAlpha(0.22), aFeather * step / 3.0);
     }
@@ -21,10 +21,10 @@ void SoftEdgedFill(Canvas& aCanvas, const Shape& aShape, const Colour& aColour, 
 }
 
 void DrawGround(Canvas& aCanvas, const Shape& aShape, const Colour& aBase, Random& aRandom,
-                double aSpacing, bool aGrass)
+                double aSpacing, bool aGrass, double aFeather = 10.0)
 {
     const Bounds b = BoundsOf(aCanvas, aShape);
-    SoftEdgedFill(aCanvas, aShape, aBase, 10.0);
+    SoftEdgedFill(aCanvas, aShape, aBase, aFeather);
     Speckle(aCanvas, PathOf(aShape), aRandom, Density(b, aSpacing), 3.0, 9.0,
             {aBase.Lighter(0.12), aBase.Darker(0.12), aBase.Darker(0.06)});
     if (aGrass)
@@ -34,6 +34,112 @@ void DrawGround(Canvas& aCanvas, const Shape& aShape, const Colour& aBase, Rando
         Strokes(aCanvas, aShape, aRandom, Density(b, aSpacing * 1.2), 7.0, -1.57, 0.6,
                 aBase.Darker(0.25), 1.4);
     }
+}
+
+// Points every aSpacing pixels or so along the shape's outline.
+std::vector<Point> OutlinePoints(Canvas& aCanvas, const Shape& aShape, double aSpacing)
+{
+    cairo_t* cr = aCanvas.Cr();
+    cairo_save(cr);
+    cairo_new_path(cr);
+    AppendShape(cr, aShape);
+    cairo_path_t* flat = cairo_copy_path_flat(cr);
+    cairo_restore(cr);
+    std::vector<Point> points;
+    Point last;
+    Point first;
+    const auto walkTo = [&](Point aTo)
+    {
+        const double length = std::hypot(aTo.x - last.x, aTo.y - last.y);
+        const int steps = static_cast<int>(length / aSpacing);
+        for (int i = 0; i < steps; ++i)
+        {
+            const double t = (i + 0.5) / steps;
+            points.push_back({last.x + (aTo.x - last.x) * t, last.y + (aTo.y - last.y) * t});
+        }
+        last = aTo;
+    };
+    for (int i = 0; i < flat->num_data; i += flat->data[i].header.length)
+    {
+        const cairo_path_data_t& head = flat->data[i];
+        if (head.header.type == CAIRO_PATH_MOVE_TO)
+        {
+            last = first = {head.header.length > 1 ? flat->data[i + 1].point.x : 0.0,
+                            head.header.length > 1 ? flat->data[i + 1].point.y : 0.0};
+        }
+        else if (head.header.type == CAIRO_PATH_LINE_TO)
+        {
+            walkTo({flat->data[i + 1].point.x, flat->data[i + 1].point.y});
+        }
+        else if (head.header.type == CAIRO_PATH_CLOSE_PATH)
+        {
+            walkTo(first);
+        }
+    }
+    cairo_path_destroy(flat);
+    return points;
+}
+
+// A trodden path: worn earth whose edge frays into the ground around it, with pebbles kicked to
+// the sides. The fraying stays inside the shape (the neighbour may be thicket, not grass) and
+// away from the picture's border, so exits run cleanly off the edge.
+void DrawPath(Canvas& aCanvas, const Shape& aShape, const Palette& aPalette, Random& aRandom)
+{
+    // No outer feather: the ragged edge is frayed from the inside.
+    DrawGround(aCanvas, aShape, aPalette.path, aRandom, 30, false, 0.0);
+    cairo_t* cr = aCanvas.Cr();
+    const ClipTo clip(aCanvas, aShape);
+    cairo_save(cr);
+    const double margin = 6.0;
+    cairo_rectangle(cr, margin, margin, aCanvas.Width() - 2 * margin,
+                    aCanvas.Height() - 2 * margin);
+    cairo_clip(cr);
+    const Colour verge = aPalette.ground;
+    for (int step = 3; step >= 1; --step)
+    {
+        StrokePath(aCanvas, PathOf(aShape), verge.WithAlpha(0.28), 9.0 * step);
+    }
+    const Bounds b = BoundsOf(aCanvas, aShape);
+    const Point middle = {(b.x0 + b.x1) / 2, (b.y0 + b.y1) / 2};
+    // From an edge point aDepth pixels into the path (towards its middle).
+    const auto inward = [&middle](Point aAt, double aDepth)
+    {
+        const double dx = middle.x - aAt.x;
+        const double dy = middle.y - aAt.y;
+        const double length = std::max(1.0, std::hypot(dx, dy));
+        return Point{aAt.x + dx / length * aDepth, aAt.y + dy / length * aDepth};
+    };
+    const std::vector<Point> edge = OutlinePoints(aCanvas, aShape, 14.0);
+    for (const Point& at : edge)
+    {
+        // Tongues of ground biting into the path's edge, some deep, make it ragged.
+        const double radius = aRandom.Range(5.0, aRandom.Uniform() < 0.25 ? 26.0 : 14.0);
+        const Point centre = inward(at, aRandom.Range(-4.0, radius * 0.5));
+        const std::vector<Point> bite =
+            BlobPoints(aRandom, centre.x, centre.y, radius, radius * 0.7, 7, 0.35);
+        FillPath(
+            aCanvas, [&bite](cairo_t* aCr) { SmoothPath(aCr, bite); },
+            verge.Mix(aPalette.path, aRandom.Range(0.0, 0.3)));
+    }
+    for (const Point& at : edge)
+    {
+        if (aRandom.Uniform() < 0.45)
+        {
+            continue;
+        }
+        const double radius = aRandom.Range(2.0, 4.5);
+        ShapeStyle style;
+        style.fill = Colour::Rgb(0x9c948a).Mix(aPalette.path, aRandom.Range(0.0, 0.5));
+        style.outline = aPalette.path.Darker(0.55);
+        style.outlineWidth = 1.2;
+        const Point pebble = inward(at, aRandom.Range(8.0, 40.0));
+        const double x = pebble.x + aRandom.Range(-8.0, 8.0);
+        const double y = pebble.y + aRandom.Range(-8.0, 8.0);
+        DrawShape(
+            aCanvas,
+            [x, y, radius](cairo_t* aCr) { EllipsePath(aCr, x, y, radius, radius * 0.75); }, style);
+    }
+    cairo_restore(cr);
 }
 
 // One crack: a jagged line wandering from aStart, sometimes forking once.
@@ -207,7 +313,7 @@ void DrawArea(Canvas& aCanvas, const Area& aArea, const Palette& aPalette, Rando
             DrawGround(aCanvas, shape, aPalette.ground, aRandom, 26, true);
             break;
         case Material::Dirt:
-            DrawGround(aCanvas, shape, aPalette.path, aRandom, 30, false);
+            DrawPath(aCanvas, shape, aPalette, aRandom);
             break;
         case Material::Sand:
             DrawGround(aCanvas, shape, Colour::Rgb(0xd8c186), aRandom, 28, false);
