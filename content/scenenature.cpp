@@ -121,9 +121,13 @@ void FencePicture(Canvas& aCanvas, Point aAt, double aLength, double aAngle)
     const auto along = [&](double aT) {
         return Point{aAt.x + (end.x - aAt.x) * aT, aAt.y + (end.y - aAt.y) * aT};
     };
-    const int posts = static_cast<int>(aLength / 36.0) + 1;
-    // The fence's shadow on the ground, then the far rail, the posts and the near rail, so
-    // that it reads as a solid barrier from the three-quarter view.
+    // A fence running away from the viewer has its rails hidden behind its posts, so there the
+    // posts go last, stouter and further apart, and it reads as a row of stakes, not one pole.
+    const bool endOn = std::abs(std::cos(aAngle)) < 0.5;
+    const double half = endOn ? 8.0 : 5.0;
+    const int posts = static_cast<int>(aLength / (endOn ? 44.0 : 36.0)) + 1;
+    // The fence's shadow on the ground, then rails and posts with the nearer in front, so that
+    // it reads as a solid barrier from the three-quarter view.
     StrokePath(
         aCanvas,
         [&](cairo_t* aCr)
@@ -142,19 +146,31 @@ void FencePicture(Canvas& aCanvas, Point aAt, double aLength, double aAngle)
         StrokePath(aCanvas, path, Colour::Rgb(0x1c1712), 8.0);
         StrokePath(aCanvas, path, kWood.Lighter(0.15), 4.5);
     };
-    rail(34.0);
-    for (int i = 0; i <= posts; ++i)
+    const auto drawPosts = [&]
     {
-        const Point post = along(static_cast<double>(i) / posts);
-        const std::vector<Point> stake = {{post.x - 5, post.y + 2},
-                                          {post.x - 5, post.y - 40},
-                                          {post.x, post.y - 47},
-                                          {post.x + 5, post.y - 40},
-                                          {post.x + 5, post.y + 2}};
-        DrawShape(
-            aCanvas, [&stake](cairo_t* aCr) { PolygonPath(aCr, stake); },
-            PropStyle(kWood.Darker(0.1), 2.0));
+        for (int i = 0; i <= posts; ++i)
+        {
+            const Point post = along(static_cast<double>(i) / posts);
+            const std::vector<Point> stake = {{post.x - half, post.y + 2},
+                                              {post.x - half, post.y - 40},
+                                              {post.x, post.y - 47},
+                                              {post.x + half, post.y - 40},
+                                              {post.x + half, post.y + 2}};
+            DrawShape(
+                aCanvas, [&stake](cairo_t* aCr) { PolygonPath(aCr, stake); },
+                PropStyle(kWood.Darker(0.1), 2.0));
+        }
+    };
+    rail(34.0);
+    if (endOn)
+    {
+        rail(16.0);
+        drawPosts();
     }
-    rail(16.0);
+    else
+    {
+        drawPosts();
+        rail(16.0);
+    }
 }
 }  // namespace content
