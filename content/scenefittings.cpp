@@ -57,8 +57,8 @@ void CablePicture(Canvas& aCanvas, Point aAt, double aLength, double aAngle)
 
 void HatchPicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPalette)
 {
-    // The way out: a ramp down through the hull into daylight, chevrons pointing out, green
-    // lamps on its posts and the light from outside spilling onto the deck.
+    // The way out: a ramp down through the hull into daylight, chevrons pointing out and the
+    // light from outside spilling onto the deck. Its door frame is in the overlay.
     const double w = 96 * aSize;
     const double h = 150 * aSize;
     const double x = aAt.x - w / 2;
@@ -83,18 +83,35 @@ void HatchPicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPale
             },
             aPalette.accent, 6.0);
     }
-    for (double side : {x - 10.0, x + w})
+}
+
+void HatchFrame(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPalette)
+{
+    // The door frame over the ramp, in front of the heroine so she walks out under it: striped
+    // jambs, a lintel across the threshold with the green exit lamps on it.
+    const double w = 96 * aSize;
+    const double h = 150 * aSize;
+    const double x = aAt.x - w / 2;
+    const double y = aAt.y - h;
+    const double lintel = 30 * aSize;
+    for (double side : {x - 12.0, x + w})
     {
         DrawShape(
-            aCanvas, [&](cairo_t* aCr) { cairo_rectangle(aCr, side, y, 10, h); },
+            aCanvas, [&](cairo_t* aCr) { cairo_rectangle(aCr, side, y, 12, h); },
             PropStyle(aPalette.obstacle, 2.0));
-        for (double stripe = y + 6; stripe < aAt.y; stripe += 22)
+        for (double stripe = y + lintel + 6; stripe < aAt.y; stripe += 22)
         {
             FillPath(
-                aCanvas, [&](cairo_t* aCr) { cairo_rectangle(aCr, side + 2, stripe, 6, 10); },
+                aCanvas, [&](cairo_t* aCr) { cairo_rectangle(aCr, side + 3, stripe, 6, 10); },
                 Colour::Rgb(0xf2c230));
         }
-        LampGlow(aCanvas, {side + 5, y - 6}, 14, kExitGreen);
+    }
+    SteelBox(aCanvas, x - 22, y - 6, w + 44, lintel, 5, aPalette.obstacle.Lighter(0.12), 3.0);
+    SteelBox(aCanvas, x - 22, y - 6 + lintel * 0.6, w + 44, lintel * 0.4, 3,
+             aPalette.obstacle.Darker(0.25), 2.0);
+    for (double lamp : {x + 8, x + w - 8})
+    {
+        LampGlow(aCanvas, {lamp, y - 6 + lintel * 0.32}, 10, kExitGreen);
     }
 }
 

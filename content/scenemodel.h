@@ -100,7 +100,7 @@ enum class PropKind
     Cable,           // time machine: cables lying on the deck, length size towards angle
     Engine,          // time machine: the engine, blocks
     Pipes,           // time machine: foreground machinery, overlay only
-    Hatch,           // time machine: the way out through the deck
+    Hatch,           // time machine: the way out through the deck; door frame in the overlay
     Stalagmite,      // blocks
     Crystal,         // cave decoration on walls
     Rubble,          // loose rocks: decoration

@@ -38,6 +38,8 @@ void EnginePicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPal
 void LockerPicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPalette);
 void CablePicture(Canvas& aCanvas, Point aAt, double aLength, double aAngle);
 void HatchPicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPalette);
+// The hatch's door frame, drawn over the characters.
+void HatchFrame(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPalette);
 void PipesOverlay(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPalette);
 
 // Natural shapes shared by several props (scenenature.cpp), around the middle of their base.

@@ -312,6 +312,9 @@ void DrawPropOverlay(Canvas& aCanvas, const Prop& aProp, const Palette& aPalette
         case PropKind::Pipes:
             PipesOverlay(aCanvas, at, s, aPalette);
             break;
+        case PropKind::Hatch:
+            HatchFrame(aCanvas, at, s, aPalette);
+            break;
         case PropKind::Leaves:
             DrawLeafCluster(aCanvas, aRandom, at, 90 * s, 70 * s, aPalette.foliage.Darker(0.1), 7);
             break;
