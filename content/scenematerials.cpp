@@ -87,6 +87,30 @@ void DrawPath(Canvas& aCanvas, const Shape& aShape, const Palette& aPalette, Ran
 {
     // No outer feather: the ragged edge is frayed from the inside.
     DrawGround(aCanvas, aShape, aPalette.path, aRandom, 30, false, 0.0);
+    const Bounds b = BoundsOf(aCanvas, aShape);
+    const Point middle = {(b.x0 + b.x1) / 2, (b.y0 + b.y1) / 2};
+    // From an edge point aDepth pixels into the path (towards its middle).
+    const auto inward = [&middle](Point aAt, double aDepth)
+    {
+        const double dx = middle.x - aAt.x;
+        const double dy = middle.y - aAt.y;
+        const double length = std::max(1.0, std::hypot(dx, dy));
+        return Point{aAt.x + dx / length * aDepth, aAt.y + dy / length * aDepth};
+    };
+    const std::vector<Point> edge = OutlinePoints(aCanvas, aShape, 14.0);
+    // Pebbles wholly on the path, chosen before any clip is set.
+    std::vector<Point> pebbles;
+    for (const Point& at : edge)
+    {
+        const Point pebble = inward(at, aRandom.Range(8.0, 40.0));
+        const Point jittered = {pebble.x + aRandom.Range(-8.0, 8.0),
+                                pebble.y + aRandom.Range(-8.0, 8.0)};
+        if (aRandom.Uniform() >= 0.45 && Inside(aCanvas, aShape, {jittered.x - 5, jittered.y}) &&
+            Inside(aCanvas, aShape, {jittered.x + 5, jittered.y}))
+        {
+            pebbles.push_back(jittered);
+        }
+    }
     cairo_t* cr = aCanvas.Cr();
     const ClipTo clip(aCanvas, aShape);
     cairo_save(cr);
@@ -99,17 +123,6 @@ void DrawPath(Canvas& aCanvas, const Shape& aShape, const Palette& aPalette, Ran
     {
         StrokePath(aCanvas, PathOf(aShape), verge.WithAlpha(0.28), 9.0 * step);
     }
-    const Bounds b = BoundsOf(aCanvas, aShape);
-    const Point middle = {(b.x0 + b.x1) / 2, (b.y0 + b.y1) / 2};
-    // From an edge point aDepth pixels into the path (towards its middle).
-    const auto inward = [&middle](Point aAt, double aDepth)
-    {
-        const double dx = middle.x - aAt.x;
-        const double dy = middle.y - aAt.y;
-        const double length = std::max(1.0, std::hypot(dx, dy));
-        return Point{aAt.x + dx / length * aDepth, aAt.y + dy / length * aDepth};
-    };
-    const std::vector<Point> edge = OutlinePoints(aCanvas, aShape, 14.0);
     for (const Point& at : edge)
     {
         // Tongues of ground biting into the path's edge, some deep, make it ragged.
@@ -121,28 +134,22 @@ void DrawPath(Canvas& aCanvas, const Shape& aShape, const Palette& aPalette, Ran
             aCanvas, [&bite](cairo_t* aCr) { SmoothPath(aCr, bite); },
             verge.Mix(aPalette.path, aRandom.Range(0.0, 0.3)));
     }
-    for (const Point& at : edge)
+    cairo_restore(cr);
+    for (const Point& at : pebbles)
     {
-        if (aRandom.Uniform() < 0.45)
-        {
-            continue;
-        }
         const double radius = aRandom.Range(2.0, 4.5);
         ShapeStyle style;
         style.fill = Colour::Rgb(0x9c948a).Mix(aPalette.path, aRandom.Range(0.0, 0.5));
         style.outline = aPalette.path.Darker(0.55);
         style.outlineWidth = 1.2;
-        const Point pebble = inward(at, aRandom.Range(8.0, 40.0));
-        const double x = pebble.x + aRandom.Range(-8.0, 8.0);
-        const double y = pebble.y + aRandom.Range(-8.0, 8.0);
         DrawShape(
             aCanvas,
-            [x, y, radius](cairo_t* aCr) { EllipsePath(aCr, x, y, radius, radius * 0.75); }, style);
+            [&at, radius](cairo_t* aCr) { EllipsePath(aCr, at.x, at.y, radius, radius * 0.75); },
+            style);
     }
-    cairo_restore(cr);
 }
 
-// One crack: a jagged line wandering from aStart, sometimes forking once.
+// One crack: a jagged line wandering from aStart.
 std::vector<Point> CrackPoints(Random& aRandom, Point aStart, double aLength)
 {
     std::vector<Point> points = {aStart};
@@ -278,28 +285,37 @@ void DrawRock(Canvas& aCanvas, const Shape& aShape, const Colour& aTop, double a
 void DrawField(Canvas& aCanvas, const Shape& aShape, const Palette& aPalette)
 {
     const Bounds b = BoundsOf(aCanvas, aShape);
-    FillPath(aCanvas, PathOf(aShape), aPalette.path.Darker(0.3));
-    cairo_t* cr = aCanvas.Cr();
-    cairo_save(cr);
-    cairo_new_path(cr);
-    AppendShape(cr, aShape);
-    cairo_clip(cr);
-    // Crop rows: a furrow shadow and a line of leafy tufts.
+    // Crop rows: a furrow shadow and a line of leafy tufts, each tuft wholly on the field.
+    std::vector<Point> tufts;
     for (double y = b.y0 + 12; y < b.y1; y += 26.0)
     {
-        SetColour(cr, aPalette.path.Darker(0.5));
-        cairo_rectangle(cr, b.x0, y + 8, b.x1 - b.x0, 4);
-        cairo_fill(cr);
         for (double x = b.x0 + 8; x < b.x1; x += 18.0)
         {
-            ShapeStyle style;
-            style.fill = aPalette.foliage.Lighter(0.15);
-            style.outlineWidth = 1.5;
-            DrawShape(
-                aCanvas, [x, y](cairo_t* aCr) { EllipsePath(aCr, x, y, 8, 6); }, style);
+            if (Inside(aCanvas, aShape, {x - 10, y}) && Inside(aCanvas, aShape, {x + 10, y}))
+            {
+                tufts.push_back({x, y});
+            }
         }
     }
-    cairo_restore(cr);
+    FillPath(aCanvas, PathOf(aShape), aPalette.path.Darker(0.3));
+    {
+        const ClipTo clip(aCanvas, aShape);
+        cairo_t* cr = aCanvas.Cr();
+        SetColour(cr, aPalette.path.Darker(0.5));
+        for (double y = b.y0 + 12; y < b.y1; y += 26.0)
+        {
+            cairo_rectangle(cr, b.x0, y + 8, b.x1 - b.x0, 4);
+        }
+        cairo_fill(cr);
+    }
+    ShapeStyle style;
+    style.fill = aPalette.foliage.Lighter(0.15);
+    style.outlineWidth = 1.5;
+    for (const Point& tuft : tufts)
+    {
+        DrawShape(
+            aCanvas, [&tuft](cairo_t* aCr) { EllipsePath(aCr, tuft.x, tuft.y, 8, 6); }, style);
+    }
     StrokePath(aCanvas, PathOf(aShape), aPalette.path.Darker(0.6), 2.5);
 }
 }  // namespace

@@ -16,6 +16,17 @@ Bounds BoundsOf(Canvas& aCanvas, const Shape& aShape)
     return b;
 }
 
+bool Inside(Canvas& aCanvas, const Shape& aShape, Point aPoint)
+{
+    cairo_t* cr = aCanvas.Cr();
+    cairo_save(cr);
+    cairo_new_path(cr);
+    AppendShape(cr, aShape);
+    const bool inside = cairo_in_fill(cr, aPoint.x, aPoint.y) != 0;
+    cairo_restore(cr);
+    return inside;
+}
+
 PathFunction PathOf(const Shape& aShape)
 {
     return [&aShape](cairo_t* aCr) { AppendShape(aCr, aShape); };

@@ -13,6 +13,9 @@ struct Bounds
 
 // The shape's bounding box in scene pixels.
 Bounds BoundsOf(Canvas& aCanvas, const Shape& aShape);
+// True when the point lies inside the shape. Ask before setting a clip: DrawShape's outline
+// ignores clips, so what it draws must be placed wholly inside by hand.
+bool Inside(Canvas& aCanvas, const Shape& aShape, Point aPoint);
 // A path function drawing the shape; the shape must outlive it.
 PathFunction PathOf(const Shape& aShape);
 // Number of texture marks for an area: one per aSpacing x aSpacing pixels.
