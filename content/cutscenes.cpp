@@ -167,6 +167,17 @@ void Vortex(Canvas& aCanvas)
 
 using Scene = std::function<void(Canvas&)>;
 
+// The gold, dark-edged lettering of the title and the end picture.
+TextStyle TitleStyle(double aSize, double aOutlineWidth)
+{
+    TextStyle style;
+    style.size = aSize;
+    style.fill = Colour::Rgb(0xffd66a);
+    style.outline = Colour::Rgb(0x2a1408);
+    style.outlineWidth = aOutlineWidth;
+    return style;
+}
+
 // A full-screen picture with a caption band at the bottom.
 Image Slide(const Scene& aScene, const std::string& aCaption)
 {
@@ -305,12 +316,8 @@ Image Title()
             TimeMachine(aCanvas, 260, 560, 200, 0.35, true);
             Heroine(aCanvas, 470, 700, 2.4, Facing{0.3, 1.0});
             Roderick(aCanvas, 580, 640, 40, -0.3);
-            TextStyle title;
-            title.size = 110;
-            title.fill = Colour::Rgb(0xffd66a);
-            title.outline = Colour::Rgb(0x2a1408);
-            title.outlineWidth = 10;
-            DrawText(aCanvas, "Marrowen", kWidth / 2.0, 200, title, TextAlign::Centre);
+            DrawText(aCanvas, "Marrowen", kWidth / 2.0, 200, TitleStyle(110, 10),
+                     TextAlign::Centre);
             TextStyle prompt;
             prompt.size = 26;
             prompt.fill = Colour::Rgb(0xffffff);
@@ -330,12 +337,8 @@ Image TheEnd()
             TimeMachine(aCanvas, 700, 420, 280, 0.0, false);
             Heroine(aCanvas, 330, 620, 3.0, Facing{0.2, 1.0});
             Roderick(aCanvas, 480, 540, 56, -0.3);
-            TextStyle title;
-            title.size = 72;
-            title.fill = Colour::Rgb(0xffd66a);
-            title.outline = Colour::Rgb(0x2a1408);
-            title.outlineWidth = 8;
-            DrawText(aCanvas, "Home at last!", kWidth / 2.0, 140, title, TextAlign::Centre);
+            DrawText(aCanvas, "Home at last!", kWidth / 2.0, 140, TitleStyle(72, 8),
+                     TextAlign::Centre);
         },
         "The End. Thank you for playing Marrowen.");
 }

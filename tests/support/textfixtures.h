@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "testpictures.h"
+
 namespace textfixtures
 {
 inline void WriteText(const std::string& aPath, const std::string& aText)
@@ -24,37 +26,8 @@ inline void WriteText(const std::string& aPath, const std::string& aText)
 inline void WritePicture(const std::string& aPath, int aWidth, int aHeight,
                          uint32_t aRgb = 0xFFFFFF)
 {
-    const int rowSize = (aWidth * 3 + 3) / 4 * 4;
-    const uint32_t dataSize = static_cast<uint32_t>(rowSize * aHeight);
-    std::vector<uint8_t> bytes(54 + dataSize, 0);
-    auto put32 = [&bytes](size_t aAt, uint32_t aValue)
-    {
-        for (int i = 0; i < 4; ++i)
-        {
-            bytes[aAt + i] = static_cast<uint8_t>(aValue >> (8 * i));
-        }
-    };
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    put32(2, 54 + dataSize);
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, static_cast<uint32_t>(aWidth));
-    put32(22, static_cast<uint32_t>(aHeight));
-    bytes[26] = 1;
-    bytes[28] = 24;
-    put32(34, dataSize);
-    for (int y = 0; y < aHeight; ++y)
-    {
-        for (int x = 0; x < aWidth; ++x)
-        {
-            uint8_t* pixel = &bytes[54 + static_cast<size_t>(y * rowSize + x * 3)];
-            pixel[0] = static_cast<uint8_t>(aRgb);
-            pixel[1] = static_cast<uint8_t>(aRgb >> 8);
-            pixel[2] = static_cast<uint8_t>(aRgb >> 16);
-        }
-    }
-    WriteText(aPath, std::string(bytes.begin(), bytes.end()));
+    testpictures::WriteFile(
+        aPath, testpictures::Bmp24(testpictures::Filled(aWidth, aHeight, 0xFF000000u | aRgb)));
 }
 
 // An empty folder of its own for one test, as an absolute path ending in "/".
