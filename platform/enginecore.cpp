@@ -11,6 +11,11 @@
 
 namespace platform
 {
+EngineCore::~EngineCore()
+{
+    SetDataFolder("");
+}
+
 void EngineCore::System_SetState(hgeBoolState aState, bool aValue)
 {
     if (aState >= HGE_WINDOWED && aState <= HGE_SHOWSPLASH)
@@ -36,6 +41,10 @@ void EngineCore::System_SetState(hgeStringState aState, const char* aValue)
     if (aState == HGE_TITLE)
     {
         myTitle = aValue ? aValue : "";
+    }
+    else if (aState == HGE_DATAFOLDER)
+    {
+        SetDataFolder(aValue ? aValue : "");
     }
 }
 

@@ -20,7 +20,8 @@ public:
     EngineCore() = default;
     EngineCore(const EngineCore&) = delete;
     EngineCore& operator=(const EngineCore&) = delete;
-    ~EngineCore() override = default;
+    // The data folder goes back to the executable's folder with the engine that named it.
+    ~EngineCore() override;
 
     void Release() override;
 

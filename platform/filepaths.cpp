@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <mutex>
 
 namespace platform
 {
@@ -47,6 +48,24 @@ const std::string& ExecutableFolder()
     return folder;
 }
 
+namespace
+{
+std::mutex ourDataMutex;
+std::string ourDataFolder;
+}  // namespace
+
+std::string DataFolder()
+{
+    std::lock_guard<std::mutex> lock(ourDataMutex);
+    return ourDataFolder.empty() ? ExecutableFolder() : ourDataFolder;
+}
+
+void SetDataFolder(const std::string& aFolder)
+{
+    std::lock_guard<std::mutex> lock(ourDataMutex);
+    ourDataFolder = aFolder;
+}
+
 std::string ResolvePath(const std::string& aPath)
 {
     if (aPath.empty())
@@ -54,14 +73,14 @@ std::string ResolvePath(const std::string& aPath)
         return "";
     }
     const fs::path requested(aPath);
+    const fs::path base = requested.is_absolute() ? fs::path("/") : fs::path(DataFolder());
     const fs::path full =
-        (requested.is_absolute() ? requested : fs::path(ExecutableFolder()) / requested)
-            .lexically_normal();
+        (requested.is_absolute() ? requested : base / requested).lexically_normal();
     if (IsRegularFile(full))
     {
         return full.string();
     }
-    fs::path found = requested.is_absolute() ? fs::path("/") : fs::path(ExecutableFolder());
+    fs::path found = base;
     for (const fs::path& component : requested.relative_path())
     {
         const std::string name = component.string();

@@ -25,6 +25,7 @@ enum hgeIntState
 enum hgeStringState
 {
     HGE_TITLE,
+    HGE_DATAFOLDER,  // where relative file names start; the executable's folder by default
 };
 
 enum hgeHwndState
@@ -90,7 +91,7 @@ public:
     // platform::LastError(), on failure.
     virtual bool System_Snapshot(const char* aPngPath) = 0;
 
-    // Files are found relative to the executable's folder, exact name first, then a
+    // Files are found relative to the data folder (HGE_DATAFOLDER), exact name first, then a
     // case-insensitive match of each path component.
     virtual void* Resource_Load(const char* aFileName, DWORD* aSize = nullptr) = 0;
     virtual void Resource_Free(void* aResource) = 0;

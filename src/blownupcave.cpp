@@ -11,12 +11,21 @@ void BlownUpCave::Init(HGE* aHGE)
 
 void BlownUpCave::CreateConversations()
 {
-    BuildConversations({});
+    LoadConversations("dialogue/blownupcave.txt", {"blown apart"});
 }
 
 void BlownUpCave::UpdateScript(float aElapsed, Player& /*aPlayer*/, Inventory& /*aInventory*/)
 {
     myLevelTime += aElapsed;
+    if (IsPlayed("blown apart"))
+    {
+        return;
+    }
+    mySinceEntry += aElapsed;
+    if (mySinceEntry > 2000.0f)
+    {
+        myRequestedConversation = "blown apart";
+    }
 }
 
 void BlownUpCave::Update(Player& aPlayer, Camera& aCamera, float aElapsed)
@@ -30,7 +39,10 @@ void BlownUpCave::RenderObjects(RenderData& aBuffer, const Camera& /*aCamera*/)
     myRobot.Submit(aBuffer);
 }
 
-void BlownUpCave::HandleInput(InputWrapper& /*aInput*/, float /*aElapsed*/,
-                              Inventory& /*aInventory*/)
+void BlownUpCave::HandleInput(InputWrapper& aInput, float /*aElapsed*/, Inventory& /*aInventory*/)
 {
+    if (UseKeyReleased(aInput))
+    {
+        myRobot.Activate();
+    }
 }

@@ -11,4 +11,8 @@ public:
     void Update(Player& aPlayer, Camera& aCamera, float aElapsed) override;
     void RenderObjects(RenderData& aBuffer, const Camera& aCamera) override;
     void HandleInput(InputWrapper& aInput, float aElapsed, Inventory& aInventory) override;
+
+private:
+    // Time spent in here until the ruins have been remarked on.
+    float mySinceEntry = 0.0f;
 };

@@ -5,30 +5,91 @@ void Cave::Init(HGE* aHGE)
     LoadScene(aHGE, "img/Levels/scene_cave.dds", "img/Levels/scene_caves_overlay.dds",
               "img/Levels/collision_cave.bmp");
     myBlownApart = false;
+    myStone = interactables::MagneticStone(aHGE);
     KeepRobotOutside();
+    myItems.emplace_back(aHGE, "img/items/sprite_sulfur.dds", "img/items/icon_sulfur.dds",
+                         Vector2<float>(212.0f, 420.0f), "Sulphur", true);
+    myItems.emplace_back(aHGE, "img/Items/sprite_guano.dds", "img/Items/icon_coconutGuano.dds",
+                         Vector2<float>(432.0f, 337.0f), "Guano", true);
     myMusicName = "Vulcano";
     CreateConversations();
 }
 
 void Cave::CreateConversations()
 {
-    BuildConversations({});
+    LoadConversations("dialogue/cave.txt", {"Entering", "guano eww", "Picked up guano",
+                                            "Picked up sulphur", "Close to rock", "bye bye cave"});
 }
 
-void Cave::UpdateScript(float aElapsed, Player& /*aPlayer*/, Inventory& /*aInventory*/)
+void Cave::UpdateScript(float aElapsed, Player& /*aPlayer*/, Inventory& aInventory)
 {
     myLevelTime += aElapsed;
+    RequestUnlessPlayed("Entering");
+    if (aInventory.HasItem("Sulphur"))
+    {
+        RequestUnlessPlayed("Picked up sulphur");
+    }
+    if (aInventory.HasItem("Guano"))
+    {
+        TakeGuano(aInventory);
+    }
+    if (myStone.IsInRange() && !myStone.IsUsed())
+    {
+        myRequestedConversation = "Close to rock";
+        myStone.SetUsed();
+    }
+    if (IsPlayed("bye bye cave"))
+    {
+        aInventory.AddItem(Item(myHGE, "img/items/sprite_magnetic_stone.dds",
+                                "img/items/icon_magneticStone.dds",
+                                Vector2<float>(1000.0f, 1000.0f), "MagneticRock", true));
+        aInventory.RemoveItem("gunpowder");
+        BlowApart();
+        myTransferTarget = TRANSFER_DEEP_JUNGLE_FROM_CAVE;
+        myTransferRequested = true;
+    }
+}
+
+void Cave::TakeGuano(Inventory& aInventory)
+{
+    if (!IsPlayed("guano eww"))
+    {
+        myRequestedConversation = "guano eww";
+    }
+    else if (aInventory.HasItem("coconut half 2"))
+    {
+        aInventory.RemoveItem("coconut half 2");
+        myRequestedConversation = "Picked up guano";
+    }
+    // Until it has been scooped into the shell, the guano stays where it lies.
+    if (!IsPlayed("Picked up guano"))
+    {
+        PutBack(aInventory, "Guano");
+    }
+}
+
+void Cave::HandleInput(InputWrapper& aInput, float /*aElapsed*/, Inventory& aInventory)
+{
+    if (!UseKeyReleased(aInput))
+    {
+        return;
+    }
+    myRobot.Activate();
+    if (myStone.IsUsed() && IsPlayed("Close to rock") && aInventory.HasItem("gunpowder"))
+    {
+        myRequestedConversation = "bye bye cave";
+    }
 }
 
 void Cave::Update(Player& aPlayer, Camera& aCamera, float aElapsed)
 {
     // He stays outside the cave: updated, but not following.
     myRobot.Update(aElapsed, aCamera, aPlayer.GetWorldPosition());
+    myStone.Update(aCamera, aPlayer.GetWorldPosition());
 }
 
 void Cave::RenderObjects(RenderData& aBuffer, const Camera& /*aCamera*/)
 {
     myRobot.Submit(aBuffer);
+    myStone.Submit(aBuffer);
 }
-
-void Cave::HandleInput(InputWrapper& /*aInput*/, float /*aElapsed*/, Inventory& /*aInventory*/) {}

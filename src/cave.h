@@ -1,6 +1,8 @@
 #pragma once
-// The cave below the deep jungle. Once blown apart it is replaced for good by the blown-up
-// cave. The robot waits outside.
+// The cave below the deep jungle: sulphur, bat guano (carried only in a coconut half) and the
+// magnetic rock stuck in the wall until gunpowder blows the cave open. Once blown apart it is
+// replaced for good by the blown-up cave. The robot waits outside.
+#include "interactable.h"
 #include "levelbasedata.h"
 
 class Cave : public LevelBaseData
@@ -16,7 +18,11 @@ public:
     // The blast: from now on the way in leads to the blown-up cave.
     void BlowApart() { myBlownApart = true; }
     bool IsBlownApart() const { return myBlownApart; }
+    const Interactable& GetStone() const { return myStone; }
 
 private:
+    void TakeGuano(Inventory& aInventory);
+
     bool myBlownApart = false;
+    Interactable myStone;
 };

@@ -16,3 +16,21 @@ struct Color
                (static_cast<uint32_t>(green) << 8) | static_cast<uint32_t>(blue);
     }
 };
+
+// One fade step: alpha moves by aStep (+1 towards opaque, -1 towards transparent) and stops at
+// 255 or 0. True once the limit is reached.
+inline bool StepAlpha(Color& aColor, int aStep)
+{
+    aColor.alpha += aStep;
+    if (aColor.alpha >= 255)
+    {
+        aColor.alpha = 255;
+        return true;
+    }
+    if (aColor.alpha <= 0)
+    {
+        aColor.alpha = 0;
+        return true;
+    }
+    return false;
+}

@@ -9,25 +9,13 @@ void Curtain::Init(HGE* aHGE)
 
 void Curtain::Close()
 {
-    myActive = true;
-    myColor.alpha += 1;
-    if (myColor.alpha >= 255)
-    {
-        myColor.alpha = 255;
-        myActive = false;
-    }
+    myActive = !StepAlpha(myColor, +1);
     mySprite.SetColor(myColor);
 }
 
 void Curtain::Open()
 {
-    myActive = true;
-    myColor.alpha -= 1;
-    if (myColor.alpha <= 0)
-    {
-        myColor.alpha = 0;
-        myActive = false;
-    }
+    myActive = !StepAlpha(myColor, -1);
     mySprite.SetColor(myColor);
 }
 

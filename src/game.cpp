@@ -23,28 +23,33 @@ void NameThread(std::thread& aThread, const char* aName)
 }
 }  // namespace
 
-Game::Game(const GameOptions& aOptions) : myOptions(aOptions), myPacer(kSwapPeriodNs)
+Game::Game(HGE* aHGE, const GameOptions& aOptions)
+    : myHGE(aHGE), myOptions(aOptions), myPacer(kSwapPeriodNs)
 {
     if (myOptions.myFixedStepMs > 0.0f)
     {
         myTimerManager.SetFixedStep(Duration(myOptions.myFixedStepMs / 1000.0));
     }
-    myStartupHGE = hgeCreate(HGE_VERSION);
-    myStartupHGE->System_SetState(HGE_TITLE, "Marrowen");
-    myStartupHGE->System_SetState(HGE_WINDOWED, true);
-    myStartupHGE->System_SetState(HGE_USESOUND, false);
-    myStartupHGE->System_SetState(HGE_SCREENWIDTH, 1024);
-    myStartupHGE->System_SetState(HGE_SCREENHEIGHT, 768);
-    myStartupHGE->System_SetState(HGE_SHOWSPLASH, false);
+    myHGE->System_SetState(HGE_TITLE, "Marrowen");
+    myHGE->System_SetState(HGE_WINDOWED, true);
+    myHGE->System_SetState(HGE_USESOUND, false);
+    myHGE->System_SetState(HGE_SCREENWIDTH, 1024);
+    myHGE->System_SetState(HGE_SCREENHEIGHT, 768);
+    myHGE->System_SetState(HGE_SHOWSPLASH, false);
     // Without a window there is nothing to play in: say so rather than run unseen.
-    if (!myStartupHGE->System_Initiate())
+    if (!myHGE->System_Initiate())
     {
         platform::Fatal("the game window could not be opened");
     }
-    myStartupHGE->System_ShowCursor(false);
+    myHGE->System_ShowCursor(false);
 
-    InitWorld(myStartupHGE, Vector2<float>(1024.0f, 768.0f));
+    InitWorld(myHGE, Vector2<float>(1024.0f, 768.0f));
     PostMaster::Create();
+    if (myOptions.myStartInPlay)
+    {
+        // Straight into play: no title, no prologue.
+        myStartScreen.SkipToPlay();
+    }
 
     myLogicThread = std::thread(&Game::LogicThread, this);
     NameThread(myLogicThread, "marrowen-logic");
@@ -55,11 +60,12 @@ Game::Game(const GameOptions& aOptions) : myOptions(aOptions), myPacer(kSwapPeri
 Game::~Game()
 {
     Stop();
-    // The workers are joined: nobody asks for music any more.
+    // The workers are joined: nobody asks for music or draws an item any more.
     SoundManager::Destroy();
+    Item::ReleaseAllPictures();
     PostMaster::Destroy();
-    myStartupHGE->System_Shutdown();
-    myStartupHGE->Release();
+    myHGE->System_Shutdown();
+    myHGE->Release();
 }
 
 void Game::Stop()
@@ -149,7 +155,13 @@ void Game::LogicThread(Game* aGame)
 void Game::LogicFrame(InputWrapper& aInput, unsigned aBufferIndex)
 {
     RenderData& buffer = myRenderBuffers[static_cast<int>(aBufferIndex)];
-    const float elapsedMs = myFrameTimer->GetDelta().InMilliseconds();
+    float elapsedMs = myFrameTimer->GetDelta().InMilliseconds();
+    if (myFirstLogicFrame)
+    {
+        // Timed things start from zero, not from the time the world took to set up.
+        elapsedMs = 0.0f;
+        myFirstLogicFrame = false;
+    }
     buffer.SetElapsed(elapsedMs);
     aInput.Update();
     UpdateWorld(aInput, elapsedMs);
@@ -162,7 +174,9 @@ void Game::LogicFrame(InputWrapper& aInput, unsigned aBufferIndex)
         myOptions.myObserver->OnLogicFrame(buffer, updateMs);
     }
     SoundManager::Instance()->Update();
-    FinishLogicFrame(aInput, aBufferIndex);
+    RenderToBuffer(aInput, aBufferIndex);
+    const Vector2<int> mouse = aInput.GetMousePosition();
+    myInventory.SubmitInfoCard(static_cast<float>(mouse.x), static_cast<float>(mouse.y), buffer);
 }
 
 void Game::RenderThread(Game* aGame)

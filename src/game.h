@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "arrays/growingarray.h"
+#include "billboard.h"
 #include "blownupcave.h"
 #include "camera.h"
 #include "cave.h"
@@ -19,8 +20,11 @@
 #include "inventory.h"
 #include "junglecrashsite.h"
 #include "levelswitch.h"
+#include "notepad.h"
 #include "player.h"
+#include "quitmenu.h"
 #include "renderdata.h"
+#include "startscreen.h"
 #include "timemachine.h"
 #include "timer/timermanager.h"
 #include "vector2.h"
@@ -42,7 +46,7 @@ protected:
 
 struct GameOptions
 {
-    bool myStartInPlay = false;  // skip the title phase
+    bool myStartInPlay = false;  // skip the title and the prologue
     float myFixedStepMs = 0.0f;  // > 0: every swap advances the timers by this, not the clock
     bool myPaced = true;         // swaps at most every 2 ms; off for fast deterministic runs
     FrameObserver* myObserver = nullptr;
@@ -51,10 +55,11 @@ struct GameOptions
 class Game
 {
 public:
-    // Start-up on the engine backend selected with hgeSelectBackend: the window (or headless
-    // engine), the world, the flags and both worker threads.
-    explicit Game(const GameOptions& aOptions = GameOptions());
-    // Ends and joins both workers if they still run, then shuts the engine and world down.
+    // Start-up on aHGE, whose reference the game takes over and whose data folder the world
+    // loads from: the window states, the world, the flags and both worker threads.
+    explicit Game(HGE* aHGE, const GameOptions& aOptions = GameOptions());
+    // Ends and joins both workers if they still run, then shuts the engine down, releases it
+    // and tears the world down.
     ~Game();
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
@@ -66,7 +71,7 @@ public:
     // (the window was closed, or the run is over). Safe to call more than once.
     void Stop();
     // The engine, for the process entry's event pump.
-    HGE* GetHGE() const { return myStartupHGE; }
+    HGE* GetHGE() const { return myHGE; }
     // Swaps made so far.
     uint64_t GetSwapCount() const { return mySwapCount; }
 
@@ -80,10 +85,9 @@ public:
     void RenderToBuffer(InputWrapper& aInput, unsigned aBufferIndex);
 
 private:
-    // One logic frame into buffer aBufferIndex.
+    // One logic frame into buffer aBufferIndex: input, state flow, music, drawing, and last
+    // the inventory's hover card.
     void LogicFrame(InputWrapper& aInput, unsigned aBufferIndex);
-    // The rest of the logic frame after the state flow: sound, submission, info card.
-    void FinishLogicFrame(InputWrapper& aInput, unsigned aBufferIndex);
     // One render frame from buffer aBufferIndex.
     void RenderFrame(unsigned aBufferIndex);
     // Logic thread: true when the game asked to end (quit request, end picture dismissed).
@@ -103,6 +107,7 @@ private:
     Tools::Timer* myFrameTimer = nullptr;
     HGE* myHGE = nullptr;
     Inventory myInventory;
+    Notepad myNotepad;
     Player myPlayer;
     Cursor myCursor;
     Camera myCamera;
@@ -115,15 +120,17 @@ private:
     Cave myCave;
     BlownUpCave myBlownUpCave;
     LevelBaseData* myCurrentLevel = nullptr;
+    StartScreen myStartScreen;
+    Billboard myBillboard;
+    QuitMenu myQuitMenu;
     LevelSwitch myLevelSwitch{myCrashSite,   myDeepJungle, myTimeMachine, myCave,
                               myBlownUpCave, myVillage,    myVolcano};
-    // False during the title phase, true for the rest of the run once play has begun.
-    bool myStarted = false;
-    HGE* myStartupHGE = nullptr;
 
     GameOptions myOptions;
     FramePacer myPacer;
     uint64_t mySwapCount = 0;
+    // Logic thread: the first frame's time is the set-up's, not play's.
+    bool myFirstLogicFrame = true;
     std::thread myLogicThread;
     std::thread myRenderThread;
 };

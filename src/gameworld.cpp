@@ -4,22 +4,28 @@
 #include "eventsingelton.h"
 #include "game.h"
 #include "inputwrapper/inputwrapper.h"
+#include "productcatalogue.h"
 #include "soundmanager.h"
 
 namespace
 {
 constexpr uint8_t ourKeyEscape = 0x01;
-// Where the time machine's script wakes the heroine.
-const Vector2<float> ourWakingPlace(310.0f, 770.0f);
 // Out of sight until the time machine places her.
 const Vector2<float> ourParkingPlace(2000.0f, 2000.0f);
+constexpr size_t ourHeldRoom = 15;
+constexpr size_t ourSlotRoom = 3;
+
+Vector2<float> ToFloat(const Vector2<int>& aPoint)
+{
+    return Vector2<float>(static_cast<float>(aPoint.x), static_cast<float>(aPoint.y));
+}
 }  // namespace
 
 void Game::InitWorld(HGE* aHGE, const Vector2<float>& aScreenSize)
 {
     myHGE = aHGE;
     SoundManager::Create();
-    // The start screen comes here.
+    myStartScreen = StartScreen(aHGE);
 
     myCamera.SetPosition(Vector2<float>(100.0f, 100.0f));
     LevelBaseData* const levels[] = {&myCrashSite,   &myDeepJungle, &myTimeMachine, &myCave,
@@ -33,7 +39,8 @@ void Game::InitWorld(HGE* aHGE, const Vector2<float>& aScreenSize)
     myPlayer.Init(aHGE, aScreenSize / 2.0f, myCamera);
     myPlayer.SetWorldPosition(ourParkingPlace);
     myCamera.Focus(myPlayer.GetWorldPosition());
-    // The inventory's screen and the notepad come here.
+    myInventory.Init(aHGE);
+    myNotepad.Init(aHGE);
 
     myRenderBuffers.Init(5, 5, true);
     myRenderBuffers.Add(RenderData());
@@ -46,52 +53,73 @@ void Game::InitWorld(HGE* aHGE, const Vector2<float>& aScreenSize)
     myGameTimer->AddChild(myFrameTimer);
     myTimerManager.Update();
 
-    // The product catalogue and the start item come here.
+    for (const Item& product : ProductCatalogue(aHGE))
+    {
+        myInventory.AddProduct(product);
+    }
+    myInventory.Reserve(ourHeldRoom, ourSlotRoom);
+    myInventory.AddItem(Item(aHGE, "img/Items/icon_wire.dds", "img/Items/icon_wire.dds",
+                             Vector2<float>(), "wire", true));
+
     myCursor.Init(aHGE);
     myCurtain.Init(aHGE);
     myLevelSwitch.CreateTransferZones();
-    // The quit menu and the end-of-game billboard come here.
-
-    if (myOptions.myStartInPlay)
-    {
-        // Straight into play, the heroine already awake in the time machine.
-        myStarted = true;
-        myPlayer.SetWorldPosition(ourWakingPlace);
-        myCamera.Focus(ourWakingPlace);
-    }
+    myQuitMenu = QuitMenu(aHGE);
+    myQuitMenu.Init();
+    myBillboard = Billboard(aHGE);
 }
 
 void Game::UpdateWorld(InputWrapper& aInput, float aElapsedMs)
 {
     PostMaster& flags = *PostMaster::GetInstance();
     LevelBaseData& level = *myCurrentLevel;
-    if (!level.IsConversationRunning() && !flags.inventoryOpen && !myCurtain.IsActive() &&
-        !flags.notepadOpen && !flags.paused)
+    if (!level.IsConversationRunning() && !myInventory.IsOpen() && !myCurtain.IsActive() &&
+        !myNotepad.IsOpen() && !flags.paused)
     {
         myPlayer.Update(aInput, myCamera, level.GetCollisionMap());
     }
     level.HandleLevelInput(aInput, aElapsedMs, myInventory);
     level.HandleInput(aInput, aElapsedMs, myInventory);
-    // The inventory's, the notepad's and the start screen's input come here.
+    // Each condition sees what the steps before it left: the inventory opened here already
+    // keeps the notepad shut in the same frame.
+    if (!myNotepad.IsOpen() && !level.IsConversationRunning() && level.GetRobot().IsActivated() &&
+        !flags.paused)
+    {
+        myInventory.Update(aInput);
+    }
+    if (!myInventory.IsOpen() && !level.IsConversationRunning() && !flags.paused)
+    {
+        myNotepad.HandleInput(aInput);
+    }
+    if (!myStartScreen.IsStarted())
+    {
+        myStartScreen.HandleInput(aInput);
+    }
+    // Escape is asked about first, every frame: a held Escape never counts as released, so it
+    // opens the menu without also dismissing the end picture.
     if (aInput.KeyDown(ourKeyEscape) && flags.openingFinished)
     {
         flags.paused = true;
     }
-    // The quit menu's update comes here.
+    myQuitMenu.Update(aInput);
+    if (myBillboard.IsShown())
+    {
+        myBillboard.HandleInput(aInput);
+    }
 }
 
 void Game::Update(InputWrapper& aInput, float aElapsedMs)
 {
-    if (!myStarted)
+    if (!myStartScreen.IsStarted())
     {
-        // The start screen's update comes here.
+        myStartScreen.Update(aElapsedMs);
         SoundManager::Instance()->Play("StartScreen");
-        if (myStarted)
+        if (myStartScreen.IsStarted())
         {
             SoundManager::Instance()->StopAll();
         }
     }
-    if (myStarted)
+    if (myStartScreen.IsStarted())
     {
         myCurtain.Open();
         myCurrentLevel->UpdateLevel(myPlayer, myCamera, aElapsedMs, myInventory);
@@ -102,12 +130,17 @@ void Game::Update(InputWrapper& aInput, float aElapsedMs)
         myCurrentLevel = myLevelSwitch.Run(*myCurrentLevel, myPlayer, myCamera, myCurtain);
         SoundManager::Instance()->ChangeMusic(myCurrentLevel->GetMusicName());
     }
-    // The end-of-game billboard and the notepad's update come here.
+    if (myCurrentLevel->IsCutsceneRequested())
+    {
+        myBillboard.Show(aElapsedMs);
+    }
+    myNotepad.CheckParts(myInventory);
 }
 
-void Game::RenderToBuffer(InputWrapper& /*aInput*/, unsigned aBufferIndex)
+void Game::RenderToBuffer(InputWrapper& aInput, unsigned aBufferIndex)
 {
     RenderData& buffer = myRenderBuffers[static_cast<int>(aBufferIndex)];
+    const Vector2<float> mouse = ToFloat(aInput.GetMousePosition());
     // The scene is drawn in the title phase too: the curtain, not opened before play, and the
     // start screen above it cover it.
     LevelBaseData& level = *myCurrentLevel;
@@ -117,18 +150,17 @@ void Game::RenderToBuffer(InputWrapper& /*aInput*/, unsigned aBufferIndex)
     myPlayer.Submit(buffer);
     level.RenderOverlay(buffer, myCamera);
     level.RenderConversation(buffer);
-    // The inventory and the notepad are drawn here.
+    myInventory.FillRenderBuffer(buffer, mouse.x, mouse.y);
+    myNotepad.FillRenderBuffer(buffer);
     myCurtain.Render(buffer);
-    // The start screen, the scene's overlay pair, the billboard and the quit menu come here.
-    myCursor.Render(buffer, PostMaster::GetInstance()->inventoryOpen);
-}
-
-void Game::FinishLogicFrame(InputWrapper& aInput, unsigned aBufferIndex)
-{
-    RenderToBuffer(aInput, aBufferIndex);
+    myStartScreen.FillRenderBuffer(buffer);
+    level.RenderOverlayPair(buffer);
+    myBillboard.FillRenderBuffer(buffer);
+    myQuitMenu.FillRenderBuffer(buffer);
+    myCursor.Render(buffer, myInventory.IsOpen());
 }
 
 bool Game::EndRequested() const
 {
-    return PostMaster::GetInstance()->quitRequested;
+    return PostMaster::GetInstance()->quitRequested || myBillboard.IsDismissed();
 }

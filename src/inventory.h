@@ -1,17 +1,82 @@
 #pragma once
-// What the heroine carries. For now only the held items: scenes add what she picks up.
+// What the heroine carries, and the panel (toggled with I) in which she combines it: fifteen
+// grid cells, three combination slots and a combine button, worked with the left mouse button.
+// Hovering over an item shows its information card. Levels add, test, remove and take items by
+// their exact names, first match in grid order.
+#include <string>
 #include <vector>
 
+#include "hge.h"
+#include "infocards.h"
+#include "inputwrapper/inputwrapper.h"
 #include "item.h"
+#include "renderdata.h"
+#include "staticsprite.h"
 
 class Inventory
 {
 public:
-    // Appends a copy of aItem to the held items.
-    void AddItem(const Item& aItem) { myItems.push_back(aItem); }
-    // The held items, in the order taken.
-    const std::vector<Item>& GetItems() const { return myItems; }
+    // Loads the panel, the button highlight, the two result pictures and the cards; closed and
+    // empty.
+    void Init(HGE* aHGE);
+    // Adds a product to the catalogue that recipes copy from.
+    void AddProduct(const Item& aProduct) { myProducts.push_back(aProduct); }
+    // Room for the held items and the combination slots.
+    void Reserve(size_t aHeld, size_t aSlots);
+
+    // Appends a copy to the held items. More than fifteen are kept, but only fifteen show.
+    void AddItem(const Item& aItem) { myHeldItems.push_back(aItem); }
+    bool HasItem(const std::string& aName) const;
+    // Erases the first held item named aName; false (nothing changed) when there is none.
+    bool RemoveItem(const std::string& aName);
+    // Like RemoveItem, but copies the item into aOut first; aOut is untouched when there is
+    // none.
+    bool TakeItem(Item& aOut, const std::string& aName);
+
+    bool IsOpen() const { return myOpen; }
+    // Opening and closing publish the state in the process-wide flags.
+    void Open();
+    void Close();
+    void Toggle();
+
+    // Once per frame while the inventory may be used: I toggles; a left click picks up, drops,
+    // moves or combines.
+    void Update(InputWrapper& aInput);
+    // The open panel with its items (a selected one at the mouse), the button highlight and
+    // the last result; nothing when closed.
+    void FillRenderBuffer(RenderData& aBuffer, float aMouseX, float aMouseY) const;
+    // The card of every hovered item, beside the mouse; last thing of the frame.
+    void SubmitInfoCard(float aMouseX, float aMouseY, RenderData& aBuffer) const;
+    // The first recipe the slots complete is applied; false (nothing changed) when none is.
+    bool Combine();
+
+    const std::vector<Item>& GetItems() const { return myHeldItems; }
+    const std::vector<Item>& GetCombinationSlots() const { return myCombinationSlots; }
+    const std::vector<Item>& GetProducts() const { return myProducts; }
+    bool IsShowingResult() const { return myShowResult; }
+    bool LastCombineSucceeded() const { return myLastCombineSucceeded; }
 
 private:
-    std::vector<Item> myItems;
+    void Click(const Vector2<float>& aMouse);
+    // Selects the first item of aItems (within aCount) whose cell the mouse picks up from.
+    static bool PickUp(std::vector<Item>& aItems, size_t aCount, Vector2<float> (*aCorner)(int),
+                       const Vector2<float>& aMouse);
+    void MoveToCombination();
+    void MoveBack();
+    void DeselectAll();
+    // How many held items have a grid cell.
+    size_t ShownHeldCount() const;
+    const Item* FindProduct(const std::string& aName) const;
+
+    std::vector<Item> myProducts;
+    std::vector<Item> myHeldItems;
+    std::vector<Item> myCombinationSlots;
+    InfoCards myCards;
+    StaticSprite myPanel;
+    StaticSprite myButtonHighlight;
+    StaticSprite mySuccess;
+    StaticSprite myFailure;
+    bool myOpen = false;
+    bool myShowResult = false;
+    bool myLastCombineSucceeded = false;
 };

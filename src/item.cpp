@@ -1,7 +1,6 @@
 #include "item.h"
 
-#include <deque>
-#include <mutex>
+#include "bounds.h"
 
 namespace
 {
@@ -24,16 +23,23 @@ Item::Item(HGE* aHGE, const std::string& aWorldImage, const std::string& aIconIm
 {
 }
 
+std::mutex Item::ourPicturesMutex;
+std::deque<Item::Pictures> Item::ourPictures;
+
 Item::Pictures* Item::LoadPictures(HGE* aHGE, const std::string& aWorldImage,
                                    const std::string& aIconImage)
 {
-    static std::mutex ourMutex;
-    static std::deque<Pictures> ourPictures;
     Pictures pictures{StaticSprite(aHGE, aWorldImage), StaticSprite(aHGE, aIconImage),
                       StaticSprite(aHGE, "img/icon/icon_e.dds")};
-    const std::lock_guard<std::mutex> lock(ourMutex);
+    const std::lock_guard<std::mutex> lock(ourPicturesMutex);
     ourPictures.push_back(pictures);
     return &ourPictures.back();
+}
+
+void Item::ReleaseAllPictures()
+{
+    const std::lock_guard<std::mutex> lock(ourPicturesMutex);
+    ourPictures.clear();
 }
 
 void Item::Update(const Vector2<float>& aCamera, const Vector2<float>& aPlayer)
@@ -47,9 +53,8 @@ void Item::Update(const Vector2<float>& aCamera, const Vector2<float>& aPlayer)
 
 bool Item::ReachTest(const Vector2<float>& aPlayer)
 {
-    myNearPlayer =
-        myWorldPosition.x - ourReach < aPlayer.x && aPlayer.x < myWorldPosition.x + ourReach &&
-        myWorldPosition.y - ourReach < aPlayer.y && aPlayer.y < myWorldPosition.y + ourReach;
+    const Vector2<float> reach(ourReach, ourReach);
+    myNearPlayer = StrictlyInside(myWorldPosition - reach, myWorldPosition + reach, aPlayer);
     return myNearPlayer;
 }
 
@@ -65,6 +70,14 @@ void Item::Submit(RenderData& aBuffer, bool aRobotActivated) const
         aBuffer.SubmitSprite(
             myPictures->prompt,
             Vector2<float>(myScreenPosition.x, myScreenPosition.y - ourPromptRise));
+    }
+}
+
+void Item::SubmitIcon(RenderData& aBuffer, float aX, float aY) const
+{
+    if (!myHidden)
+    {
+        aBuffer.SubmitSprite(myPictures->icon, Vector2<float>(aX, aY));
     }
 }
 

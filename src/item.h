@@ -2,6 +2,8 @@
 // A named thing the heroine can pick up, carry or use: its picture in the scene, its icon for
 // the inventory and the use-key prompt shown while she is within reach. Invisible hotspots are
 // items too. Items are values moved between lists; every rule compares their names exactly.
+#include <deque>
+#include <mutex>
 #include <string>
 
 #include "hge.h"
@@ -11,6 +13,8 @@
 class Item
 {
 public:
+    // No pictures: only a place to copy another item into (see Inventory::TakeItem).
+    Item() = default;
     // Loads the scene picture, the icon and the prompt; worldPosition (0, 0).
     Item(HGE* aHGE, const std::string& aWorldImage, const std::string& aIconImage,
          const std::string& aName, bool aActive);
@@ -26,9 +30,16 @@ public:
     // on, the prompt 50 pixels above it.
     void Submit(RenderData& aBuffer, bool aRobotActivated) const;
 
+    // Unless hidden, the icon with its top-left at (aX, aY): the inventory's drawing.
+    void SubmitIcon(RenderData& aBuffer, float aX, float aY) const;
+
     bool IsNear() const { return myNearPlayer; }
     void SetNear() { myNearPlayer = true; }
     void ClearNear() { myNearPlayer = false; }
+    // Picked up by the mouse in the inventory.
+    void Select() { mySelected = true; }
+    void Deselect() { mySelected = false; }
+    bool IsSelected() const { return mySelected; }
     // A hidden item's scene picture is invisible.
     void Hide();
     void Show();
@@ -40,6 +51,10 @@ public:
     const std::string& GetName() const { return myName; }
     const Vector2<float>& GetWorldPosition() const { return myWorldPosition; }
     const Vector2<float>& GetScreenPosition() const { return myScreenPosition; }
+
+    // Frees the pictures of every item made so far, and with them their hold on the engine.
+    // Only once nothing draws any more and no item made so far is used again (the game's end).
+    static void ReleaseAllPictures();
 
 private:
     struct Pictures
@@ -53,12 +68,15 @@ private:
     // them.
     static Pictures* LoadPictures(HGE* aHGE, const std::string& aWorldImage,
                                   const std::string& aIconImage);
+    static std::mutex ourPicturesMutex;
+    static std::deque<Pictures> ourPictures;
 
-    Pictures* myPictures;
+    Pictures* myPictures = nullptr;
     Vector2<float> myWorldPosition;
     Vector2<float> myScreenPosition;
+    bool mySelected = false;
     bool myNearPlayer = false;
-    bool myActive;
+    bool myActive = false;
     bool myHidden = false;
     std::string myName;
 };

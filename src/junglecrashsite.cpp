@@ -1,44 +1,149 @@
 #include "junglecrashsite.h"
 
+#include "eventsingelton.h"
+
+namespace
+{
+constexpr int ourCloseSteps = 300;
+}  // namespace
+
 void JungleCrashSite::Init(HGE* aHGE)
 {
     LoadScene(aHGE, "img/Levels/scene_jungle_crash.dds",
               "img/Levels/scene_jungle_crash_overlay.dds", "img/Levels/collision_jungle_crash.bmp");
+    myCurtain.Init(aHGE);
+    myRaft = Raft(aHGE);
+    myTree = interactables::RaftTree(aHGE);
+    myAxeReady = false;
+    myTreeChopped = false;
+    using V = Vector2<float>;
+    myItems.emplace_back(aHGE, "img/items/sprite_stick.dds", "img/items/icon_twig01.dds",
+                         V(543, 371), "stick", true);
+    myItems.emplace_back(aHGE, "img/items/sprite_flint02.dds", "img/items/sprite_flint02.dds",
+                         V(302, 829), "flintstone2", true);
+    myItems.emplace_back(aHGE, "img/items/sprite_flint02.dds", "img/items/sprite_flint02.dds",
+                         V(185, 571), "flintstone1", true);
+    myItems.emplace_back(aHGE, "img/items/sprite_flint01.dds", "img/items/icon_flintstone1.dds",
+                         V(260, 327), "sharpFlintstone", true);
     myMusicName = "Jungle";
     CreateConversations();
 }
 
-void JungleCrashSite::UpdateScript(float aElapsed, Player& /*aPlayer*/, Inventory& /*aInventory*/)
+void JungleCrashSite::CreateConversations()
+{
+    LoadConversations("dialogue/crashsite.txt",
+                      {"Spott flint stone", "Put flint stone in Roderick", "Activate Roderick",
+                       "After Roderick activated", "You can't go there", "That's a branch stupid",
+                       "sharpFlintstone", "before axe with tree",
+                       "with axe with tree intermediation", "after axe with tree", "have raft"});
+}
+
+void JungleCrashSite::UpdateScript(float aElapsed, Player& /*aPlayer*/, Inventory& aInventory)
 {
     myLevelTime += aElapsed;
+    if (!myRobot.IsActivated() && myRobot.IsNear())
+    {
+        myRequestedConversation = "Activate Roderick";
+    }
+    if (myRobot.IsActivated() && IsPlayed("Activate Roderick"))
+    {
+        RequestUnlessPlayed("After Roderick activated");
+    }
+    // Each find is remarked on once.
+    const std::pair<const char*, const char*> remarks[] = {
+        {"flintstone2", "Spott flint stone"},
+        {"flintstone1", "Put flint stone in Roderick"},
+        {"sharpFlintstone", "sharpFlintstone"},
+        {"stick", "That's a branch stupid"},
+    };
+    for (const auto& [item, conversation] : remarks)
+    {
+        if (aInventory.HasItem(item))
+        {
+            RequestUnlessPlayed(conversation);
+        }
+    }
+    if (!aInventory.HasItem("logs") && aInventory.HasItem("axe") &&
+        IsPlayed("before axe with tree") && !myTreeChopped)
+    {
+        myAxeReady = true;
+    }
+    if (IsPlayed("with axe with tree intermediation"))
+    {
+        RequestUnlessPlayed("after axe with tree");
+    }
+    if (!myRequestedConversation.empty())
+    {
+        FindConversation(myRequestedConversation);
+    }
+    const PostMaster& flags = *PostMaster::GetInstance();
+    const bool overlaysClosed = !flags.inventoryOpen && !flags.notepadOpen;
+    if (!myRaft.IsActive() && flags.raftMade && overlaysClosed)
+    {
+        myRaft.SetShown(true);
+    }
+    if (flags.raftMade && overlaysClosed)
+    {
+        RequestUnlessPlayed("have raft");
+    }
+}
+
+void JungleCrashSite::HandleInput(InputWrapper& aInput, float /*aElapsed*/, Inventory& aInventory)
+{
+    if (!UseKeyReleased(aInput))
+    {
+        return;
+    }
+    if (IsPlayed("Activate Roderick") && myRobot.IsNear())
+    {
+        myRobot.Activate();
+        PostMaster::GetInstance()->robotActivated = true;
+    }
+    myRaft.Use();
+    if (myTree.IsInRange() && myRobot.IsActivated())
+    {
+        myRequestedConversation = "before axe with tree";
+    }
+    if (myAxeReady && myTree.IsInRange())
+    {
+        myAxeReady = false;
+        myTreeChopped = true;
+        myRequestedConversation = "with axe with tree intermediation";
+        // Nothing is left of the tree to draw or to use.
+        myTree = Interactable();
+        aInventory.AddItem(
+            Item(myHGE, "img/items/sprite_logs.dds", "img/items/icon_logs.dds", "logs", true));
+    }
 }
 
 void JungleCrashSite::Update(Player& aPlayer, Camera& aCamera, float aElapsed)
 {
+    myCurtain.Open();
     myRobot.Follow(aPlayer.GetWorldPosition(), aElapsed);
     myRobot.Update(aElapsed, aCamera, aPlayer.GetWorldPosition());
+    if (myRaft.IsShown())
+    {
+        Vector2<float> heroine = aPlayer.GetWorldPosition();
+        Vector2<float> robot = myRobot.GetWorldPosition();
+        const Vector2<float> crossed = myRaft.Update(aCamera, heroine, robot);
+        if (crossed != Vector2<float>())
+        {
+            for (int i = 0; i < ourCloseSteps; ++i)
+            {
+                myCurtain.Close();
+            }
+            aPlayer.SetWorldPosition(heroine);
+            myRobot.SetWorldPosition(robot);
+            aCamera.Focus(heroine);
+        }
+    }
+    myTree.Update(aCamera, aPlayer.GetWorldPosition());
 }
 
 void JungleCrashSite::RenderObjects(RenderData& aBuffer, const Camera& /*aCamera*/)
 {
     myRobot.Submit(aBuffer);
-}
-
-void JungleCrashSite::HandleInput(InputWrapper& /*aInput*/, float /*aElapsed*/,
-                                  Inventory& /*aInventory*/)
-{
-}
-
-void JungleCrashSite::CreateConversations()
-{
-    const char* const noFace = "img/Conversation/EmptyPortrait.dds";
-    BuildConversations({
-        {"You can't go there",
-         noFace,
-         "",
-         noFace,
-         "",
-         {"Roderick should come along. Walk up to him and switch him on with E or Return "
-          "first;"}},
-    });
+    myRaft.Submit(aBuffer);
+    myCurtain.Render(aBuffer);
+    myTree.Submit(aBuffer);
 }

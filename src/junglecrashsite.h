@@ -1,6 +1,11 @@
 #pragma once
-// The hub outside the crashed time machine; every outdoor scene is reached from here.
+// The hub outside the crashed time machine; every outdoor scene is reached from here. Roderick
+// is switched on here, the first items lie about, the big tree becomes logs under the axe, and
+// the raft carries the heroine across the river.
+#include "curtain.h"
+#include "interactable.h"
 #include "levelbasedata.h"
+#include "raft.h"
 
 class JungleCrashSite : public LevelBaseData
 {
@@ -11,4 +16,17 @@ public:
     void Update(Player& aPlayer, Camera& aCamera, float aElapsed) override;
     void RenderObjects(RenderData& aBuffer, const Camera& aCamera) override;
     void HandleInput(InputWrapper& aInput, float aElapsed, Inventory& aInventory) override;
+
+    const Raft& GetRaft() const { return myRaft; }
+    const Interactable& GetTree() const { return myTree; }
+    bool IsAxeReady() const { return myAxeReady; }
+    bool IsTreeChopped() const { return myTreeChopped; }
+
+private:
+    // Covers the chop and the river crossing.
+    Curtain myCurtain;
+    Raft myRaft;
+    Interactable myTree;
+    bool myAxeReady = false;
+    bool myTreeChopped = false;
 };

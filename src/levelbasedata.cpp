@@ -57,6 +57,20 @@ const Exit* FindExit(const Exit (&aExits)[N], const std::string& aName)
     return nullptr;
 }
 
+// The index of the last conversation named aName in aConversations, 0 when none is.
+unsigned LastNamed(const std::vector<LevelConversation>& aConversations, const std::string& aName)
+{
+    unsigned found = 0;
+    for (size_t i = 0; i < aConversations.size(); ++i)
+    {
+        if (aConversations[i].GetName() == aName)
+        {
+            found = static_cast<unsigned>(i);
+        }
+    }
+    return found;
+}
+
 bool AnyOverlayOpen()
 {
     const PostMaster& flags = *PostMaster::GetInstance();
@@ -144,16 +158,45 @@ void LevelBaseData::RenderConversation(RenderData& aBuffer)
 
 unsigned LevelBaseData::FindConversation(const std::string& aName)
 {
-    unsigned found = 0;
-    for (size_t i = 0; i < myConversations.size(); ++i)
+    myCurrentConversation = LastNamed(myConversations, aName);
+    return myCurrentConversation;
+}
+
+bool LevelBaseData::IsPlayed(const std::string& aName) const
+{
+    const unsigned index = LastNamed(myConversations, aName);
+    return index != 0 && !myNotYetPlayed.test(index);
+}
+
+void LevelBaseData::RequestUnlessPlayed(const std::string& aName)
+{
+    if (!IsPlayed(aName))
     {
-        if (myConversations[i].GetName() == aName)
-        {
-            found = static_cast<unsigned>(i);
-        }
+        myRequestedConversation = aName;
     }
-    myCurrentConversation = found;
-    return found;
+}
+
+void LevelBaseData::MarkPlayed(const std::string& aName)
+{
+    const unsigned index = LastNamed(myConversations, aName);
+    if (index != 0)
+    {
+        myNotYetPlayed.reset(index);
+    }
+}
+
+bool LevelBaseData::UseKeyReleased(const InputWrapper& aInput)
+{
+    return aInput.KeyReleased(ourKeyE) || aInput.KeyReleased(ourKeyReturn);
+}
+
+void LevelBaseData::PutBack(Inventory& aInventory, const std::string& aName)
+{
+    Item item;
+    if (aInventory.TakeItem(item, aName))
+    {
+        myItems.push_back(item);
+    }
 }
 
 void LevelBaseData::UpdateConversations(float aElapsed, Player& aPlayer, Inventory& aInventory)
@@ -213,7 +256,7 @@ void LevelBaseData::HandleLevelInput(InputWrapper& aInput, float /*aElapsed*/,
     {
         return;
     }
-    if (!aInput.KeyReleased(ourKeyE) && !aInput.KeyReleased(ourKeyReturn))
+    if (!UseKeyReleased(aInput))
     {
         return;
     }

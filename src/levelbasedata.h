@@ -9,12 +9,14 @@
 
 #include "camera.h"
 #include "collisionmap.h"
+#include "conversationscript.h"
 #include "hotspot.h"
 #include "inputwrapper/inputwrapper.h"
 #include "inventory.h"
 #include "item.h"
 #include "levelconversation.h"
 #include "map.h"
+#include "overlaypair.h"
 #include "player.h"
 #include "randomhotspot.h"
 #include "renderdata.h"
@@ -34,18 +36,6 @@ enum TransferTarget : int32_t
     TRANSFER_CRASH_SITE_FROM_VILLAGE = 7,
     TRANSFER_VOLCANO = 100,
     TRANSFER_CRASH_SITE_FROM_VOLCANO = 200,
-};
-
-// One conversation as a scene writes it: who is shown and the script lines
-// ("Label: : spoken words;"). An empty right portrait leaves the right side empty.
-struct ConversationScript
-{
-    std::string name;
-    std::string leftPortrait;
-    std::string leftName;
-    std::string rightPortrait;
-    std::string rightName;
-    std::vector<std::string> lines;
 };
 
 class LevelBaseData
@@ -77,6 +67,8 @@ public:
     void RenderItems(RenderData& aBuffer) const;
     // The running conversation's box, if any.
     void RenderConversation(RenderData& aBuffer);
+    // The scene's picture sequence over everything else, when it shows.
+    void RenderOverlayPair(RenderData& aBuffer) const { myOverlayPair.FillRenderBuffer(aBuffer); }
 
     // Index of the last conversation named aName, or 0 ("NONE"); it becomes the current one.
     unsigned FindConversation(const std::string& aName);
@@ -95,6 +87,10 @@ public:
 
     // The conversation at the current index is being shown.
     bool IsConversationRunning() const;
+    // The last conversation named aName has played (an unknown name never has). Unlike
+    // FindConversation, this leaves the current index alone.
+    bool IsPlayed(const std::string& aName) const;
+    float GetLevelTime() const { return myLevelTime; }
     const std::string& GetRequestedConversation() const { return myRequestedConversation; }
     void RequestConversation(const std::string& aName) { myRequestedConversation = aName; }
     const std::vector<LevelConversation>& GetConversations() const { return myConversations; }
@@ -127,10 +123,24 @@ protected:
     void LoadScene(HGE* aHGE, const char* aScene, const char* aOverlay, const char* aCollision);
     // "NONE" and then the scripts in order; each set up with its speakers and lines.
     void BuildConversations(const std::vector<ConversationScript>& aScripts);
+    // The conversations of the scene's dialogue file, which must be aNames in that order.
+    void LoadConversations(const char* aDialogueFile, const std::vector<std::string>& aNames)
+    {
+        BuildConversations(ReadDialogue(myHGE, aDialogueFile, aNames));
+    }
     // The caves keep their robot out of sight: he waits outside.
     void KeepRobotOutside() { myRobot.SetWorldPosition(Vector2<float>(-10000.0f, -10000.0f)); }
     // Places the heroine and centres the view on her.
     static void PlaceHeroine(Player& aPlayer, Camera& aCamera, const Vector2<float>& aPosition);
+    // E or Return was released this frame: the use key.
+    static bool UseKeyReleased(const InputWrapper& aInput);
+    // Requests aName unless it has played already.
+    void RequestUnlessPlayed(const std::string& aName);
+    // Counts aName as played without showing it: it never starts afterwards.
+    void MarkPlayed(const std::string& aName);
+    // Takes aName out of the inventory and lays it at the end of the scene's items again, where
+    // it can be used once more. Nothing happens when it is not carried.
+    void PutBack(Inventory& aInventory, const std::string& aName);
 
     HGE* myHGE = nullptr;
     Map myMap;
@@ -149,6 +159,7 @@ protected:
     std::vector<Item> myItems;
     CollisionMap myCollision;
     std::string myMusicName;
+    OverlayPair myOverlayPair;
 
 private:
     // A refused exit: the heroine is set back beside zone aZoneIndex and told why.

@@ -11,12 +11,6 @@ void Link(Zone& aOne, Zone& aOther)
     aOne.SetLink(&aOther);
     aOther.SetLink(&aOne);
 }
-
-void Place(Player& aPlayer, Camera& aCamera, const Vector2<float>& aPosition)
-{
-    aPlayer.SetWorldPosition(aPosition);
-    aCamera.Focus(aPosition);
-}
 }  // namespace
 
 LevelSwitch::LevelSwitch(JungleCrashSite& aCrashSite, DeepJungle& aDeepJungle,
@@ -76,13 +70,15 @@ LevelBaseData* LevelSwitch::Run(LevelBaseData& aCurrent, Player& aPlayer, Camera
         aCurtain.Close();
     }
     const int32_t target = aCurrent.TakeTransferTarget();
-    LevelBaseData& next = Switch(target, aCurrent, aPlayer, aCamera);
+    LevelBaseData& next = Switch(target, aCurrent, aPlayer);
+    // The view was clamped to the scene she left; the scene she arrives in has its own size.
+    aCamera.Focus(aPlayer.GetWorldPosition());
+    aCamera.Clamp(next.GetMapWidth(), next.GetMapHeight());
     aCurtain.Open();
     return &next;
 }
 
-LevelBaseData& LevelSwitch::Switch(int32_t aTarget, LevelBaseData& aCurrent, Player& aPlayer,
-                                   Camera& aCamera)
+LevelBaseData& LevelSwitch::Switch(int32_t aTarget, LevelBaseData& aCurrent, Player& aPlayer)
 {
     using V = Vector2<float>;
     switch (aTarget)
@@ -106,29 +102,26 @@ LevelBaseData& LevelSwitch::Switch(int32_t aTarget, LevelBaseData& aCurrent, Pla
                 myCave.IsBlownApart() ? static_cast<LevelBaseData&>(myBlownUpCave) : myCave;
             cave.GetRobot().Activate();
             const ZoneRect& entrance = cave.GetCaveZone(0).GetRect();
-            Place(aPlayer, aCamera, V(entrance.left + entrance.width / 2, entrance.top + 30));
+            aPlayer.SetWorldPosition(V(entrance.left + entrance.width / 2, entrance.top + 30));
             return cave;
         }
         case TRANSFER_DEEP_JUNGLE_FROM_CAVE:
         {
             const ZoneRect& entrance = myDeepJungle.GetCaveZone(0).GetRect();
-            Place(aPlayer, aCamera, V(entrance.right + 50, entrance.top + 50));
+            aPlayer.SetWorldPosition(V(entrance.right + 50, entrance.top + 50));
             return myDeepJungle;
         }
         case TRANSFER_VILLAGE:
             CarryRobot(myCrashSite, myVillage, aPlayer, V(0, 50));
-            aCamera.Focus(aPlayer.GetWorldPosition());
             return myVillage;
         case TRANSFER_CRASH_SITE_FROM_VILLAGE:
             CarryRobot(myVillage, myCrashSite, aPlayer, V(0, 50));
             return myCrashSite;
         case TRANSFER_VOLCANO:
             CarryRobot(myCrashSite, myVolcano, aPlayer, V(50, 0));
-            aCamera.Focus(aPlayer.GetWorldPosition());
             return myVolcano;
         case TRANSFER_CRASH_SITE_FROM_VOLCANO:
             CarryRobot(myVolcano, myCrashSite, aPlayer, V(-50, 0));
-            aCamera.Focus(aPlayer.GetWorldPosition());
             return myCrashSite;
         default:
             // A code no zone gives: stay.

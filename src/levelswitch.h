@@ -24,8 +24,8 @@ public:
     // Creates every scene's zones and links each pair both ways; once, after the scenes' Init.
     void CreateTransferZones();
     // Nothing unless aCurrent asked for a transfer. Otherwise blacks the screen out, consumes
-    // the request, carries the robot over where the way allows it, and returns the scene now
-    // current.
+    // the request, carries the robot over where the way allows it, centres the view on the
+    // heroine within the new scene, and returns the scene now current.
     LevelBaseData* Run(LevelBaseData& aCurrent, Player& aPlayer, Camera& aCamera,
                        Curtain& aCurtain);
 
@@ -33,8 +33,7 @@ private:
     // Copies aFrom's robot into aTo's when it is switched on, beside the heroine.
     static void CarryRobot(const LevelBaseData& aFrom, LevelBaseData& aTo, const Player& aPlayer,
                            const Vector2<float>& aOffset);
-    LevelBaseData& Switch(int32_t aTarget, LevelBaseData& aCurrent, Player& aPlayer,
-                          Camera& aCamera);
+    LevelBaseData& Switch(int32_t aTarget, LevelBaseData& aCurrent, Player& aPlayer);
 
     JungleCrashSite& myCrashSite;
     DeepJungle& myDeepJungle;

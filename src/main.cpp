@@ -85,7 +85,7 @@ int main(int argc, char** argv)
     {
         hgeSelectBackend(HGE_BACKEND_HEADLESS);
     }
-    Game game(arguments.myOptions);
+    Game game(hgeCreate(HGE_VERSION), arguments.myOptions);
     HGE* hge = game.GetHGE();
     while (hge->System_PumpMessages() && game.SwapBuffers())
     {

@@ -93,7 +93,7 @@ void Player::Update(InputWrapper& aInput, Camera& aCamera, CollisionMap aMap)
         Step(Vector2<float>(mySpeed, 0), aCamera, aMap);
     }
 
-    // Each test polls the keyboard again; later pairs override earlier ones.
+    // Later pairs override earlier ones.
     if (aInput.KeyDown(ourKeyW) && aInput.KeyDown(ourKeyD))
     {
         myAnimationIndex = ourWalkUpRight;

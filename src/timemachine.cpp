@@ -1,35 +1,131 @@
 #include "timemachine.h"
 
+namespace
+{
+// Where the woken heroine stands; the trip home starts from here on (down and right of it).
+const Vector2<float> ourWakingPlace(310.0f, 770.0f);
+constexpr float ourWakeUpMs = 1500.0f;
+constexpr float ourWokenDelayMs = 3000.0f;
+
+struct Part
+{
+    const char* itemName;
+    size_t slot;
+};
+
+// In the order the engine takes them.
+const Part ourParts[] = {
+    {"Diamond", 1},
+    {"gold necklace", 3},
+    {"MagneticRock", 2},
+    {"combined rubber", 0},
+};
+}  // namespace
+
 void TimeMachine::Init(HGE* aHGE)
 {
     LoadScene(aHGE, "img/Levels/scene_timemachine.dds", "img/Levels/scene_timemachine_overlay.dds",
               "img/Levels/collision_timemachine.bmp");
+    mySpot = interactables::EngineSpot(aHGE);
+    myParts.reset();
+    myAllPartsIn = false;
+    myItems.emplace_back(aHGE, "img/h_fainted.dds", "img/h_fainted.dds",
+                         Vector2<float>(280.0f, 770.0f), "fainted ester", true);
+    myItems.emplace_back(aHGE, "img/Items/sprite_belt.dds", "img/Items/icon_belt.dds",
+                         Vector2<float>(150.0f, 300.0f), "engine belt", true);
     myMusicName = "Machine";
     CreateConversations();
 }
 
 void TimeMachine::CreateConversations()
 {
-    BuildConversations({});
+    LoadConversations("dialogue/timemachine.txt",
+                      {"wake ester", "ester woken", "belt found", "engine examined",
+                       "maching fixed", "home trip"});
 }
 
-void TimeMachine::UpdateScript(float aElapsed, Player& /*aPlayer*/, Inventory& /*aInventory*/)
+void TimeMachine::UpdateScript(float aElapsed, Player& aPlayer, Inventory& aInventory)
 {
     myLevelTime += aElapsed;
+    if (myLevelTime >= ourWakeUpMs)
+    {
+        myRequestedConversation = "wake ester";
+    }
+    if (IsPlayed("wake ester"))
+    {
+        const Vector2<float> heroine = aPlayer.GetWorldPosition();
+        // Still parked out of sight: she wakes up here, once.
+        if (heroine.x > 1000.0f && heroine.y > 1000.0f)
+        {
+            size_t fainted = 0;
+            if (FindItem("fainted ester", fainted))
+            {
+                myItems.erase(myItems.begin() + static_cast<std::ptrdiff_t>(fainted));
+            }
+            aPlayer.SetWorldPosition(ourWakingPlace);
+            myWakeTime = myLevelTime + ourWokenDelayMs;
+        }
+        if (!IsPlayed("ester woken") && myLevelTime >= myWakeTime)
+        {
+            myRequestedConversation = "ester woken";
+        }
+    }
+    if (aInventory.HasItem("engine belt"))
+    {
+        myRequestedConversation = "belt found";
+    }
+    if (mySpot.IsUsed())
+    {
+        if (!IsPlayed("engine examined"))
+        {
+            myRequestedConversation = "engine examined";
+        }
+        else if (myAllPartsIn)
+        {
+            myRequestedConversation = "maching fixed";
+        }
+    }
+    const Vector2<float> heroine = aPlayer.GetWorldPosition();
+    if (myAllPartsIn && heroine.x >= ourWakingPlace.x && heroine.y >= ourWakingPlace.y)
+    {
+        myRequestedConversation = "home trip";
+    }
+    if (IsPlayed("home trip"))
+    {
+        myCutsceneRequested = true;
+    }
+}
+
+void TimeMachine::HandleInput(InputWrapper& aInput, float /*aElapsed*/, Inventory& aInventory)
+{
+    if (!UseKeyReleased(aInput) || !mySpot.IsInRange())
+    {
+        return;
+    }
+    mySpot.SetUsed();
+    // Whatever parts she carries go in; the others can follow later, one press each.
+    for (const Part& part : ourParts)
+    {
+        if (aInventory.RemoveItem(part.itemName))
+        {
+            myParts.set(part.slot);
+        }
+    }
+    if (myParts.all())
+    {
+        myAllPartsIn = true;
+    }
 }
 
 void TimeMachine::Update(Player& aPlayer, Camera& aCamera, float aElapsed)
 {
     myRobot.Follow(aPlayer.GetWorldPosition(), aElapsed);
     myRobot.Update(aElapsed, aCamera, aPlayer.GetWorldPosition());
+    mySpot.Update(aCamera, aPlayer.GetWorldPosition());
 }
 
 void TimeMachine::RenderObjects(RenderData& aBuffer, const Camera& /*aCamera*/)
 {
     myRobot.Submit(aBuffer);
-}
-
-void TimeMachine::HandleInput(InputWrapper& /*aInput*/, float /*aElapsed*/,
-                              Inventory& /*aInventory*/)
-{
+    mySpot.Submit(aBuffer);
 }

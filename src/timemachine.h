@@ -1,5 +1,9 @@
 #pragma once
-// Inside the crashed time machine, where the game begins and ends.
+// Inside the crashed time machine, where the game begins and ends: the computer wakes the
+// heroine, the engine takes the four parts she brings back, and the trip home ends the game.
+#include <bitset>
+
+#include "interactable.h"
 #include "levelbasedata.h"
 
 class TimeMachine : public LevelBaseData
@@ -11,4 +15,17 @@ public:
     void Update(Player& aPlayer, Camera& aCamera, float aElapsed) override;
     void RenderObjects(RenderData& aBuffer, const Camera& aCamera) override;
     void HandleInput(InputWrapper& aInput, float aElapsed, Inventory& aInventory) override;
+
+    // The engine's part slots: 0 the belt, 1 the diamond, 2 the magnetic rock, 3 the gold.
+    const std::bitset<4>& GetInstalledParts() const { return myParts; }
+    bool AllPartsIn() const { return myAllPartsIn; }
+    // Level time at which the woken heroine is spoken to.
+    float GetWakeTime() const { return myWakeTime; }
+    const Interactable& GetEngineSpot() const { return mySpot; }
+
+private:
+    Interactable mySpot;
+    std::bitset<4> myParts;
+    bool myAllPartsIn = false;
+    float myWakeTime = 0.0f;
 };

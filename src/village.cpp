@@ -1,34 +1,104 @@
 #include "village.h"
 
+namespace
+{
+constexpr uint8_t ourKeyH = 0x23;
+// The woman's request, one conversation after the other.
+const char* const ourQuest[] = {"The main quest1", "The main quest2", "The main quest3",
+                                "The main quest4", "The main quest5"};
+}  // namespace
+
 void Village::Init(HGE* aHGE)
 {
     LoadScene(aHGE, "img/Levels/scene_village.dds", "img/Levels/scene_village_overlay.dds",
               "img/Levels/collission_village.bmp");
+    myWoman = interactables::VillageWoman(aHGE);
+    myNative = interactables::VillageNative(aHGE);
+    myBoy = interactables::VillageBoy(aHGE);
+    myItems.emplace_back(aHGE, "img/items/sprite_rope.dds", "img/items/icon_rope.dds",
+                         Vector2<float>(1000.0f, 600.0f), "Rope", true);
+    // An item only to be drawn: never in reach, never taken.
+    myItems.emplace_back(aHGE, "img/NPCs/sprite_sheep.dds", "img/empty.dds",
+                         Vector2<float>(1073.0f, 90.0f), "Sheep", false);
     myMusicName = "Village";
     CreateConversations();
 }
 
 void Village::CreateConversations()
 {
-    BuildConversations({});
+    LoadConversations("dialogue/village.txt",
+                      {ourQuest[0], ourQuest[1], ourQuest[2], ourQuest[3], ourQuest[4],
+                       "Call me Ester", "Call me Ester2", "rope"});
 }
 
-void Village::UpdateScript(float aElapsed, Player& /*aPlayer*/, Inventory& /*aInventory*/)
+void Village::UpdateScript(float aElapsed, Player& /*aPlayer*/, Inventory& aInventory)
 {
     myLevelTime += aElapsed;
+    // The request goes on by one conversation each time one ends.
+    for (size_t i = 0; i + 1 < std::size(ourQuest); ++i)
+    {
+        if (IsPlayed(ourQuest[i]) && !IsPlayed(ourQuest[i + 1]))
+        {
+            myRequestedConversation = ourQuest[i + 1];
+        }
+    }
+    if (aInventory.HasItem("Rope"))
+    {
+        RequestUnlessPlayed("rope");
+    }
+    if (IsPlayed("Call me Ester"))
+    {
+        myRequestedConversation = "Call me Ester2";
+    }
+    if (!myRequestedConversation.empty())
+    {
+        FindConversation(myRequestedConversation);
+    }
+}
+
+void Village::HandleInput(InputWrapper& aInput, float /*aElapsed*/, Inventory& aInventory)
+{
+    // A shortcut: the diamond, whenever none is carried.
+    if (aInput.KeyReleased(ourKeyH) && !aInventory.HasItem("Diamond"))
+    {
+        aInventory.AddItem(Item(myHGE, "img/items/sprite_diamond.dds", "img/items/icon_diamond.dds",
+                                Vector2<float>(690.0f, 180.0f), "Diamond", true));
+    }
+    if (!UseKeyReleased(aInput))
+    {
+        return;
+    }
+    myRobot.Activate();
+    if (myWoman.IsInRange() && !IsPlayed(ourQuest[0]))
+    {
+        myRequestedConversation = ourQuest[0];
+    }
+    if (myWoman.IsInRange() && aInventory.HasItem("Diamond") && IsPlayed(ourQuest[4]))
+    {
+        myRequestedConversation = "Call me Ester";
+        if (!aInventory.HasItem("gold necklace"))
+        {
+            aInventory.AddItem(
+                Item(myHGE, "img/empty.dds", "img/items/icon_gold.dds", "gold necklace", true));
+        }
+    }
 }
 
 void Village::Update(Player& aPlayer, Camera& aCamera, float aElapsed)
 {
     myRobot.Follow(aPlayer.GetWorldPosition(), aElapsed);
     myRobot.Update(aElapsed, aCamera, aPlayer.GetWorldPosition());
+    for (Interactable* villager : {&myWoman, &myNative, &myBoy})
+    {
+        villager->Update(aCamera, aPlayer.GetWorldPosition());
+    }
 }
 
 void Village::RenderObjects(RenderData& aBuffer, const Camera& /*aCamera*/)
 {
     myRobot.Submit(aBuffer);
-}
-
-void Village::HandleInput(InputWrapper& /*aInput*/, float /*aElapsed*/, Inventory& /*aInventory*/)
-{
+    for (const Interactable* villager : {&myWoman, &myNative, &myBoy})
+    {
+        villager->Submit(aBuffer);
+    }
 }

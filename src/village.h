@@ -1,5 +1,7 @@
 #pragma once
-// The village north of the crash site.
+// North of the crash site: the village woman's request, told over five conversations, the
+// gold necklace she gives for the diamond, and the rope for the raft.
+#include "interactable.h"
 #include "levelbasedata.h"
 
 class Village : public LevelBaseData
@@ -11,4 +13,11 @@ public:
     void Update(Player& aPlayer, Camera& aCamera, float aElapsed) override;
     void RenderObjects(RenderData& aBuffer, const Camera& aCamera) override;
     void HandleInput(InputWrapper& aInput, float aElapsed, Inventory& aInventory) override;
+
+    const Interactable& GetWoman() const { return myWoman; }
+
+private:
+    Interactable myWoman;
+    Interactable myNative;
+    Interactable myBoy;
 };

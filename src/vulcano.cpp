@@ -1,35 +1,281 @@
 #include "vulcano.h"
 
+#include "assertion.h"
+#include "eventsingelton.h"
+
+namespace
+{
+constexpr uint8_t ourKeyO = 0x18;
+constexpr int ourCloseSteps = 300;
+constexpr float ourBirdFromMs = 2500.0f;
+constexpr float ourBirdUntilMs = 10000.0f;
+// Invisible interaction points are drawn with this empty picture.
+const char* const ourEmpty = "img/items/empty.dds";
+
+using V = Vector2<float>;
+const V ourFlightLanding(690, 140);
+const V ourSetDown(690, 240);
+const V ourStairsFoot(428, 689);
+const V ourStairsTop(775, 353);
+}  // namespace
+
 void Vulcano::Init(HGE* aHGE)
 {
     LoadScene(aHGE, "img/Levels/scene_volcano.dds", "img/Levels/scene_volcano_overlay.dds",
               "img/Levels/collission_volcano.bmp");
     myRobot.Activate();
+    myCurtain.Init(aHGE);
+    myOverlayPair = OverlayPair(aHGE);
+    myPalmOverlay = Item(aHGE, "img/Items/palm_overlay.dds", "img/Items/palm_overlay.dds",
+                         V(624, 84), "palm overlay", false);
+    myPalmOverlay.Hide();
+    const struct
+    {
+        const char* name;
+        const char* picture;
+        const char* icon;
+        V position;
+        bool active;
+    } items[] = {
+        {"Diamond", "img/items/sprite_diamond.dds", "img/items/icon_diamond.dds", V(690, 180),
+         true},
+        {"banana tree sprite", "img/items/sprite_banana_tree.dds", ourEmpty, V(153, 132), true},
+        {"banana tree", ourEmpty, ourEmpty, V(290, 455), true},
+        {"vulcanization", ourEmpty, ourEmpty, V(972, 415), true},
+        {"stair kit", ourEmpty, ourEmpty, V(750, 438), true},
+        {"children", ourEmpty, ourEmpty, V(617, 50), true},
+        {"stale boy", "img/NPCs/sprite_boy.dds", "img/NPCs/sprite_boy.dds", V(600, 53), false},
+        {"stale girl", "img/NPCs/sprite_girl.dds", "img/NPCs/sprite_girl.dds", V(635, 47), false},
+    };
+    for (const auto& item : items)
+    {
+        myItems.emplace_back(aHGE, item.picture, item.icon, item.position, item.name, item.active);
+    }
     myMusicName = "Vulcano";
     CreateConversations();
 }
 
 void Vulcano::CreateConversations()
 {
-    BuildConversations({});
+    LoadConversations("dialogue/volcano.txt",
+                      {"A bird", "The bird suit", "Diamond", "Saving children", "children no exit",
+                       "complete children", "Banana Tree", "Landing", "Vulcanization failed",
+                       "Vulcanization success", "building stairs"});
 }
 
-void Vulcano::UpdateScript(float aElapsed, Player& /*aPlayer*/, Inventory& /*aInventory*/)
+Item Vulcano::NewItem(const char* aName, const char* aIcon, const Vector2<float>& aPosition) const
 {
+    return Item(myHGE, aIcon, aIcon, aPosition, aName, true);
+}
+
+void Vulcano::UpdateScript(float aElapsed, Player& /*aPlayer*/, Inventory& aInventory)
+{
+    if (aInventory.HasItem("banana tree"))
+    {
+        UseBananaTree(aInventory);
+    }
     myLevelTime += aElapsed;
+    if (ourBirdFromMs <= myLevelTime && myLevelTime < ourBirdUntilMs)
+    {
+        RequestUnlessPlayed("A bird");
+    }
+    if (aInventory.HasItem("bird suit"))
+    {
+        aInventory.Close();
+        myRequestedConversation = "The bird suit";
+    }
+    if (IsPlayed("The bird suit"))
+    {
+        if (aInventory.RemoveItem("bird suit"))
+        {
+            myFlying = true;
+            myRobot.SetFollowing(false);
+        }
+        myOverlayPair.Update(aElapsed);
+    }
+    if (myOverlayPair.IsFinished())
+    {
+        RequestUnlessPlayed("Landing");
+    }
+    if (aInventory.HasItem("Diamond") && IsPlayed("Landing"))
+    {
+        RequestUnlessPlayed("Diamond");
+    }
+    if (IsPlayed("Diamond"))
+    {
+        myDiamondDone = true;
+        myChildrenReachable = true;
+    }
+    if (aInventory.HasItem("vulcanization"))
+    {
+        UseVulcanization(aInventory);
+    }
+    if (aInventory.HasItem("stair kit"))
+    {
+        UseStairKit(aInventory);
+    }
+    if (aInventory.HasItem("stair up"))
+    {
+        PutBack(aInventory, "stair up");
+        myStairsUsedUp = true;
+    }
+    if (aInventory.HasItem("children"))
+    {
+        UseChildren(aInventory);
+    }
+}
+
+void Vulcano::UseBananaTree(Inventory& aInventory)
+{
+    myRequestedConversation = "Banana Tree";
+    aInventory.RemoveItem("banana tree");
+    aInventory.AddItem(NewItem("banana", "img/items/icon_banana.dds", V(280, 450)));
+    aInventory.AddItem(NewItem("banana tree leaf 1", "img/items/icon_big_leaves.dds", V(140, 500)));
+    aInventory.AddItem(NewItem("banana tree leaf 2", "img/items/icon_big_leaves.dds", V(600, 800)));
+}
+
+void Vulcano::UseVulcanization(Inventory& aInventory)
+{
+    if (aInventory.HasItem("rubber string") && !IsPlayed("Vulcanization success"))
+    {
+        aInventory.RemoveItem("rubber string");
+        aInventory.RemoveItem("vulcanization");
+        aInventory.AddItem(Item(myHGE, "img/empty.dds", "img/Items/icon_coconutLatexRefined.dds",
+                                "refined rubber", true));
+        myRequestedConversation = "Vulcanization success";
+        MarkPlayed("Vulcanization failed");
+        return;
+    }
+    if (!aInventory.HasItem("rubber string"))
+    {
+        RequestUnlessPlayed("Vulcanization failed");
+    }
+    PutBack(aInventory, "vulcanization");
+}
+
+void Vulcano::UseStairKit(Inventory& aInventory)
+{
+    if (!IsPlayed("building stairs"))
+    {
+        myRequestedConversation = "building stairs";
+    }
+    else
+    {
+        PutBack(aInventory, "stair kit");
+        myStairsUsedDown = true;
+    }
+    if (!myStairsBuilt)
+    {
+        myStairsBuilt = true;
+        myItems.push_back(Item(myHGE, ourEmpty, ourEmpty, V(580, 725), "stair up", true));
+    }
+}
+
+void Vulcano::UseChildren(Inventory& aInventory)
+{
+    bool keep = true;
+    if (myChildrenReachable)
+    {
+        if (!IsPlayed("Saving children"))
+        {
+            myRequestedConversation = "Saving children";
+            keep = false;
+        }
+        else if (myStairsBuilt)
+        {
+            RequestUnlessPlayed("complete children");
+            MarkPlayed("children no exit");
+            keep = false;
+            aInventory.RemoveItem("children");
+            myChildrenSaved = true;
+        }
+        else
+        {
+            RequestUnlessPlayed("children no exit");
+        }
+    }
+    if (keep)
+    {
+        PutBack(aInventory, "children");
+    }
+}
+
+void Vulcano::HandleInput(InputWrapper& aInput, float /*aElapsed*/, Inventory& aInventory)
+{
+    if (UseKeyReleased(aInput))
+    {
+        myRobot.Activate();
+    }
+    // A shortcut: a rubber string, whenever none is carried.
+    if (aInput.KeyReleased(ourKeyO) && !aInventory.HasItem("rubber string"))
+    {
+        aInventory.AddItem(Item(myHGE, "img/empty.dds", "img/items/icon_coconutLatexWire.dds",
+                                "rubber string", true));
+    }
+}
+
+void Vulcano::CloseCurtain()
+{
+    for (int i = 0; i < ourCloseSteps; ++i)
+    {
+        myCurtain.Close();
+    }
 }
 
 void Vulcano::Update(Player& aPlayer, Camera& aCamera, float aElapsed)
 {
     myRobot.Follow(aPlayer.GetWorldPosition(), aElapsed);
     myRobot.Update(aElapsed, aCamera, aPlayer.GetWorldPosition());
+    myCurtain.Open();
+    myPalmOverlay.Update(aCamera.GetPosition(), aPlayer.GetWorldPosition());
+    if (myDiamondDone && mySinceDiamond < 1.0f)
+    {
+        CloseCurtain();
+        mySinceDiamond += aElapsed;
+        aPlayer.SetWorldPosition(ourSetDown);
+        myPalmOverlay.Show();
+    }
+    if (myFlying)
+    {
+        PlaceHeroine(aPlayer, aCamera, ourFlightLanding);
+        myFlying = false;
+    }
+    if (myStairsUsedDown)
+    {
+        CloseCurtain();
+        PlaceHeroine(aPlayer, aCamera, ourStairsFoot);
+        myRobot.SetFollowing(true);
+        myStairsUsedDown = false;
+    }
+    if (myStairsUsedUp)
+    {
+        CloseCurtain();
+        PlaceHeroine(aPlayer, aCamera, ourStairsTop);
+        myRobot.SetFollowing(false);
+        myStairsUsedUp = false;
+    }
+    if (myChildrenSaved && !PostMaster::GetInstance()->conversationRunning)
+    {
+        CloseCurtain();
+        for (const char* child : {"stale boy", "stale girl"})
+        {
+            size_t index = 0;
+            const bool found = FindItem(child, index);
+            MARROWEN_ASSERT(found && "Couldn't get item with ID.", "vulcano");
+            myItems[index].Hide();
+        }
+        myChildrenSaved = false;
+    }
 }
 
 void Vulcano::RenderObjects(RenderData& aBuffer, const Camera& /*aCamera*/)
 {
     myRobot.Submit(aBuffer);
+    myCurtain.Render(aBuffer);
 }
 
-void Vulcano::HandleInput(InputWrapper& /*aInput*/, float /*aElapsed*/, Inventory& /*aInventory*/)
+void Vulcano::RenderOverlay(RenderData& aBuffer, const Camera& aCamera)
 {
+    LevelBaseData::RenderOverlay(aBuffer, aCamera);
+    myPalmOverlay.Submit(aBuffer, false);
 }

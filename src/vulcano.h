@@ -1,5 +1,9 @@
 #pragma once
-// The volcano east of the crash site. The robot is already switched on here.
+// The volcano east of the crash site. A banana tree gives a banana and two big leaves; in the
+// bird suit made of them the heroine flies up to the diamond on the ledge; stairs are built from
+// the ledge and then carry her both ways; two children wait up there for a way down; and a hot
+// spot cures rubber string into refined rubber. The robot is switched on here from the start.
+#include "curtain.h"
 #include "levelbasedata.h"
 
 class Vulcano : public LevelBaseData
@@ -10,5 +14,32 @@ public:
     void UpdateScript(float aElapsed, Player& aPlayer, Inventory& aInventory) override;
     void Update(Player& aPlayer, Camera& aCamera, float aElapsed) override;
     void RenderObjects(RenderData& aBuffer, const Camera& aCamera) override;
+    // The scene's overlay, then the palm leaves over the heroine once they show.
+    void RenderOverlay(RenderData& aBuffer, const Camera& aCamera) override;
     void HandleInput(InputWrapper& aInput, float aElapsed, Inventory& aInventory) override;
+
+    bool IsDiamondDone() const { return myDiamondDone; }
+    bool AreStairsBuilt() const { return myStairsBuilt; }
+    const OverlayPair& GetOverlayPair() const { return myOverlayPair; }
+
+private:
+    void UseBananaTree(Inventory& aInventory);
+    void UseVulcanization(Inventory& aInventory);
+    void UseStairKit(Inventory& aInventory);
+    void UseChildren(Inventory& aInventory);
+    // Blacks the level's curtain out at once, for a jump between places.
+    void CloseCurtain();
+    // A new active item that is drawn with aIcon wherever it shows.
+    Item NewItem(const char* aName, const char* aIcon, const Vector2<float>& aPosition) const;
+
+    Curtain myCurtain;
+    bool myFlying = false;
+    bool myDiamondDone = false;
+    bool myChildrenReachable = false;
+    bool myStairsUsedDown = false;
+    bool myStairsUsedUp = false;
+    bool myStairsBuilt = false;
+    bool myChildrenSaved = false;
+    float mySinceDiamond = 0.0f;
+    Item myPalmOverlay;
 };

@@ -16,6 +16,7 @@ InputWrapper::InputWrapper() : myCursor(512, 384)
 {
     std::memset(myKeys, 0, sizeof(myKeys));
     std::memset(myKeySnapshot, 0, sizeof(myKeySnapshot));
+    std::memset(myKeyAskedDown, 0, sizeof(myKeyAskedDown));
 }
 
 void InputWrapper::Init(HGE* aHGE)
@@ -27,50 +28,18 @@ void InputWrapper::Init(HGE* aHGE)
                     "inputwrapper/inputwrapper");
 }
 
-void InputWrapper::PollKeyboard()
+void InputWrapper::Update()
 {
     for (int code = 0; code < 256; ++code)
     {
-        if (myKeys[code] & kDown)
+        if ((myKeys[code] & kDown) && !myKeyAskedDown[code])
         {
             myKeySnapshot[code] = myKeys[code];
         }
     }
+    std::memset(myKeyAskedDown, 0, sizeof(myKeyAskedDown));
     mySource->ReadKeyboard(myKeys);
-}
 
-bool InputWrapper::KeyDown(uint8_t aScanCode)
-{
-    PollKeyboard();
-    if (myKeys[aScanCode] & kDown)
-    {
-        // This reading is used up: it does not enter the snapshot at the next poll.
-        myKeys[aScanCode] = 0;
-        return true;
-    }
-    return false;
-}
-
-bool InputWrapper::KeyReleased(uint8_t aScanCode)
-{
-    PollKeyboard();
-    return (myKeySnapshot[aScanCode] & kDown) && !(myKeys[aScanCode] & kDown);
-}
-
-bool InputWrapper::NoKeyDown() const
-{
-    for (uint8_t key : myKeys)
-    {
-        if (key & kDown)
-        {
-            return false;
-        }
-    }
-    return true;
-}
-
-void InputWrapper::Update()
-{
     for (int button = 0; button < 8; ++button)
     {
         if (myMouseState.buttons[button] & kDown)
@@ -89,11 +58,37 @@ void InputWrapper::Update()
     }
 }
 
-bool InputWrapper::ButtonReleased(int aButton)
+bool InputWrapper::KeyDown(uint8_t aScanCode)
+{
+    if (myKeys[aScanCode] & kDown)
+    {
+        myKeyAskedDown[aScanCode] = true;
+        return true;
+    }
+    return false;
+}
+
+bool InputWrapper::KeyReleased(uint8_t aScanCode) const
+{
+    return (myKeySnapshot[aScanCode] & kDown) && !(myKeys[aScanCode] & kDown);
+}
+
+bool InputWrapper::NoKeyDown() const
+{
+    for (uint8_t key : myKeys)
+    {
+        if (key & kDown)
+        {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool InputWrapper::ButtonReleased(int aButton) const
 {
     MARROWEN_ASSERT(aButton >= 0 && aButton < 8 && "There are eight mouse buttons",
                     "inputwrapper/inputwrapper");
-    Update();
     return (myMouseSnapshot.buttons[aButton] & kDown) && !(myMouseState.buttons[aButton] & kDown);
 }
 

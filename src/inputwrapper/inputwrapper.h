@@ -1,7 +1,8 @@
 #pragma once
-// Keyboard by scan code and mouse with the game's own cursor, for the logic thread. Actions
-// fire on release: a key counts once when it is let go after having been seen down at an
-// earlier poll; the edges live until ClearKeyEdges / ClearButtonEdges.
+// Keyboard by scan code and mouse with the game's own cursor, for the logic thread. The devices
+// are read once per logic frame (Update), so every query of a frame sees the same reading.
+// Actions fire on release: a key counts once when it is let go after having been seen down at
+// an earlier reading; the edges live until ClearKeyEdges / ClearButtonEdges.
 #include <cstdint>
 
 #include "hge.h"
@@ -17,26 +18,26 @@ public:
 
     // Takes the engine's keyboard and mouse.
     void Init(HGE* aHGE);
-    // One mouse poll and cursor move.
+    // Once per logic frame: reads the keyboard and the mouse, and moves the cursor.
     void Update();
-    // Polls the keyboard; true while held. A true answer consumes this reading of the key.
+    // True while held in this frame's reading. A held key that is asked about this way does
+    // not count as seen down for the release edge of the next reading.
     bool KeyDown(uint8_t aScanCode);
-    // Polls the keyboard; true when the key was down at an earlier poll and is up now.
-    bool KeyReleased(uint8_t aScanCode);
-    // True when no key was down at the last poll.
+    // True when the key was seen down at an earlier reading and is up in this one.
+    bool KeyReleased(uint8_t aScanCode) const;
+    // True when no key is down in this frame's reading.
     bool NoKeyDown() const;
-    // Runs Update, then true when the button (0 left .. 7) was down earlier and is up now.
-    bool ButtonReleased(int aButton);
+    // True when the button (0 left .. 7) was seen down at an earlier reading and is up now.
+    bool ButtonReleased(int aButton) const;
     Vector2<int> GetMousePosition() const { return myCursor; }
     void ClearKeyEdges();
     void ClearButtonEdges();
 
 private:
-    void PollKeyboard();
-
     platform::InputSource* mySource = nullptr;
     uint8_t myKeys[256];
     uint8_t myKeySnapshot[256];
+    bool myKeyAskedDown[256];
     platform::MouseState myMouseState;
     platform::MouseState myMouseSnapshot;
     Vector2<int> myCursor;

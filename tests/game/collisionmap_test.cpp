@@ -22,7 +22,7 @@ protected:
         {
             picture.pixels[static_cast<size_t>(pixel.first)] = pixel.second;
         }
-        Fixtures().AddPicture(ourMapPath, picture);
+        AddPicture(ourMapPath, picture);
         CollisionMap map;
         map.Init(16, ourMapPath, Engine());
         return map;
@@ -96,7 +96,7 @@ TEST_F(CollisionMapTest, UninitiatedOrUnloadableMapsEndTheProgram)
     EXPECT_EXIT(empty.IsFree(V(1, 1)), testing::ExitedWithCode(1), "uninitiated CollisionMap");
     EXPECT_EXIT(empty.CellIndex(V(1, 1)), testing::ExitedWithCode(1), "uninitiated CollisionMap");
     CollisionMap missing;
-    EXPECT_EXIT(missing.Init(16, "/nonexistent/collision.bmp", myReal), testing::ExitedWithCode(1),
+    EXPECT_EXIT(missing.Init(16, "/nonexistent/collision.bmp", myHGE), testing::ExitedWithCode(1),
                 "Can't load the sheet");
 }
 }  // namespace

@@ -43,8 +43,11 @@ protected:
     {
         platform::InputSource* keys = myHGE->System_GetState(HGE_HWND);
         keys->SetKey(0x1C, true);
+        myInput.Update();
         myBox.HandleInput(myInput);
         keys->SetKey(0x1C, false);
+        myInput.ClearKeyEdges();
+        myInput.Update();
         myBox.HandleInput(myInput);
         myInput.ClearKeyEdges();
     }

@@ -77,6 +77,12 @@ uint64_t RunSwaps(Game& aGame, uint64_t aSwaps)
 class GameTest : public HeadlessTest
 {
 protected:
+    void SetUp() override
+    {
+        HeadlessTest::SetUp();
+        UseStandInWorld();
+    }
+
     GameOptions Options(bool aPaced = false)
     {
         GameOptions options;
@@ -102,7 +108,7 @@ TEST_F(GameTest, TheFirstPresentedFrameIsEmptyAndTheFirstPictureFollowsOneSwapLa
     StaticSprite sprite(myHGE, Picture("marker.dds", 4, 4));
     myObserver.mySprite = &sprite;
     {
-        Game game(Options());
+        Game game(hgeCreate(HGE_VERSION), Options());
         EXPECT_EQ(RunSwaps(game, 1), 1u);
         game.Stop();
         EXPECT_EQ(myObserver.myFrames.size(), 1u);  // the logic frame ran, into buffer 0
@@ -113,7 +119,7 @@ TEST_F(GameTest, TheFirstPresentedFrameIsEmptyAndTheFirstPictureFollowsOneSwapLa
     }
     {
         myObserver.myFrames.clear();
-        Game game(Options());
+        Game game(hgeCreate(HGE_VERSION), Options());
         RunSwaps(game, 2);
         game.Stop();
         // The marker is submitted before the world's own drawing, so it comes first.
@@ -129,7 +135,7 @@ TEST_F(GameTest, WhilePausedUpdateGetsNoTimeButTheBufferKeepsTheTrueElapsedTime)
 {
     myObserver.myPauseAt = 3;
     {
-        Game game(Options());
+        Game game(hgeCreate(HGE_VERSION), Options());
         RunSwaps(game, 8);
         game.Stop();
     }
@@ -146,7 +152,7 @@ TEST_F(GameTest, TheQuitRequestEndsTheRunWithinOnePassAndBothWorkersAreJoined)
 {
     myObserver.myQuitAt = 5;
     {
-        Game game(Options());
+        Game game(hgeCreate(HGE_VERSION), Options());
         EXPECT_EQ(WorkerCount(), 2);
         const auto start = std::chrono::steady_clock::now();
         while (game.SwapBuffers())
@@ -166,7 +172,7 @@ TEST_F(GameTest, StoppingFromTheMainThreadJoinsBothWorkersQuickly)
 {
     std::chrono::steady_clock::time_point start;
     {
-        Game game(Options(true));
+        Game game(hgeCreate(HGE_VERSION), Options(true));
         RunSwaps(game, 20);
         start = std::chrono::steady_clock::now();
         game.Stop();
@@ -180,7 +186,7 @@ TEST_F(GameTest, StoppingFromTheMainThreadJoinsBothWorkersQuickly)
 
 TEST_F(GameTest, SwapsComeAtMostEveryTwoMilliseconds)
 {
-    Game game(Options(true));
+    Game game(hgeCreate(HGE_VERSION), Options(true));
     const auto start = std::chrono::steady_clock::now();
     while (std::chrono::steady_clock::now() - start < std::chrono::milliseconds(300))
     {
@@ -200,7 +206,7 @@ TEST(GameDeathTest, WithoutAWindowTheGameEndsWithOneLineAndStatusOne)
         {
             setenv("SDL_VIDEODRIVER", "no-such-driver", 1);
             hgeSelectBackend(HGE_BACKEND_WINDOW);
-            Game game;
+            Game game(hgeCreate(HGE_VERSION));
         },
         testing::ExitedWithCode(1), "^Marrowen: no window: .*could not be opened\\)\n$");
 }

@@ -1,35 +1,65 @@
-// The world's frame inside a whole Game on the headless engine, with the real scenes.
+// The world's frame inside a whole Game on the headless engine and the stand-in world, driven
+// by keys and the mouse as a player drives it: the title, the prologue, play, the quit menu.
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
 
 #include "eventsingelton.h"
 #include "game.h"
 #include "runtimefixtures.h"
+#include "soundmanager.h"
 
 namespace
 {
-constexpr uint8_t ourKeyD = 0x20;
+constexpr uint8_t ourKeyE = 0x12;
+constexpr uint8_t ourKeyReturn = 0x1C;
+constexpr uint8_t ourKeyEscape = 0x01;
 
-// Holds D from a given logic frame on, and pauses the game at another.
+// Runs on the logic thread after each frame's state flow: what a frame saw, and the input for
+// the frames that follow (set on the input source, read at the start of the next frame).
 class Script : public FrameObserver
 {
 public:
+    struct Seen
+    {
+        bool paused;
+        bool openingFinished;
+        std::string music;
+    };
+
     void OnLogicFrame(RenderData& /*aBuffer*/, float /*aUpdateMs*/) override
     {
-        ++myFrame;
-        if (myFrame == myWalkFrom)
+        const PostMaster& flags = *PostMaster::GetInstance();
+        mySeen.push_back(
+            Seen{flags.paused, flags.openingFinished, SoundManager::Instance()->GetCurrent()});
+        const auto action = myActions.find(static_cast<int>(mySeen.size()) - 1);
+        if (action != myActions.end())
         {
-            myInput->SetKey(ourKeyD, true);
-        }
-        if (myFrame == myPauseAt)
-        {
-            PostMaster::GetInstance()->paused = true;
+            action->second();
         }
     }
 
+    // After frame aFrame (0 is the first logic frame): aAction.
+    void At(int aFrame, std::function<void()> aAction) { myActions[aFrame] = std::move(aAction); }
+    // A key held after frame aFrame and let go after the next one: seen released by frame
+    // aFrame + 2.
+    void Tap(int aFrame, uint8_t aKey)
+    {
+        At(aFrame, [this, aKey] { myInput->SetKey(aKey, true); });
+        At(aFrame + 1, [this, aKey] { myInput->SetKey(aKey, false); });
+    }
+    // The same with the left mouse button, after moving the cursor by (aDx, aDy).
+    void Click(int aFrame, int aDx, int aDy)
+    {
+        At(aFrame, [this, aDx, aDy] { myInput->AddMotion(aDx, aDy); });
+        At(aFrame + 1, [this] { myInput->SetButton(0, true); });
+        At(aFrame + 2, [this] { myInput->SetButton(0, false); });
+    }
+
     platform::InputSource* myInput = nullptr;
-    int myFrame = 0;
-    int myWalkFrom = 1;
-    int myPauseAt = -1;
+    std::map<int, std::function<void()>> myActions;
+    std::vector<Seen> mySeen;
 };
 
 class GameWorldTest : public HeadlessTest
@@ -38,6 +68,7 @@ protected:
     void SetUp() override
     {
         HeadlessTest::SetUp();
+        UseStandInWorld();
         myScript.myInput = myHGE->System_GetState(HGE_HWND);
     }
 
@@ -47,8 +78,8 @@ protected:
         HeadlessTest::TearDown();
     }
 
-    // Runs a game for aSwaps swaps; the quads of the last frame it presented. That frame drew
-    // the logic frame numbered myDrawn (the first frame presented is always empty).
+    // Runs a game until aSwaps swaps were made or it ended; the quads of the last frame it
+    // presented, and whether the game asked to end.
     std::vector<hgeQuad> Run(bool aPlay, uint64_t aSwaps)
     {
         GameOptions options;
@@ -57,92 +88,90 @@ protected:
         options.myPaced = false;
         options.myObserver = &myScript;
         platform::PresentedFrame frame;
-        platform::LastPresentedFrame(myHGE, frame);
-        const uint64_t before = frame.myNumber;
-        Game game(options);
+        Game game(hgeCreate(HGE_VERSION), options);
         while (game.GetSwapCount() < aSwaps && game.SwapBuffers())
         {
         }
+        myEnded = !game.SwapBuffers();
         game.Stop();
         EXPECT_TRUE(platform::LastPresentedFrame(myHGE, frame));
-        myDrawn = static_cast<int>(frame.myNumber - before) - 1;
         return frame.myQuads;
     }
 
+    // The texture the engine gives the game's picture aPath.
+    HTEXTURE Texture(const char* aPath) const { return myHGE->Texture_Load(aPath, 0, false); }
+
     Script myScript;
-    int myDrawn = 0;
+    bool myEnded = false;
 };
 
-float Width(const hgeQuad& aQuad)
+TEST_F(GameWorldTest, ReturnLeavesTheTitleAndTheProloguesEndStartsPlay)
 {
-    return aQuad.v[1].x - aQuad.v[0].x;
-}
-float Height(const hgeQuad& aQuad)
-{
-    return aQuad.v[3].y - aQuad.v[0].y;
-}
-
-TEST_F(GameWorldTest, TheTitlePhaseDrawsTheSceneUnderTheClosedCurtain)
-{
-    myScript.myWalkFrom = -1;
-    const std::vector<hgeQuad> quads = Run(false, 20);
-    // Floor, robot, heroine, overlay, then the curtain, still opaque because only play opens it.
-    ASSERT_EQ(5u, quads.size());
-    const hgeQuad& curtain = quads[4];
-    EXPECT_EQ(0.0f, curtain.v[0].x);
-    EXPECT_EQ(0.0f, curtain.v[0].y);
-    EXPECT_GE(Width(curtain), 1024.0f);
-    EXPECT_GE(Height(curtain), 768.0f);
-    EXPECT_EQ(255u, curtain.v[0].col >> 24);
-}
-
-TEST_F(GameWorldTest, PlayDrawsTheSceneInPaintersOrderBehindTheFadingCurtain)
-{
-    myScript.myWalkFrom = -1;
-    const std::vector<hgeQuad> quads = Run(true, 21);
-    // Floor, robot, heroine, overlay, curtain.
-    ASSERT_EQ(5u, quads.size());
-    const hgeQuad& floor = quads[0];
-    const hgeQuad& heroine = quads[2];
-    const hgeQuad& curtain = quads[4];
-    EXPECT_GE(Width(floor), 1024.0f);
-    EXPECT_GE(Height(floor), 768.0f);
-    EXPECT_EQ(64.0f, Width(heroine));
-    EXPECT_EQ(128.0f, Height(heroine));
-    // The heroine stands at (310, 770) in world pixels; the floor's corner is at -camera.
-    EXPECT_EQ(310.0f, heroine.v[0].x - floor.v[0].x);
-    EXPECT_EQ(770.0f, heroine.v[0].y - floor.v[0].y);
-    EXPECT_EQ(0.0f, curtain.v[0].x);
-    EXPECT_EQ(0.0f, curtain.v[0].y);
-    // The curtain opens one step per frame from opaque. Its colour lives in the sprite, not in
-    // the frame's buffer, so the next logic frame may already have taken one more step.
-    EXPECT_NEAR(255 - myDrawn, static_cast<int>(curtain.v[0].col >> 24), 1);
+    myScript.Tap(2, ourKeyEscape);  // not before the prologue has been seen
+    myScript.Tap(5, ourKeyReturn);  // leaves the title: seen at frame 7
+    myScript.Tap(10, ourKeyEscape);
+    for (int skip = 0; skip < 7; ++skip)
+    {
+        myScript.Tap(20 + 4 * skip, ourKeyE);  // seen at frames 22, 26, ... 46
+    }
+    const std::vector<hgeQuad> quads = Run(false, 60);
+    const std::vector<Script::Seen>& seen = myScript.mySeen;
+    ASSERT_GE(seen.size(), 59u);
+    for (int frame = 0; frame < 46; ++frame)
+    {
+        EXPECT_FALSE(seen[frame].paused) << frame;
+        EXPECT_FALSE(seen[frame].openingFinished) << frame;
+        EXPECT_EQ("", seen[frame].music) << frame;  // the title track is played by name only
+    }
+    // The seventh skip ends the prologue: play starts in that frame, with the scene's music.
+    EXPECT_TRUE(seen[46].openingFinished);
+    EXPECT_EQ("Machine", seen[46].music);
+    // The title picture is gone; the prologue draws nothing once it has finished.
+    for (const hgeQuad& quad : quads)
+    {
+        EXPECT_NE(Texture("img/CutsceneImages/mainscreen.dds"), quad.tex);
+        EXPECT_NE(Texture("img/CutsceneImages/prologue07.dds"), quad.tex);
+    }
 }
 
-TEST_F(GameWorldTest, TheHeroineWaitsForTheCurtainThenWalks)
+TEST_F(GameWorldTest, TheReturnThatLeavesTheTitleDoesNotSkipTheFirstPicture)
 {
-    const std::vector<hgeQuad> during = Run(true, 200);
-    ASSERT_EQ(5u, during.size());
-    EXPECT_EQ(310.0f, during[2].v[0].x - during[0].v[0].x);
+    myScript.Tap(5, ourKeyReturn);
+    const std::vector<hgeQuad> quads = Run(false, 12);
+    ASSERT_FALSE(quads.empty());
+    // The prologue's first picture is on top of everything of the frame.
+    EXPECT_EQ(Texture("img/CutsceneImages/prologue01.dds"), quads.back().tex);
+}
 
-    myScript.myFrame = 0;
-    myScript.myInput->ReleaseAll();
-    const std::vector<hgeQuad> after = Run(true, 301);
-    ASSERT_GE(after.size(), 4u);
-    // The fade ends at frame 255; from the next frame on she walks 0.2 px per frame.
-    ASSERT_GT(myDrawn, 255);
-    EXPECT_NEAR(310.0f + static_cast<float>(myDrawn - 255) * 0.2f,
-                after[2].v[0].x - after[0].v[0].x, 0.01f);
+TEST_F(GameWorldTest, EscapeOpensTheMenuContinueResumesAndExitEndsTheGame)
+{
+    // The cursor starts at (512, 384); the stand-in buttons are 16 x 16 at (426, 175) and
+    // (426, 240).
+    myScript.Tap(10, ourKeyEscape);
+    myScript.Click(20, -78, -201);  // "continue" at (434, 183)
+    myScript.Tap(30, ourKeyEscape);
+    myScript.Click(40, 0, 65);  // "exit" at (434, 248)
+    Run(true, 1000);
+    const std::vector<Script::Seen>& seen = myScript.mySeen;
+    ASSERT_GE(seen.size(), 32u);
+    EXPECT_FALSE(seen[10].paused);
+    EXPECT_TRUE(seen[11].paused);  // Escape held
+    EXPECT_TRUE(seen[22].paused);
+    EXPECT_FALSE(seen[23].paused);  // the button let go over "continue"
+    EXPECT_TRUE(seen[31].paused);
+    // The button let go over "exit" at frame 43 ends the game: no frame follows it.
+    EXPECT_TRUE(myEnded);
+    EXPECT_EQ(44u, seen.size());
 }
 
 TEST_F(GameWorldTest, ThePausedGameShowsTheCursorOnTop)
 {
-    myScript.myWalkFrom = -1;
-    myScript.myPauseAt = 5;
-    const std::vector<hgeQuad> quads = Run(true, 11);
-    ASSERT_EQ(6u, quads.size());
-    // The cursor starts at the input's (512, 384).
-    EXPECT_EQ(512.0f, quads[5].v[0].x);
-    EXPECT_EQ(384.0f, quads[5].v[0].y);
+    myScript.Tap(5, ourKeyEscape);
+    const std::vector<hgeQuad> quads = Run(true, 12);
+    ASSERT_FALSE(quads.empty());
+    // The cursor starts at the input's (512, 384), above the menu.
+    EXPECT_EQ(Texture("img/cursor.dds"), quads.back().tex);
+    EXPECT_EQ(512.0f, quads.back().v[0].x);
+    EXPECT_EQ(384.0f, quads.back().v[0].y);
 }
 }  // namespace

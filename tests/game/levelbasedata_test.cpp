@@ -58,8 +58,9 @@ protected:
     void SetUp() override
     {
         WorldTest::SetUp();
-        AddHeroineSheets(Fixtures());
-        myInput.Init(Engine());
+        AddPicture("img/Levels/scene_test.dds", 16, 16);
+        AddPicture("img/Levels/scene_test_overlay.dds", 16, 16);
+        AddPicture("img/Levels/collision_test.bmp", 16, 16);
         myPlayer.Init(Engine(), V(500, 500), myCamera);
     }
 
@@ -73,20 +74,20 @@ protected:
     void UpdateLevel() { myLevel->UpdateLevel(myPlayer, myCamera, 16.0f, myInventory); }
 
     // Holds aKey down for one input step and lets it go in the next.
-    void Press(uint8_t aKey)
+    void PressInLevel(uint8_t aKey)
     {
         SetKey(aKey, true);
+        ReadInput();
         myLevel->HandleLevelInput(myInput, 16.0f, myInventory);
-        myInput.ClearKeyEdges();
         SetKey(aKey, false);
+        ReadInput();
         myLevel->HandleLevelInput(myInput, 16.0f, myInventory);
-        myInput.ClearKeyEdges();
     }
 
     Item ItemAt(const std::string& aName, const V& aPosition) const
     {
-        return Item(Engine(), "img/items/sprite_" + aName + ".dds",
-                    "img/items/icon_" + aName + ".dds", aPosition, aName, true);
+        return Item(Engine(), "img/items/sprite_stick.dds", "img/items/icon_twig01.dds", aPosition,
+                    aName, true);
     }
 
     std::string ShownLine(unsigned aIndex) const
@@ -96,7 +97,6 @@ protected:
 
     bool Flag6() const { return PostMaster::GetInstance()->conversationRunning; }
 
-    InputWrapper myInput;
     Camera myCamera;
     Player myPlayer;
     Inventory myInventory;
@@ -142,7 +142,7 @@ TEST_F(LevelBaseDataTest, ARequestStartsTheConversationAndHoldsTheHeroine)
     EXPECT_TRUE(myPlayer.GetAnimation().IsPaused());
     EXPECT_NE(std::string::npos, ShownLine(1).find("one"));
 
-    Press(ourKeyReturn);
+    PressInLevel(ourKeyReturn);
     UpdateLevel();
     EXPECT_NE(std::string::npos, ShownLine(1).find("two"));
     EXPECT_TRUE(level.IsConversationRunning());
@@ -159,7 +159,7 @@ TEST_F(LevelBaseDataTest, TheLastReturnFreesTheHeroineOnlyAtTheNextUpdate)
     ASSERT_TRUE(level.GetItems()[0].IsNear());
 
     // The release that closes the box does not also pick up the stick in reach.
-    Press(ourKeyReturn);
+    PressInLevel(ourKeyReturn);
     EXPECT_FALSE(level.GetConversations()[1].GetBox().IsActive());
     EXPECT_TRUE(Flag6());
     EXPECT_TRUE(level.IsConversationRunning());
@@ -179,7 +179,7 @@ TEST_F(LevelBaseDataTest, AFinishedConversationIsNotStartedAgain)
     TestLevel& level = Build({Script("Hello", {"only line;"})});
     level.RequestConversation("Hello");
     UpdateLevel();
-    Press(ourKeyReturn);
+    PressInLevel(ourKeyReturn);
     UpdateLevel();
     ASSERT_FALSE(level.IsNotYetPlayed(1));
 
@@ -196,11 +196,11 @@ TEST_F(LevelBaseDataTest, ReturnWhilePausedDoesNotAdvanceTheLine)
     level.RequestConversation("Hello");
     UpdateLevel();
     PostMaster::GetInstance()->paused = true;
-    Press(ourKeyReturn);
+    PressInLevel(ourKeyReturn);
     UpdateLevel();
     EXPECT_NE(std::string::npos, ShownLine(1).find("one"));
     PostMaster::GetInstance()->paused = false;
-    Press(ourKeyReturn);
+    PressInLevel(ourKeyReturn);
     UpdateLevel();
     EXPECT_NE(std::string::npos, ShownLine(1).find("two"));
 }
@@ -228,11 +228,11 @@ TEST_F(LevelBaseDataTest, OnePressTakesEverythingInReachInListOrder)
     UpdateLevel();
 
     // Not before the robot is switched on.
-    Press(ourKeyE);
+    PressInLevel(ourKeyE);
     EXPECT_TRUE(myInventory.GetItems().empty());
 
     level.GetRobot().Activate();
-    Press(ourKeyE);
+    PressInLevel(ourKeyE);
     ASSERT_EQ(3u, myInventory.GetItems().size());
     EXPECT_EQ("a", myInventory.GetItems()[0].GetName());
     EXPECT_EQ("b", myInventory.GetItems()[1].GetName());
@@ -252,12 +252,12 @@ TEST_F(LevelBaseDataTest, NothingIsTakenWhileAnOverlayIsOpenOrWithoutARelease)
     for (bool PostMaster::*flag : flags)
     {
         PostMaster::GetInstance()->*flag = true;
-        Press(ourKeyReturn);
+        PressInLevel(ourKeyReturn);
         PostMaster::GetInstance()->*flag = false;
     }
-    Press(ourKeyW);
+    PressInLevel(ourKeyW);
     EXPECT_TRUE(myInventory.GetItems().empty());
-    Press(ourKeyReturn);
+    PressInLevel(ourKeyReturn);
     EXPECT_EQ(1u, myInventory.GetItems().size());
 }
 

@@ -16,7 +16,7 @@ protected:
     void SetUp() override
     {
         WorldTest::SetUp();
-        AddHeroineSheets(Fixtures());
+        WritePictures();
         for (LevelBaseData* level : Levels())
         {
             level->Init(Engine());
@@ -26,10 +26,22 @@ protected:
         myCurtain.Init(Engine());
     }
 
+    // Pictures a test needs instead of the stand-ins, before the scenes load.
+    virtual void WritePictures() {}
+
     std::vector<LevelBaseData*> Levels()
     {
         return {&myCrashSite,   &myDeepJungle, &myTimeMachine, &myCave,
                 &myBlownUpCave, &myVillage,    &myVolcano};
+    }
+
+    // The view centred on aHeroine, kept within aLevel's picture.
+    static V CentredIn(const LevelBaseData& aLevel, const V& aHeroine)
+    {
+        Camera camera;
+        camera.Focus(aHeroine);
+        camera.Clamp(aLevel.GetMapWidth(), aLevel.GetMapHeight());
+        return camera.GetPosition();
     }
 
     // Puts the heroine's feet (her position + (32, 100)) on aFeet in aLevel and runs one play
@@ -95,7 +107,7 @@ TEST_F(LevelSwitchTest, EveryLinkedZoneLeadsToItsPartnerThroughBothHalves)
         EXPECT_EQ(c.arrival, myPlayer.GetWorldPosition()) << c.way;
         EXPECT_FALSE(c.from->IsTransferRequested()) << c.way;
         EXPECT_EQ(TRANSFER_CRASH_SITE, c.from->GetTransferTarget()) << c.way;
-        EXPECT_EQ(c.arrival - V(512, 382), myCamera.GetPosition()) << c.way;
+        EXPECT_EQ(CentredIn(*c.to, c.arrival), myCamera.GetPosition()) << c.way;
     }
 }
 
@@ -109,7 +121,7 @@ TEST_F(LevelSwitchTest, CaveEntrancesPlaceTheHeroineBesideTheOtherEnd)
 
     EXPECT_EQ(&myDeepJungle, WalkInto(myCave, V(370, 97)));
     EXPECT_EQ(V(187, 180), myPlayer.GetWorldPosition());
-    EXPECT_EQ(V(187 - 512, 180 - 382), myCamera.GetPosition());
+    EXPECT_EQ(CentredIn(myDeepJungle, V(187, 180)), myCamera.GetPosition());
 
     // Once blown apart, the same entrance leads to the blown-up cave, to the same spot.
     myCave.BlowApart();
@@ -220,5 +232,30 @@ TEST_F(LevelSwitchTest, ATransferBlacksTheScreenOutAtOnceAndFadesBack)
     // No request, no switch: the curtain is left alone.
     EXPECT_EQ(&myCrashSite, WalkInto(myCrashSite, V(1000, 600)));
     EXPECT_EQ(0, myCurtain.GetAlpha());
+}
+// The crash site and the deep jungle with pictures of different sizes.
+class LevelSwitchViewTest : public LevelSwitchTest
+{
+protected:
+    void WritePictures() override
+    {
+        AddPicture("img/Levels/scene_jungle_crash.dds", 1100, 1200);
+        AddPicture("img/Levels/scene_deepjungle.dds", 1024, 768);
+    }
+};
+
+TEST_F(LevelSwitchViewTest, TheViewIsKeptWithinTheSceneSheArrivesIn)
+{
+    myCrashSite.GetRobot().Activate();
+    ASSERT_EQ(&myDeepJungle, WalkInto(myCrashSite, V(529, 1010)));
+    // The deep jungle is no larger than the screen: the view stands at its corner.
+    EXPECT_EQ(V(0, 0), myCamera.GetPosition());
+
+    // Back at the crash site she arrives at (497, 945): the view centred on her is kept within
+    // the crash site's 1100 x 1200, not the deep jungle's 1024 x 768 she came from.
+    ASSERT_EQ(&myCrashSite, WalkInto(myDeepJungle, V(700, 18)));
+    EXPECT_EQ(V(0, 432), myCamera.GetPosition());
+    myPlayer.UpdateScreen(0.0f, myCamera);
+    EXPECT_EQ(V(497, 513), myPlayer.GetScreenPosition());
 }
 }  // namespace

@@ -18,8 +18,6 @@ protected:
     void SetUp() override
     {
         WorldTest::SetUp();
-        AddHeroineSheets(Fixtures());
-        myInput.Init(Engine());
         myCamera.SetPosition(V(100, 100));
     }
 
@@ -30,7 +28,7 @@ protected:
         {
             picture.pixels[static_cast<size_t>(cell.second * 64 + cell.first)] = 0xFF000000;
         }
-        Fixtures().AddPicture(ourMapPath, picture);
+        AddPicture(ourMapPath, picture);
         myMap.Init(16, ourMapPath, Engine());
     }
 
@@ -44,11 +42,10 @@ protected:
         {
             SetKey(key, true);
         }
+        ReadInput();
         myPlayer.Update(myInput, myCamera, myMap);
-        myInput.ClearKeyEdges();
     }
 
-    InputWrapper myInput;
     Camera myCamera;
     CollisionMap myMap;
     Player myPlayer;

@@ -8,6 +8,7 @@
 
 #include "headlessframe.h"
 #include "hge.h"
+#include "standinworld.h"
 #include "testpictures.h"
 
 class HeadlessTest : public testing::Test
@@ -28,6 +29,12 @@ protected:
     {
         myHGE->System_Shutdown();
         myHGE->Release();
+    }
+
+    // The game's files come from the stand-in world: whole games start in a blink.
+    void UseStandInWorld() const
+    {
+        myHGE->System_SetState(HGE_DATAFOLDER, standinworld::Folder().c_str());
     }
 
     // Writes a one-colour 32-bit DDS picture and returns its path.

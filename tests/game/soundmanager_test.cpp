@@ -236,12 +236,13 @@ protected:
 
     void Run(bool aPlay)
     {
+        UseStandInWorld();
         GameOptions options;
         options.myStartInPlay = aPlay;
         options.myFixedStepMs = 2.0f;
         options.myPaced = false;
         options.myObserver = this;
-        Game game(options);
+        Game game(hgeCreate(HGE_VERSION), options);
         while (game.GetSwapCount() < 20 && game.SwapBuffers())
         {
         }

@@ -32,7 +32,7 @@ Shot PlayAndSnapshot(hgeBackend aBackend, const std::string& aPath)
     options.myStartInPlay = true;
     options.myFixedStepMs = 2.0f;
     options.myPaced = false;
-    Game game(options);
+    Game game(hgeCreate(HGE_VERSION), options);
     HGE* hge = game.GetHGE();
     while (game.GetSwapCount() < kSwaps && hge->System_PumpMessages() && game.SwapBuffers())
     {

@@ -1,0 +1,84 @@
+#include "notepad.h"
+
+#include "eventsingelton.h"
+
+namespace
+{
+constexpr uint8_t ourKeyN = 0x31;
+const Vector2<float> ourPosition(285.0f, 80.0f);
+
+const char* const ourMarkPictures[4] = {
+    "img/Inventory-Notepad/notepad_highlight_Belt.dds",
+    "img/Inventory-Notepad/notepad_highlight_Crystal.dds",
+    "img/Inventory-Notepad/notepad_highlight_Magnet.dds",
+    "img/Inventory-Notepad/notepad_highlight_Wire.dds",
+};
+
+struct Part
+{
+    const char* itemName;
+    size_t mark;
+};
+
+// In the order they are checked.
+const Part ourParts[] = {
+    {"Diamond", 1},
+    {"gold necklace", 3},
+    {"MagneticRock", 2},
+    {"combined rubber", 0},
+};
+}  // namespace
+
+void Notepad::Init(HGE* aHGE)
+{
+    myPage = StaticSprite(aHGE, "img/Inventory-Notepad/notepad.dds");
+    myPage.SetPosition(ourPosition);
+    for (size_t i = 0; i < 4; ++i)
+    {
+        myMarkSprites[i] = StaticSprite(aHGE, ourMarkPictures[i]);
+        myMarkSprites[i].SetPosition(ourPosition);
+    }
+    myOpen = false;
+    myMarks.reset();
+}
+
+void Notepad::Toggle()
+{
+    myOpen = !myOpen;
+    PostMaster::GetInstance()->notepadOpen = myOpen;
+}
+
+void Notepad::HandleInput(InputWrapper& aInput)
+{
+    if (aInput.KeyReleased(ourKeyN))
+    {
+        Toggle();
+    }
+}
+
+void Notepad::CheckParts(const Inventory& aInventory)
+{
+    for (const Part& part : ourParts)
+    {
+        if (aInventory.HasItem(part.itemName))
+        {
+            myMarks.set(part.mark);
+        }
+    }
+}
+
+void Notepad::FillRenderBuffer(RenderData& aBuffer) const
+{
+    if (!myOpen)
+    {
+        return;
+    }
+    aBuffer.SubmitSprite(myPage, myPage.GetPosition());
+    for (size_t i = 0; i < 4; ++i)
+    {
+        if (myMarks.test(i))
+        {
+            aBuffer.SubmitSprite(myMarkSprites[i], myMarkSprites[i].GetPosition());
+        }
+    }
+}

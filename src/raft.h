@@ -1,0 +1,37 @@
+#pragma once
+// The raft at the crash site: hidden until it is built, then it carries the heroine (and the
+// robot) across the river when she uses it from within its reach. A crossing is one jump to
+// the far bank, at the raft's next update after the use.
+#include "interactable.h"
+
+class Raft
+{
+public:
+    Raft() = default;
+    // On the west bank, hidden and idle.
+    explicit Raft(HGE* aHGE);
+
+    // A hidden raft draws nothing and carries nobody.
+    void SetShown(bool aShown) { myShown = aShown; }
+    bool IsShown() const { return myShown; }
+    void SetActive(bool aActive) { myActive = aActive; }
+    void ToggleActive() { myActive = !myActive; }
+    bool IsActive() const { return myActive; }
+    bool IsInRange() const { return myBody.IsInRange(); }
+
+    // The use key: in reach it readies the crossing; out of reach it toggles, and the next
+    // update's range test clears it again. A hidden raft ignores it.
+    void Use();
+    // Range test (out of reach clears the crossing), then the crossing if one is ready: the
+    // heroine and the robot are put on the far bank and the heroine's new position returned;
+    // (0, 0) when nobody crossed.
+    Vector2<float> Update(const Camera& aCamera, Vector2<float>& aHeroine, Vector2<float>& aRobot);
+    void Submit(RenderData& aBuffer) const;
+
+    const Vector2<float>& GetWorldPosition() const { return myBody.GetWorldPosition(); }
+
+private:
+    Interactable myBody;
+    bool myShown = false;
+    bool myActive = false;
+};
