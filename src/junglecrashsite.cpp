@@ -12,7 +12,7 @@ void JungleCrashSite::Init(HGE* aHGE)
     LoadScene(aHGE, "img/Levels/scene_jungle_crash.dds",
               "img/Levels/scene_jungle_crash_overlay.dds", "img/Levels/collision_jungle_crash.bmp");
     myCurtain.Init(aHGE);
-    myRaft = Raft(aHGE);
+    myRaft = Raft(aHGE, Vector2<float>(831.0f, 468.0f));
     myTree = interactables::RaftTree(aHGE);
     myAxeReady = false;
     myTreeChopped = false;

@@ -16,8 +16,8 @@ const Bank ourEastBank{Vector2<float>(1468.0f, 488.0f), Vector2<float>(1331.0f, 
 const Bank ourWestBank{Vector2<float>(681.0f, 379.0f), Vector2<float>(831.0f, 468.0f), -50.0f};
 }  // namespace
 
-Raft::Raft(HGE* aHGE)
-    : myBody(aHGE, "img/items/icon_raft.dds", ourWestBank.raft, Reach::Box(130.0f))
+Raft::Raft(HGE* aHGE, const Vector2<float>& aPosition)
+    : myBody(aHGE, "img/items/icon_raft.dds", aPosition, Reach::Box(130.0f))
 {
 }
 

@@ -8,8 +8,8 @@ class Raft
 {
 public:
     Raft() = default;
-    // On the west bank, hidden and idle.
-    explicit Raft(HGE* aHGE);
+    // Hidden and idle, with its top-left at aPosition (the crash site puts it on the west bank).
+    Raft(HGE* aHGE, const Vector2<float>& aPosition);
 
     // A hidden raft draws nothing and carries nobody.
     void SetShown(bool aShown) { myShown = aShown; }

@@ -1,0 +1,340 @@
+// The inventory panel as a player works it: clicks on its cells, slots and button, the nine
+// recipes, the information cards, and the notepad that reads what is carried.
+#include "inventory.h"
+
+#include <gtest/gtest.h>
+
+#include "eventsingelton.h"
+#include "inventorylayout.h"
+#include "notepad.h"
+#include "productcatalogue.h"
+#include "worldfixtures.h"
+
+namespace
+{
+using namespace worldfixtures;
+using V = Vector2<float>;
+namespace layout = inventorylayout;
+
+std::vector<std::string> Names(const std::vector<Item>& aItems)
+{
+    std::vector<std::string> names;
+    for (const Item& item : aItems)
+    {
+        names.push_back(item.GetName());
+    }
+    return names;
+}
+
+using Names_ = std::vector<std::string>;
+
+class InventoryTest : public WorldTest
+{
+protected:
+    void SetUp() override
+    {
+        WorldTest::SetUp();
+        myInventory.Init(Engine());
+        for (const Item& product : ProductCatalogue(Engine()))
+        {
+            myInventory.AddProduct(product);
+        }
+        myInventory.Open();
+    }
+
+    Item Named(const std::string& aName) const
+    {
+        return Item(Engine(), "img/items/sprite_stick.dds", "img/items/icon_twig01.dds", aName,
+                    true);
+    }
+    void Hold(std::initializer_list<const char*> aNames)
+    {
+        for (const char* name : aNames)
+        {
+            myInventory.AddItem(Named(name));
+        }
+    }
+
+    // Moves the cursor to aAt and clicks the left button there (let go in the next frame).
+    void ClickAt(const V& aAt)
+    {
+        const Vector2<int> cursor = myInput.GetMousePosition();
+        platform::InputSource& source = *myHGE->System_GetState(HGE_HWND);
+        source.AddMotion(static_cast<int>(aAt.x) - cursor.x, static_cast<int>(aAt.y) - cursor.y);
+        source.SetButton(0, true);
+        ReadInput();
+        myInventory.Update(myInput);
+        source.SetButton(0, false);
+        ReadInput();
+        myInventory.Update(myInput);
+        ASSERT_EQ(Vector2<int>(static_cast<int>(aAt.x), static_cast<int>(aAt.y)),
+                  myInput.GetMousePosition());
+    }
+    // The middle of grid cell or slot aIndex.
+    static V CellMiddle(int aIndex) { return layout::HeldCell(aIndex) + V(40, 40); }
+    static V SlotMiddle(int aIndex) { return layout::CombinationSlot(aIndex) + V(40, 40); }
+    // Somewhere on the panel that is no cell, no slot and not the button.
+    static V Empty() { return V(220, 70); }
+
+    // Drags held item aIndex into the slots: pick it up, let it go outside the grid.
+    void ToSlots(int aIndex)
+    {
+        ClickAt(CellMiddle(aIndex));
+        ClickAt(Empty());
+    }
+    void Combine() { ClickAt(layout::Button() + V(30, 20)); }
+
+    std::vector<std::string> Held() const { return Names(myInventory.GetItems()); }
+    std::vector<std::string> Slots() const { return Names(myInventory.GetCombinationSlots()); }
+
+    Inventory myInventory;
+};
+
+TEST_F(InventoryTest, SharpFlintWireAndStickMakeAnAxeAndTheWireStays)
+{
+    Hold({"wire", "sharpFlintstone", "stick"});
+    ToSlots(0);  // the wire: a copy goes, the wire stays in its cell
+    EXPECT_EQ((Names_{"wire", "sharpFlintstone", "stick"}), Held());
+    EXPECT_EQ((Names_{"wire"}), Slots());
+    ToSlots(1);
+    ToSlots(1);  // the stick moved up into cell 1
+    EXPECT_EQ((Names_{"wire"}), Held());
+    EXPECT_EQ((Names_{"wire", "sharpFlintstone", "stick"}), Slots());
+    Combine();
+    EXPECT_EQ((Names_{"wire", "axe"}), Held());
+    EXPECT_TRUE(Slots().empty());
+    EXPECT_TRUE(myInventory.IsShowingResult());
+    EXPECT_TRUE(myInventory.LastCombineSucceeded());
+}
+
+TEST_F(InventoryTest, RecipesAreTriedInOrderAndLeaveWhatIsNotTheirs)
+{
+    // Recipe 1 lacks its sharp flint, so recipe 9 takes the rubber and the wire copy.
+    Hold({"rubber", "wire", "stick"});
+    ToSlots(0);
+    ToSlots(0);
+    ToSlots(1);
+    Combine();
+    EXPECT_EQ((Names_{"wire", "rubber string"}), Held());
+    EXPECT_EQ((Names_{"stick"}), Slots());
+}
+
+TEST_F(InventoryTest, SplittingTheCoconutGivesTheAxeBackAfterTheHalves)
+{
+    Hold({"axe", "coconut"});
+    ToSlots(0);
+    ToSlots(0);
+    Combine();
+    EXPECT_EQ((Names_{"coconut half 1", "coconut half 2", "axe"}), Held());
+}
+
+TEST_F(InventoryTest, TwoWiresBesideTheRubberAreBothUsedUp)
+{
+    Hold({"wire", "rubber"});
+    ToSlots(0);
+    ToSlots(0);
+    ToSlots(1);
+    EXPECT_EQ((Names_{"wire", "wire", "rubber"}), Slots());
+    Combine();
+    EXPECT_EQ((Names_{"wire", "rubber string"}), Held());
+    EXPECT_TRUE(Slots().empty());
+}
+
+TEST_F(InventoryTest, LogsAndRopeBuildTheRaftWithoutAnItem)
+{
+    Hold({"logs", "Rope"});
+    ToSlots(0);
+    ToSlots(0);
+    EXPECT_FALSE(PostMaster::GetInstance()->raftMade);
+    Combine();
+    EXPECT_TRUE(Held().empty());
+    EXPECT_TRUE(Slots().empty());
+    EXPECT_TRUE(PostMaster::GetInstance()->raftMade);
+    EXPECT_TRUE(myInventory.LastCombineSucceeded());
+}
+
+TEST_F(InventoryTest, AFailedCombinationChangesNothingAndItsPictureGoesOnAClickOnEmptySpace)
+{
+    Hold({"stick", "log"});
+    ToSlots(0);
+    Combine();
+    EXPECT_EQ((Names_{"log"}), Held());
+    EXPECT_EQ((Names_{"stick"}), Slots());
+    EXPECT_TRUE(myInventory.IsShowingResult());
+    EXPECT_FALSE(myInventory.LastCombineSucceeded());
+    // Closing and opening keeps the picture; picking something up and putting it back too.
+    myInventory.Toggle();
+    myInventory.Toggle();
+    ClickAt(CellMiddle(0));
+    ClickAt(CellMiddle(3));
+    EXPECT_TRUE(myInventory.IsShowingResult());
+    ClickAt(Empty());
+    EXPECT_FALSE(myInventory.IsShowingResult());
+}
+
+TEST_F(InventoryTest, AFourthItemIsRefusedByFullSlotsAndStaysSelected)
+{
+    Hold({"a", "b", "c", "d"});
+    for (int i = 0; i < 3; ++i)
+    {
+        ToSlots(0);
+    }
+    ClickAt(CellMiddle(0));
+    ClickAt(Empty());
+    EXPECT_EQ((Names_{"d"}), Held());
+    EXPECT_EQ(3u, Slots().size());
+    EXPECT_TRUE(myInventory.GetItems()[0].IsSelected());
+    // Clicking the button while an item is selected drops it instead of combining.
+    ClickAt(layout::Button() + V(30, 20));
+    EXPECT_FALSE(myInventory.IsShowingResult());
+    EXPECT_TRUE(myInventory.GetItems()[0].IsSelected());
+}
+
+TEST_F(InventoryTest, ASlotItemGoesBackUnlessDroppedOnASlotAndTheWireCopyVanishes)
+{
+    Hold({"wire", "stick"});
+    ToSlots(0);
+    ToSlots(1);
+    ClickAt(SlotMiddle(1));  // the stick
+    ClickAt(SlotMiddle(2));  // dropped on a slot, empty or not: it stays
+    EXPECT_EQ((Names_{"wire", "stick"}), Slots());
+    EXPECT_FALSE(myInventory.GetCombinationSlots()[1].IsSelected());
+    ClickAt(SlotMiddle(1));
+    ClickAt(CellMiddle(7));
+    EXPECT_EQ((Names_{"wire", "stick"}), Held());
+    ClickAt(SlotMiddle(0));  // the wire's copy
+    ClickAt(CellMiddle(7));
+    EXPECT_EQ((Names_{"wire", "stick"}), Held());
+    EXPECT_TRUE(Slots().empty());
+}
+
+TEST_F(InventoryTest, SelectionSurvivesClosingAndOnlyTheOpenPanelTakesClicks)
+{
+    Hold({"stick"});
+    ClickAt(CellMiddle(0));
+    myInventory.Toggle();
+    EXPECT_FALSE(PostMaster::GetInstance()->inventoryOpen);
+    ClickAt(Empty());  // closed: ignored
+    EXPECT_TRUE(Slots().empty());
+    myInventory.Toggle();
+    EXPECT_TRUE(PostMaster::GetInstance()->inventoryOpen);
+    EXPECT_TRUE(myInventory.GetItems()[0].IsSelected());
+    ClickAt(Empty());
+    EXPECT_EQ((Names_{"stick"}), Slots());
+}
+
+TEST_F(InventoryTest, EachHitAreaExcludesItsEdges)
+{
+    Hold({"a"});
+    const V cell = layout::HeldCell(0);
+    ClickAt(cell);  // the corner itself picks nothing up
+    EXPECT_FALSE(myInventory.GetItems()[0].IsSelected());
+    ClickAt(cell + V(85, 40));
+    EXPECT_FALSE(myInventory.GetItems()[0].IsSelected());
+    ClickAt(cell + V(84, 84));  // inside the 85 x 85 pick-up area
+    EXPECT_TRUE(myInventory.GetItems()[0].IsSelected());
+    // Dropping tests every cell's 85 x 80 area: the line between two rows lies in neither, so
+    // the item goes to the slots.
+    ClickAt(cell + V(40, 80));
+    EXPECT_EQ((Names_{"a"}), Slots());
+
+    // A slot's drop area is 95 wide: x + 94 keeps the item in the slots.
+    ClickAt(SlotMiddle(0));
+    ClickAt(layout::CombinationSlot(0) + V(94, 40));
+    EXPECT_EQ((Names_{"a"}), Slots());
+    ClickAt(SlotMiddle(0));
+    ClickAt(layout::CombinationSlot(2) + V(95, 40));  // past the last slot's edge
+    EXPECT_EQ((Names_{"a"}), Held());
+
+    // The button is 68 x 48 from its corner.
+    EXPECT_FALSE(layout::OverButton(layout::Button()));
+    EXPECT_TRUE(layout::OverButton(layout::Button() + V(67, 47)));
+    EXPECT_FALSE(layout::OverButton(layout::Button() + V(68, 20)));
+    EXPECT_FALSE(layout::OverButton(layout::Button() + V(20, 48)));
+    // The hover card reaches 100 down, further than the 85 of the pick-up area.
+    EXPECT_TRUE(layout::OverCard(cell, cell + V(40, 99)));
+    EXPECT_FALSE(layout::OverCard(cell, cell + V(40, 100)));
+}
+
+TEST_F(InventoryTest, HoverCardsLieOnTopBesideTheMouseAndSomeItemsHaveNone)
+{
+    Hold({"wire", "raft", "Guano", "no such thing"});
+    const auto cardsAt = [this](const V& aMouse)
+    {
+        RenderData buffer;
+        myInventory.SubmitInfoCard(aMouse.x, aMouse.y, buffer);
+        return buffer.GetCommands();
+    };
+    const auto wire = cardsAt(CellMiddle(0));
+    ASSERT_EQ(1u, wire.size());
+    EXPECT_EQ(CellMiddle(0) + V(20, -20), wire[0].myPosition);
+    EXPECT_TRUE(cardsAt(CellMiddle(1)).empty());  // the raft has no card
+    EXPECT_EQ(1u, cardsAt(CellMiddle(2)).size());
+    EXPECT_TRUE(cardsAt(CellMiddle(3)).empty());
+    EXPECT_EQ("", InfoCards::KeyOf("diamond"));  // names compare exactly
+    EXPECT_EQ("GuanoData", InfoCards::KeyOf("guano"));
+    myInventory.Close();
+    EXPECT_TRUE(cardsAt(CellMiddle(0)).empty());
+}
+
+TEST_F(InventoryTest, ItemsBeyondTheFifteenCellsAreKeptButNeitherDrawnNorClicked)
+{
+    for (int i = 0; i < 17; ++i)
+    {
+        myInventory.AddItem(Named("item " + std::to_string(i)));
+    }
+    RenderData buffer;
+    myInventory.FillRenderBuffer(buffer, 0.0f, 0.0f);
+    EXPECT_EQ(1u + 15u, buffer.GetCommands().size());  // the panel and fifteen icons
+    EXPECT_TRUE(myInventory.HasItem("item 16"));
+    RenderData cards;
+    myInventory.SubmitInfoCard(0.0f, 0.0f, cards);
+    EXPECT_TRUE(cards.IsEmpty());
+}
+
+TEST_F(InventoryTest, ItemsAreFoundRemovedAndTakenByTheirExactNames)
+{
+    Hold({"Guano", "stick", "Guano"});
+    EXPECT_TRUE(myInventory.HasItem("Guano"));
+    EXPECT_FALSE(myInventory.HasItem("guano"));
+    EXPECT_FALSE(myInventory.RemoveItem("guano"));
+    Item taken = Named("placeholder");
+    EXPECT_FALSE(myInventory.TakeItem(taken, "log"));
+    EXPECT_EQ("placeholder", taken.GetName());
+    EXPECT_TRUE(myInventory.TakeItem(taken, "Guano"));
+    EXPECT_EQ("Guano", taken.GetName());
+    EXPECT_EQ((Names_{"stick", "Guano"}), Held());
+    EXPECT_TRUE(myInventory.RemoveItem("Guano"));
+    EXPECT_EQ((Names_{"stick"}), Held());
+}
+
+TEST_F(InventoryTest, TheNotepadMarksEveryPartEverCarriedAndOpensWithN)
+{
+    Notepad notepad;
+    notepad.Init(Engine());
+    notepad.CheckParts(myInventory);
+    EXPECT_TRUE(notepad.GetMarks().none());
+    Hold({"diamond", "MagneticRock"});  // a name in the wrong case marks nothing
+    notepad.CheckParts(myInventory);
+    EXPECT_EQ(std::bitset<4>("0100"), notepad.GetMarks());
+    myInventory.RemoveItem("MagneticRock");
+    Hold({"combined rubber", "gold necklace", "Diamond"});
+    notepad.CheckParts(myInventory);
+    EXPECT_EQ(std::bitset<4>("1111"), notepad.GetMarks());  // the rock stays marked
+
+    RenderData closed;
+    notepad.FillRenderBuffer(closed);
+    EXPECT_TRUE(closed.IsEmpty());
+    Press(0x31);
+    notepad.HandleInput(myInput);
+    EXPECT_TRUE(notepad.IsOpen());
+    EXPECT_TRUE(PostMaster::GetInstance()->notepadOpen);
+    RenderData open;
+    notepad.FillRenderBuffer(open);
+    EXPECT_EQ(5u, open.GetCommands().size());  // the page and four marks at its corner
+    EXPECT_EQ(V(285, 80), open.GetCommands()[4].myPosition);
+    Press(0x31);
+    notepad.HandleInput(myInput);
+    EXPECT_FALSE(PostMaster::GetInstance()->notepadOpen);
+}
+}  // namespace
