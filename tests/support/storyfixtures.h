@@ -1,0 +1,127 @@
+#pragma once
+// One scene played frame by frame the way the game's frame plays it, without the threads: the
+// keys and mouse read once, the scene's input steps, its update and its own update, the view
+// kept within the scene. The heroine is put where a test wants her; she does not walk here.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "camera.h"
+#include "eventsingelton.h"
+#include "inventory.h"
+#include "levelbasedata.h"
+#include "player.h"
+#include "productcatalogue.h"
+#include "worldfixtures.h"
+
+namespace storyfixtures
+{
+using V = Vector2<float>;
+
+class StoryTest : public worldfixtures::WorldTest
+{
+protected:
+    // Sets up aLevel on the stand-in world with the heroine at aHeroine, the inventory holding
+    // the wire and knowing its products, as the game starts.
+    void Start(LevelBaseData& aLevel, const V& aHeroine)
+    {
+        myLevel = &aLevel;
+        aLevel.Init(Engine());
+        myPlayer.Init(Engine(), aHeroine, myCamera);
+        myInventory.Init(Engine());
+        for (const Item& product : ProductCatalogue(Engine()))
+        {
+            myInventory.AddProduct(product);
+        }
+        myInventory.AddItem(
+            Item(Engine(), "img/Items/icon_wire.dds", "img/Items/icon_wire.dds", "wire", true));
+    }
+
+    // One logic frame of aElapsed milliseconds with the keys as they are now.
+    void Frame(float aElapsed = 16.0f)
+    {
+        ReadInput();
+        myLevel->HandleLevelInput(myInput, aElapsed, myInventory);
+        myLevel->HandleInput(myInput, aElapsed, myInventory);
+        myLevel->UpdateLevel(myPlayer, myCamera, aElapsed, myInventory);
+        myLevel->Update(myPlayer, myCamera, aElapsed);
+        myCamera.Clamp(myLevel->GetMapWidth(), myLevel->GetMapHeight());
+        myPlayer.UpdateScreen(aElapsed, myCamera);
+    }
+    // Frames until aMilliseconds have passed, in frames of aStep.
+    void Wait(float aMilliseconds, float aStep = 16.0f)
+    {
+        for (float waited = 0.0f; waited < aMilliseconds; waited += aStep)
+        {
+            Frame(aStep);
+        }
+    }
+    // aKey held for one frame and let go in the next: seen released in that second frame.
+    void PressKey(uint8_t aKey)
+    {
+        SetKey(aKey, true);
+        Frame();
+        SetKey(aKey, false);
+        Frame();
+    }
+    // The use key, as a player presses it.
+    void Use() { PressKey(worldfixtures::ourKeyE); }
+    // Return until the conversation being shown has ended (at most aLimit presses); the names
+    // of the conversations shown on the way, in order, each once.
+    std::vector<std::string> ReadThrough(int aLimit = 40)
+    {
+        std::vector<std::string> shown;
+        for (int press = 0; press < aLimit && myLevel->IsConversationRunning(); ++press)
+        {
+            const std::string name = Running();
+            if (shown.empty() || shown.back() != name)
+            {
+                shown.push_back(name);
+            }
+            PressKey(worldfixtures::ourKeyReturn);
+        }
+        Frame();  // the registry ends the conversation at the next update
+        return shown;
+    }
+    // The name of the conversation being shown, or "" when none is.
+    std::string Running() const
+    {
+        for (const LevelConversation& conversation : myLevel->GetConversations())
+        {
+            if (conversation.IsRunning())
+            {
+                return conversation.GetName();
+            }
+        }
+        return "";
+    }
+    bool Played(const std::string& aName) const { return myLevel->IsPlayed(aName); }
+    // Puts the heroine at aPosition (her frame's top-left), as the world's rules measure it.
+    void Place(const V& aPosition) { myPlayer.SetWorldPosition(aPosition); }
+    // An item as a level or the inventory holds it, with stand-in pictures.
+    Item Named(const std::string& aName) const
+    {
+        return Item(Engine(), "img/items/sprite_stick.dds", "img/items/icon_twig01.dds", aName,
+                    true);
+    }
+    void Give(std::initializer_list<const char*> aNames)
+    {
+        for (const char* name : aNames)
+        {
+            myInventory.AddItem(Named(name));
+        }
+    }
+    bool Holds(const std::string& aName) const { return myInventory.HasItem(aName); }
+    // Whether an item of that name lies in the scene.
+    bool InScene(const std::string& aName) const
+    {
+        size_t index = 0;
+        return myLevel->FindItem(aName, index);
+    }
+
+    LevelBaseData* myLevel = nullptr;
+    Camera myCamera;
+    Player myPlayer;
+    Inventory myInventory;
+};
+}  // namespace storyfixtures
