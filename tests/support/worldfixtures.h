@@ -1,7 +1,7 @@
 #pragma once
-// Tests of scenes and characters: a headless engine whose data folder is a layer over the
-// stand-in world (tests/support/standinworld.h), so every picture the game loads is there and
-// a test replaces only the ones it cares about. Keys are set on the engine's input source.
+// Tests of scenes and characters: a headless engine whose data folder is the stand-in world
+// (tests/support/standinworld.h), so every picture the game loads is there; a test that
+// replaces one gets a layer of its own over it. Keys are set on the engine's input source.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -33,9 +33,7 @@ protected:
         myHGE->System_SetState(HGE_SCREENWIDTH, 1024);
         myHGE->System_SetState(HGE_SCREENHEIGHT, 768);
         myHGE->System_Initiate();
-        const std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
-        myLayer = std::make_unique<standinworld::Layer>(name);
-        myHGE->System_SetState(HGE_DATAFOLDER, myLayer->GetFolder().c_str());
+        myHGE->System_SetState(HGE_DATAFOLDER, standinworld::Folder().c_str());
         PostMaster::Create();
         myInput.Init(myHGE);
     }
@@ -49,15 +47,21 @@ protected:
         myLayer.reset();
     }
 
-    // Replaces the picture the game loads as aGamePath with a one-colour one.
-    void AddPicture(const std::string& aGamePath, int aWidth, int aHeight,
-                    uint32_t aColor = 0xFFFFFFFF) const
+    // Replaces the picture the game loads as aGamePath, from now on.
+    void AddPicture(const std::string& aGamePath, const testpictures::Picture& aPicture)
     {
-        myLayer->WritePicture(aGamePath, aWidth, aHeight, aColor);
-    }
-    void AddPicture(const std::string& aGamePath, const testpictures::Picture& aPicture) const
-    {
+        if (!myLayer)
+        {
+            const std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
+            myLayer = std::make_unique<standinworld::Layer>(name);
+            myHGE->System_SetState(HGE_DATAFOLDER, myLayer->GetFolder().c_str());
+        }
         myLayer->WritePicture(aGamePath, aPicture);
+    }
+    void AddPicture(const std::string& aGamePath, int aWidth, int aHeight,
+                    uint32_t aColor = 0xFFFFFFFF)
+    {
+        AddPicture(aGamePath, testpictures::Filled(aWidth, aHeight, aColor));
     }
 
     void SetKey(uint8_t aScanCode, bool aDown)
