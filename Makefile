@@ -5,7 +5,7 @@ JOBS       ?= 2
 
 PACKAGES := build-essential cmake pkg-config libsdl2-dev libepoxy-dev libmpg123-dev \
             libsquish-dev libstb-dev libcairo2-dev libfreetype-dev libmp3lame-dev \
-            libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core \
+            libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core nlohmann-json3-dev \
             xvfb xauth xdotool
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

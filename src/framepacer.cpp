@@ -21,9 +21,9 @@ int64_t FramePacer::NowNs()
     return static_cast<int64_t>(now.tv_sec) * kNsPerSecond + now.tv_nsec;
 }
 
-bool FramePacer::IsDue() const
+bool FramePacer::IsDueAt(int64_t aNowNs) const
 {
-    return myDeadlineNs == 0 || NowNs() >= myDeadlineNs;
+    return myDeadlineNs == 0 || aNowNs >= myDeadlineNs;
 }
 
 void FramePacer::WaitForDeadline() const
@@ -48,13 +48,12 @@ void FramePacer::WaitForDeadline() const
     }
 }
 
-void FramePacer::MarkSwap()
+void FramePacer::MarkSwapAt(int64_t aNowNs)
 {
-    const int64_t now = NowNs();
-    if (myDeadlineNs == 0 || now - myDeadlineNs > kStallPeriods * myPeriodNs)
+    if (myDeadlineNs == 0 || aNowNs - myDeadlineNs > kStallPeriods * myPeriodNs)
     {
         // First swap, or a stall: start a new schedule from now.
-        myDeadlineNs = now + myPeriodNs;
+        myDeadlineNs = aNowNs + myPeriodNs;
     }
     else
     {

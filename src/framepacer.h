@@ -10,13 +10,15 @@ class FramePacer
 public:
     explicit FramePacer(int64_t aPeriodNs);
 
-    // True when the next deadline has come (or the first swap is due).
-    bool IsDue() const;
+    // True when the next deadline has come (or the first swap is due), now or at aNowNs.
+    bool IsDue() const { return IsDueAt(NowNs()); }
+    bool IsDueAt(int64_t aNowNs) const;
     // Waits until the next deadline.
     void WaitForDeadline() const;
-    // Records a swap made now: the next deadline is one period after the current one, or one
-    // period from now after a stall (a swap several periods late).
-    void MarkSwap();
+    // Records a swap made now (or at aNowNs): the next deadline is one period after the
+    // current one, or one period from then after a stall (a swap several periods late).
+    void MarkSwap() { MarkSwapAt(NowNs()); }
+    void MarkSwapAt(int64_t aNowNs);
 
     static int64_t NowNs();
 

@@ -12,9 +12,23 @@
 namespace
 {
 constexpr int64_t kSwapPeriodNs = 2000000;  // at most 500 swaps per second
-constexpr auto kPollSleep = std::chrono::milliseconds(1);
+constexpr auto kPollSleep = std::chrono::microseconds(1000);
 // While a worker is still busy the main thread waits in short naps instead of spinning.
 constexpr auto kBusyNap = std::chrono::microseconds(100);
+
+// How a thread waits for the next thing to do: paced runs sleep (the pace leaves time to
+// spare), unpaced runs (fast, fixed-step replays and tests) only give way to the others.
+void Wait(bool aPaced, std::chrono::microseconds aSleep)
+{
+    if (aPaced)
+    {
+        std::this_thread::sleep_for(aSleep);
+    }
+    else
+    {
+        std::this_thread::yield();
+    }
+}
 
 // Named by the starting thread, so the names are there as soon as the constructor returns.
 void NameThread(std::thread& aThread, const char* aName)
@@ -102,7 +116,7 @@ bool Game::SwapBuffers()
     if (!myLogicDone.load(std::memory_order_acquire) ||
         !myRenderDone.load(std::memory_order_acquire))
     {
-        std::this_thread::sleep_for(kBusyNap);
+        Wait(myOptions.myPaced, kBusyNap);
         return true;
     }
     if (myOptions.myPaced)
@@ -127,6 +141,10 @@ void Game::LogicThread(Game* aGame)
 {
     InputWrapper input;
     input.Init(aGame->myHGE);
+    if (aGame->myOptions.myInput != nullptr)
+    {
+        input.SetFeed(aGame->myOptions.myInput);
+    }
     while (!aGame->myQuit.load(std::memory_order_acquire))
     {
         const bool frame = aGame->myLogicGo.load(std::memory_order_acquire);
@@ -148,20 +166,16 @@ void Game::LogicThread(Game* aGame)
         {
             aGame->myLogicDone.store(true, std::memory_order_release);
         }
-        std::this_thread::sleep_for(kPollSleep);
+        Wait(aGame->myOptions.myPaced, kPollSleep);
     }
 }
 
 void Game::LogicFrame(InputWrapper& aInput, unsigned aBufferIndex)
 {
     RenderData& buffer = myRenderBuffers[static_cast<int>(aBufferIndex)];
-    float elapsedMs = myFrameTimer->GetDelta().InMilliseconds();
-    if (myFirstLogicFrame)
-    {
-        // Timed things start from zero, not from the time the world took to set up.
-        elapsedMs = 0.0f;
-        myFirstLogicFrame = false;
-    }
+    // Timed things start from zero, not from the time the world took to set up.
+    const float delta = myFrameTimer->GetDelta().InMilliseconds();
+    const float elapsedMs = myLogicFrames++ == 0 ? 0.0f : delta;
     buffer.SetElapsed(elapsedMs);
     aInput.Update();
     UpdateWorld(aInput, elapsedMs);
@@ -171,7 +185,7 @@ void Game::LogicFrame(InputWrapper& aInput, unsigned aBufferIndex)
     Update(aInput, updateMs);
     if (myOptions.myObserver != nullptr)
     {
-        myOptions.myObserver->OnLogicFrame(buffer, updateMs);
+        myOptions.myObserver->OnLogicFrame(*this, buffer, updateMs);
     }
     SoundManager::Instance()->Update();
     RenderToBuffer(aInput, aBufferIndex);
@@ -191,7 +205,7 @@ void Game::RenderThread(Game* aGame)
         }
         else
         {
-            std::this_thread::sleep_for(kPollSleep);
+            Wait(aGame->myOptions.myPaced, kPollSleep);
         }
     }
 }

@@ -3,8 +3,10 @@
 // buffers and the timers, and runs the logic and render threads over them. The threads meet
 // only through the atomic flags and buffer indices below: the main thread swaps the buffers
 // when both workers have finished a frame, and each worker then handles one frame.
+#include <array>
 #include <atomic>
 #include <cstdint>
+#include <string>
 #include <thread>
 
 #include "arrays/growingarray.h"
@@ -31,14 +33,17 @@
 #include "village.h"
 #include "vulcano.h"
 
+class Game;
+class InputFeed;
 class InputWrapper;
 
 // Sees every logic frame right after the state flow; tests and tools use it.
 class FrameObserver
 {
 public:
-    // Logic thread: aBuffer is the frame's render buffer, aUpdateMs the time given to Update.
-    virtual void OnLogicFrame(RenderData& aBuffer, float aUpdateMs) = 0;
+    // Logic thread: aGame may be looked at (not changed), aBuffer is the frame's render buffer,
+    // aUpdateMs the time given to Update.
+    virtual void OnLogicFrame(const Game& aGame, RenderData& aBuffer, float aUpdateMs) = 0;
 
 protected:
     ~FrameObserver() = default;
@@ -50,6 +55,7 @@ struct GameOptions
     float myFixedStepMs = 0.0f;  // > 0: every swap advances the timers by this, not the clock
     bool myPaced = true;         // swaps at most every 2 ms; off for fast deterministic runs
     FrameObserver* myObserver = nullptr;
+    InputFeed* myInput = nullptr;  // null: the engine's keyboard and mouse
 };
 
 class Game
@@ -74,6 +80,24 @@ public:
     HGE* GetHGE() const { return myHGE; }
     // Swaps made so far.
     uint64_t GetSwapCount() const { return mySwapCount; }
+    // Once the workers have ended: the game as tools and bug reports see it, as JSON (the
+    // scene, the heroine, the robot, what is carried, the notepad, the conversations played,
+    // the flags, whether the end picture shows, the logic frames run).
+    std::string DescribeState() const;
+
+    // What tools and tests may look at, on the logic thread (an observer) or after Stop.
+    const LevelBaseData& GetCurrentLevel() const { return *myCurrentLevel; }
+    // The class name of the scene being played ("JungleCrashSite", "Vulcano", ...).
+    const char* GetCurrentSceneName() const;
+    const Player& GetPlayer() const { return myPlayer; }
+    const Inventory& GetInventory() const { return myInventory; }
+    const Notepad& GetNotepad() const { return myNotepad; }
+    const Cursor& GetCursor() const { return myCursor; }
+    const Curtain& GetCurtain() const { return myCurtain; }
+    const StartScreen& GetStartScreen() const { return myStartScreen; }
+    const Billboard& GetBillboard() const { return myBillboard; }
+    // The seven scenes with their class names, in the order they are set up.
+    std::array<std::pair<const char*, const LevelBaseData*>, 7> Scenes() const;
 
     static void LogicThread(Game* aGame);
     static void RenderThread(Game* aGame);
@@ -129,8 +153,8 @@ private:
     GameOptions myOptions;
     FramePacer myPacer;
     uint64_t mySwapCount = 0;
-    // Logic thread: the first frame's time is the set-up's, not play's.
-    bool myFirstLogicFrame = true;
+    // Logic thread: frames run so far; the first frame's time is the set-up's, not play's.
+    uint64_t myLogicFrames = 0;
     std::thread myLogicThread;
     std::thread myRenderThread;
 };

@@ -1,27 +1,37 @@
 // Starts the game: the window by default, or headless for a set number of frames with a
-// screenshot of the last one.
+// screenshot of the last one. Runs can be recorded, played back and described.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <memory>
+#include <sstream>
 #include <string>
 
+#include "fatal.h"
 #include "game.h"
+#include "inputwrapper/inputrecording.h"
 
 namespace
 {
 struct Arguments
 {
     bool myHeadless = false;
-    long myFrames = -1;  // headless: swaps to run
+    long myFrames = -1;  // the run ends after this many logic frames
     std::string myScreenshot;
+    std::string myRecord;
+    std::string myReplay;
+    std::string myState;
+    bool myDemo = false;
     GameOptions myOptions;
 };
 
 [[noreturn]] void Usage(const char* aProblem)
 {
     fprintf(stderr,
-            "marrowen: %s\nusage: marrowen [--play] [--fixed-step-ms MS] "
-            "[--headless --frames N [--screenshot FILE.png]]\n",
+            "marrowen: %s\nusage: marrowen [--play] [--fixed-step-ms MS] [--frames N] "
+            "[--headless [--screenshot FILE.png]] [--record FILE | --replay FILE | --demo] "
+            "[--state FILE.json]\n",
             aProblem);
     exit(2);
 }
@@ -61,35 +71,129 @@ Arguments Parse(int aCount, char** aValues)
         {
             arguments.myOptions.myFixedStepMs = strtof(NextValue(i, aCount, aValues), nullptr);
         }
+        else if (strcmp(option, "--record") == 0)
+        {
+            arguments.myRecord = NextValue(i, aCount, aValues);
+        }
+        else if (strcmp(option, "--replay") == 0)
+        {
+            arguments.myReplay = NextValue(i, aCount, aValues);
+        }
+        else if (strcmp(option, "--state") == 0)
+        {
+            arguments.myState = NextValue(i, aCount, aValues);
+        }
+        else if (strcmp(option, "--demo") == 0)
+        {
+            arguments.myDemo = true;
+        }
         else
         {
             Usage((std::string("unknown option ") + option).c_str());
         }
     }
-    if (arguments.myHeadless && arguments.myFrames <= 0)
+    if (arguments.myHeadless && arguments.myFrames <= 0 && arguments.myReplay.empty())
     {
-        Usage("--headless needs --frames N with N > 0");
+        Usage("--headless needs --frames N with N > 0, or a --replay that ends the game");
     }
     if (!arguments.myHeadless && !arguments.myScreenshot.empty())
     {
         Usage("--screenshot goes with --headless");
     }
+    if (arguments.myDemo + !arguments.myReplay.empty() + !arguments.myRecord.empty() > 1)
+    {
+        Usage("--record, --replay and --demo exclude each other");
+    }
     return arguments;
+}
+
+// The events of a recording; a file that cannot be read whole ends the program naming it.
+std::vector<InputEvent> ReadRecording(const std::string& aPath)
+{
+    std::ifstream file(aPath, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    if (!file)
+    {
+        platform::Fatal((aPath + ": cannot be read").c_str());
+    }
+    std::vector<InputEvent> events;
+    std::string problem;
+    if (!ParseInputRecording(text.str(), events, problem))
+    {
+        platform::Fatal((aPath + ": " + problem).c_str());
+    }
+    return events;
+}
+
+// Where the attract mode finds its route: beside the game's other data.
+std::string DemoRoute(HGE* aHGE)
+{
+    const char* found = aHGE->Resource_EnumFiles("demo/route.txt");
+    if (found == nullptr)
+    {
+        platform::Fatal("the attract mode's route could not be found");
+    }
+    DWORD size = 0;
+    void* data = aHGE->Resource_Load("demo/route.txt", &size);
+    std::string text(static_cast<const char*>(data), size);
+    aHGE->Resource_Free(data);
+    return text;
 }
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    const Arguments arguments = Parse(argc, argv);
+    Arguments arguments = Parse(argc, argv);
+    // A recording is read whole before anything opens: a damaged one stops the program here.
+    std::unique_ptr<ReplayFeed> replay;
+    if (!arguments.myReplay.empty())
+    {
+        replay = std::make_unique<ReplayFeed>(ReadRecording(arguments.myReplay));
+    }
     if (arguments.myHeadless)
     {
         hgeSelectBackend(HGE_BACKEND_HEADLESS);
     }
-    Game game(hgeCreate(HGE_VERSION), arguments.myOptions);
-    HGE* hge = game.GetHGE();
+    HGE* hge = hgeCreate(HGE_VERSION);
+    if (arguments.myDemo)
+    {
+        std::vector<InputEvent> events;
+        std::string problem;
+        if (!ParseInputRecording(DemoRoute(hge), events, problem))
+        {
+            platform::Fatal(("demo/route.txt: " + problem).c_str());
+        }
+        replay = std::make_unique<ReplayFeed>(std::move(events));
+    }
+    GameOptions& options = arguments.myOptions;
+    if (replay)
+    {
+        options.myInput = replay.get();
+        // A run played back is exact only with a fixed step.
+        if (options.myFixedStepMs <= 0.0f)
+        {
+            options.myFixedStepMs = 2.0f;
+        }
+    }
+    // Without a window a fixed step needs no pace: the run goes as fast as it can.
+    options.myPaced = !(arguments.myHeadless && options.myFixedStepMs > 0.0f);
+    LiveFeed live(*hge->System_GetState(HGE_HWND));
+    RecordingFeed recording;
+    if (!arguments.myRecord.empty())
+    {
+        std::string problem;
+        if (!recording.Open(arguments.myRecord, live, problem))
+        {
+            platform::Fatal(problem.c_str());
+        }
+        options.myInput = &recording;
+    }
+
+    Game game(hge, options);
     while (hge->System_PumpMessages() && game.SwapBuffers())
     {
-        if (arguments.myHeadless &&
+        if (arguments.myFrames > 0 &&
             game.GetSwapCount() >= static_cast<unsigned long>(arguments.myFrames))
         {
             break;
@@ -97,6 +201,10 @@ int main(int argc, char** argv)
     }
     // However the run ended (window closed, quit request, frame count), both workers end here.
     game.Stop();
+    if (!arguments.myState.empty())
+    {
+        std::ofstream(arguments.myState) << game.DescribeState() << '\n';
+    }
     if (!arguments.myScreenshot.empty() && !hge->System_Snapshot(arguments.myScreenshot.c_str()))
     {
         fprintf(stderr, "marrowen: could not write the screenshot %s\n",

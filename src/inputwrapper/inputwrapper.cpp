@@ -23,9 +23,11 @@ void InputWrapper::Init(HGE* aHGE)
 {
     MARROWEN_ASSERT(aHGE != nullptr && "Initialize DirectInput before use!",
                     "inputwrapper/inputwrapper");
-    mySource = aHGE->System_GetState(HGE_HWND);
-    MARROWEN_ASSERT(mySource != nullptr && "Initialization of Keyboard failed",
+    platform::InputSource* source = aHGE->System_GetState(HGE_HWND);
+    MARROWEN_ASSERT(source != nullptr && "Initialization of Keyboard failed",
                     "inputwrapper/inputwrapper");
+    myLive = std::make_unique<LiveFeed>(*source);
+    myFeed = myLive.get();
 }
 
 void InputWrapper::Update()
@@ -38,8 +40,6 @@ void InputWrapper::Update()
         }
     }
     std::memset(myKeyAskedDown, 0, sizeof(myKeyAskedDown));
-    mySource->ReadKeyboard(myKeys);
-
     for (int button = 0; button < 8; ++button)
     {
         if (myMouseState.buttons[button] & kDown)
@@ -47,7 +47,7 @@ void InputWrapper::Update()
             myMouseSnapshot.buttons[button] = myMouseState.buttons[button];
         }
     }
-    myMouseState = mySource->ReadMouse();
+    myFeed->Read(myFrame++, myKeys, myMouseState);
 
     // A move that would leave the rectangle on either axis is dropped entirely.
     const int x = myCursor.x + myMouseState.x;

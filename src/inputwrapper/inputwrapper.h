@@ -5,8 +5,10 @@
 // an earlier reading; the edges live until ClearKeyEdges / ClearButtonEdges.
 #include <cstdint>
 
+#include <memory>
+
 #include "hge.h"
-#include "inputsource.h"
+#include "inputwrapper/inputfeed.h"
 #include "vector2.h"
 
 class InputWrapper
@@ -18,6 +20,8 @@ public:
 
     // Takes the engine's keyboard and mouse.
     void Init(HGE* aHGE);
+    // Reads aFeed instead (a run played back, or one being recorded); not owned.
+    void SetFeed(InputFeed* aFeed) { myFeed = aFeed; }
     // Once per logic frame: reads the keyboard and the mouse, and moves the cursor.
     void Update();
     // True while held in this frame's reading. A held key that is asked about this way does
@@ -33,8 +37,13 @@ public:
     void ClearKeyEdges();
     void ClearButtonEdges();
 
+    // Readings taken so far: the number of the next logic frame.
+    uint64_t GetFrame() const { return myFrame; }
+
 private:
-    platform::InputSource* mySource = nullptr;
+    std::unique_ptr<LiveFeed> myLive;
+    InputFeed* myFeed = nullptr;
+    uint64_t myFrame = 0;
     uint8_t myKeys[256];
     uint8_t myKeySnapshot[256];
     bool myKeyAskedDown[256];

@@ -28,7 +28,7 @@ public:
         std::string music;
     };
 
-    void OnLogicFrame(RenderData& /*aBuffer*/, float /*aUpdateMs*/) override
+    void OnLogicFrame(const Game& /*aGame*/, RenderData& /*aBuffer*/, float /*aUpdateMs*/) override
     {
         const PostMaster& flags = *PostMaster::GetInstance();
         mySeen.push_back(

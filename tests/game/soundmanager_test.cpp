@@ -147,12 +147,13 @@ TEST_F(SoundManagerTest, SilentMusicKeepsRealTime)
 {
     const auto start = Clock::now();
     mySound->ChangeMusic("Machine");
-    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    // It goes on without a sound card, however busy the machine...
+    const int64_t target = static_cast<int64_t>(0.3 * ourRate);
+    ASSERT_TRUE(PlaysPast(Machine, target));
+    // ...and never faster than the clock (it mixes in chunks of at most 10 ms).
     const int64_t played = mySound->GetTrackPosition(Machine);
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    // Neither faster than the clock nor far behind it (the silent clock ticks every 10 ms).
     EXPECT_LE(played, static_cast<int64_t>((seconds + 0.02) * ourRate));
-    EXPECT_GE(played, static_cast<int64_t>((seconds - 0.15) * ourRate));
 }
 
 // The output on real streams, mixed by hand.
@@ -220,7 +221,7 @@ TEST(AudioOutputStreams, TheMixIsEachStreamAtFullVolumeClippedAtFullScale)
 class GameMusicTest : public HeadlessTest, public FrameObserver
 {
 protected:
-    void OnLogicFrame(RenderData& /*aBuffer*/, float /*aUpdateMs*/) override
+    void OnLogicFrame(const Game& /*aGame*/, RenderData& /*aBuffer*/, float /*aUpdateMs*/) override
     {
         const SoundManager& sound = *SoundManager::Instance();
         myCurrent = sound.GetCurrent();

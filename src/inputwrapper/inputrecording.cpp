@@ -1,0 +1,261 @@
+#include "inputwrapper/inputrecording.h"
+
+#include <cstring>
+#include <sstream>
+
+namespace
+{
+constexpr uint8_t ourDown = 0x80;
+const char* const ourHeader = "marrowen-input 1";
+
+struct KeyName
+{
+    const char* name;
+    uint8_t scanCode;
+};
+
+const KeyName ourKeys[] = {
+    {"W", 0x11}, {"A", 0x1E}, {"S", 0x1F}, {"D", 0x20},      {"E", 0x12},      {"I", 0x17},
+    {"N", 0x31}, {"H", 0x23}, {"O", 0x18}, {"Return", 0x1C}, {"Escape", 0x01},
+};
+
+// A whole decimal number in aText; false for anything else.
+template <typename Number>
+bool ParseNumber(const std::string& aText, Number& aValue)
+{
+    if (aText.empty())
+    {
+        return false;
+    }
+    std::istringstream stream(aText);
+    stream >> aValue;
+    return !stream.fail() && stream.eof();
+}
+
+bool ParseEvent(const std::vector<std::string>& aWords, InputEvent& aEvent, std::string& aProblem)
+{
+    if (aWords.size() < 2 || aWords[0][0] == '-' || !ParseNumber(aWords[0], aEvent.frame))
+    {
+        aProblem = "an event starts with its frame number";
+        return false;
+    }
+    const std::string& verb = aWords[1];
+    if (verb == "down" || verb == "up")
+    {
+        aEvent.kind = verb == "down" ? InputEvent::KEY_DOWN : InputEvent::KEY_UP;
+        if (aWords.size() != 3 || !ScanCodeOf(aWords[2], aEvent.scanCode))
+        {
+            aProblem = "\"" + verb + "\" takes one key of W A S D E I N H O Return Escape";
+            return false;
+        }
+        return true;
+    }
+    if (verb == "mouse")
+    {
+        aEvent.kind = InputEvent::MOUSE;
+        if (aWords.size() != 4 || !ParseNumber(aWords[2], aEvent.dx) ||
+            !ParseNumber(aWords[3], aEvent.dy))
+        {
+            aProblem = "\"mouse\" takes two whole numbers, DX and DY";
+            return false;
+        }
+        return true;
+    }
+    if (verb == "press" || verb == "release")
+    {
+        aEvent.kind = verb == "press" ? InputEvent::PRESS : InputEvent::RELEASE;
+        if (aWords.size() != 3 || aWords[2] != "left")
+        {
+            aProblem = "\"" + verb + "\" takes the button \"left\"";
+            return false;
+        }
+        return true;
+    }
+    aProblem = "unknown event \"" + verb + "\" (down, up, mouse, press or release)";
+    return false;
+}
+}  // namespace
+
+bool ScanCodeOf(const std::string& aName, uint8_t& aScanCode)
+{
+    for (const KeyName& key : ourKeys)
+    {
+        if (aName == key.name)
+        {
+            aScanCode = key.scanCode;
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string KeyNameOf(uint8_t aScanCode)
+{
+    for (const KeyName& key : ourKeys)
+    {
+        if (aScanCode == key.scanCode)
+        {
+            return key.name;
+        }
+    }
+    return "";
+}
+
+bool ParseInputRecording(const std::string& aText, std::vector<InputEvent>& aEvents,
+                         std::string& aProblem)
+{
+    aEvents.clear();
+    std::istringstream lines(aText);
+    std::string line;
+    int number = 0;
+    bool headerSeen = false;
+    while (std::getline(lines, line))
+    {
+        ++number;
+        if (!line.empty() && line.back() == '\r')
+        {
+            line.pop_back();
+        }
+        std::istringstream stream(line);
+        std::vector<std::string> words;
+        for (std::string word; stream >> word;)
+        {
+            words.push_back(word);
+        }
+        if (words.empty() || words[0][0] == '#')
+        {
+            continue;
+        }
+        std::string problem;
+        InputEvent event;
+        if (!headerSeen)
+        {
+            headerSeen = line == ourHeader;
+            problem = headerSeen ? "" : std::string("the first line must be \"") + ourHeader + "\"";
+        }
+        else if (ParseEvent(words, event, problem) && !aEvents.empty() &&
+                 event.frame < aEvents.back().frame)
+        {
+            problem = "frame " + std::to_string(event.frame) + " comes after frame " +
+                      std::to_string(aEvents.back().frame);
+        }
+        else if (problem.empty())
+        {
+            aEvents.push_back(event);
+        }
+        if (!problem.empty())
+        {
+            aProblem = "line " + std::to_string(number) + ": " + problem;
+            return false;
+        }
+    }
+    if (!headerSeen)
+    {
+        aProblem = std::string("line 1: the first line must be \"") + ourHeader + "\"";
+        return false;
+    }
+    return true;
+}
+
+std::string FormatInputEvent(const InputEvent& aEvent)
+{
+    const std::string frame = std::to_string(aEvent.frame) + " ";
+    switch (aEvent.kind)
+    {
+        case InputEvent::KEY_DOWN:
+            return frame + "down " + KeyNameOf(aEvent.scanCode);
+        case InputEvent::KEY_UP:
+            return frame + "up " + KeyNameOf(aEvent.scanCode);
+        case InputEvent::MOUSE:
+            return frame + "mouse " + std::to_string(aEvent.dx) + " " + std::to_string(aEvent.dy);
+        case InputEvent::PRESS:
+            return frame + "press left";
+        case InputEvent::RELEASE:
+            return frame + "release left";
+    }
+    return frame;
+}
+
+ReplayFeed::ReplayFeed(std::vector<InputEvent> aEvents) : myEvents(std::move(aEvents)) {}
+
+void ReplayFeed::Read(uint64_t aFrame, uint8_t aKeys[256], platform::MouseState& aMouse)
+{
+    aMouse = platform::MouseState();
+    for (; myNext < myEvents.size() && myEvents[myNext].frame <= aFrame; ++myNext)
+    {
+        const InputEvent& event = myEvents[myNext];
+        switch (event.kind)
+        {
+            case InputEvent::KEY_DOWN:
+            case InputEvent::KEY_UP:
+                myKeys[event.scanCode] = event.kind == InputEvent::KEY_DOWN ? ourDown : 0;
+                break;
+            case InputEvent::MOUSE:
+                aMouse.x += event.dx;
+                aMouse.y += event.dy;
+                break;
+            case InputEvent::PRESS:
+            case InputEvent::RELEASE:
+                myLeftButton = event.kind == InputEvent::PRESS ? ourDown : 0;
+                break;
+        }
+    }
+    std::memcpy(aKeys, myKeys, sizeof(myKeys));
+    aMouse.buttons[0] = myLeftButton;
+}
+
+uint64_t ReplayFeed::GetLastFrame() const
+{
+    return myEvents.empty() ? 0 : myEvents.back().frame;
+}
+
+bool RecordingFeed::Open(const std::string& aPath, InputFeed& aSource, std::string& aProblem)
+{
+    mySource = &aSource;
+    myFile.open(aPath, std::ios::trunc);
+    myFile << ourHeader << '\n';
+    if (!myFile)
+    {
+        aProblem = aPath + ": cannot be written";
+        return false;
+    }
+    return true;
+}
+
+void RecordingFeed::Read(uint64_t aFrame, uint8_t aKeys[256], platform::MouseState& aMouse)
+{
+    mySource->Read(aFrame, aKeys, aMouse);
+    uint8_t kept[256] = {};
+    for (const KeyName& key : ourKeys)
+    {
+        kept[key.scanCode] = aKeys[key.scanCode] & ourDown;
+        if (kept[key.scanCode] != myKeys[key.scanCode])
+        {
+            InputEvent event;
+            event.frame = aFrame;
+            event.kind = kept[key.scanCode] ? InputEvent::KEY_DOWN : InputEvent::KEY_UP;
+            event.scanCode = key.scanCode;
+            Write(event);
+        }
+    }
+    std::memcpy(myKeys, kept, sizeof(kept));
+    std::memcpy(aKeys, kept, sizeof(kept));
+    if (aMouse.x != 0 || aMouse.y != 0)
+    {
+        Write(InputEvent{aFrame, InputEvent::MOUSE, 0, aMouse.x, aMouse.y});
+    }
+    const uint8_t left = aMouse.buttons[0] & ourDown;
+    if (left != myLeftButton)
+    {
+        Write(InputEvent{aFrame, left ? InputEvent::PRESS : InputEvent::RELEASE, 0, 0, 0});
+        myLeftButton = left;
+    }
+    aMouse.wheel = 0;
+    std::memset(aMouse.buttons, 0, sizeof(aMouse.buttons));
+    aMouse.buttons[0] = left;
+}
+
+void RecordingFeed::Write(const InputEvent& aEvent)
+{
+    myFile << FormatInputEvent(aEvent) << '\n';
+}
