@@ -83,6 +83,7 @@ std::string Game::DescribeState() const
                       {"paused", flags.paused},
                       {"quitRequested", flags.quitRequested},
                       {"openingFinished", flags.openingFinished}};
+    state["partsInstalled"] = myTimeMachine.GetInstalledParts().count();
     state["endPicture"] = myBillboard.IsShown();
     state["frames"] = myLogicFrames;
     return state.dump(2);

@@ -24,10 +24,14 @@ Interactable::Interactable(HGE* aHGE, const std::string& aPicture, const Vector2
 void Interactable::Update(const Camera& aCamera, const Vector2<float>& aHeroine)
 {
     myScreenPosition = myWorldPosition - aCamera.GetPosition();
-    myInRange =
-        myLoaded &&
-        StrictlyInside(myWorldPosition - Vector2<float>(myReach.left, myReach.up),
-                       myWorldPosition + Vector2<float>(myReach.right, myReach.down), aHeroine);
+    myInRange = Reaches(aHeroine);
+}
+
+bool Interactable::Reaches(const Vector2<float>& aHeroine) const
+{
+    return myLoaded &&
+           StrictlyInside(myWorldPosition - Vector2<float>(myReach.left, myReach.up),
+                          myWorldPosition + Vector2<float>(myReach.right, myReach.down), aHeroine);
 }
 
 void Interactable::Submit(RenderData& aBuffer) const

@@ -44,6 +44,8 @@ public:
     void Submit(RenderData& aBuffer) const;
 
     bool IsInRange() const { return myInRange; }
+    // Whether a heroine at aHeroine would be in range.
+    bool Reaches(const Vector2<float>& aHeroine) const;
     // The used mark: the level's note that the thing has been used or commented on.
     void SetUsed() { myUsed = true; }
     void ClearUsed() { myUsed = false; }

@@ -53,9 +53,14 @@ void Item::Update(const Vector2<float>& aCamera, const Vector2<float>& aPlayer)
 
 bool Item::ReachTest(const Vector2<float>& aPlayer)
 {
-    const Vector2<float> reach(ourReach, ourReach);
-    myNearPlayer = StrictlyInside(myWorldPosition - reach, myWorldPosition + reach, aPlayer);
+    myNearPlayer = Reaches(aPlayer);
     return myNearPlayer;
+}
+
+bool Item::Reaches(const Vector2<float>& aPlayer) const
+{
+    const Vector2<float> reach(ourReach, ourReach);
+    return StrictlyInside(myWorldPosition - reach, myWorldPosition + reach, aPlayer);
 }
 
 void Item::Submit(RenderData& aBuffer, bool aRobotActivated) const

@@ -26,6 +26,8 @@ public:
     void Update(const Vector2<float>& aCamera, const Vector2<float>& aPlayer);
     // Within reach: strictly less than 100 pixels away on both axes.
     bool ReachTest(const Vector2<float>& aPlayer);
+    // Whether a heroine at aPlayer would be within reach.
+    bool Reaches(const Vector2<float>& aPlayer) const;
     // The scene picture (unless hidden) and, when in reach, active and the robot is switched
     // on, the prompt 50 pixels above it.
     void Submit(RenderData& aBuffer, bool aRobotActivated) const;

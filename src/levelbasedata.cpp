@@ -393,6 +393,24 @@ RandomHotSpot& LevelBaseData::AddCaveZone(const RandomHotSpot& aZone)
     return myCaveEntranceZones.back();
 }
 
+std::vector<ZoneRect> LevelBaseData::GetZoneRects() const
+{
+    std::vector<ZoneRect> rects;
+    for (const HotSpot& zone : myVerticalTransferZones)
+    {
+        rects.push_back(zone.GetRect());
+    }
+    for (const VerticalHotSpot& zone : myHorizontalTransferZones)
+    {
+        rects.push_back(zone.GetRect());
+    }
+    for (const RandomHotSpot& zone : myCaveEntranceZones)
+    {
+        rects.push_back(zone.GetRect());
+    }
+    return rects;
+}
+
 const RandomHotSpot& LevelBaseData::GetCaveZone(size_t aIndex) const
 {
     MARROWEN_ASSERT(aIndex < myCaveEntranceZones.size() && "The scene has no such cave zone.",

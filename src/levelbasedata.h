@@ -107,6 +107,8 @@ public:
     VerticalHotSpot& AddHorizontalZone(const VerticalHotSpot& aZone);
     RandomHotSpot& AddCaveZone(const RandomHotSpot& aZone);
     const RandomHotSpot& GetCaveZone(size_t aIndex) const;
+    // Every transfer zone of the scene: vertical, then horizontal, then cave zones.
+    std::vector<ZoneRect> GetZoneRects() const;
 
     int GetMapWidth() const { return myMap.GetMapWidth(); }
     int GetMapHeight() const { return myMap.GetMapHeight(); }

@@ -18,6 +18,7 @@ public:
     void ToggleActive() { myActive = !myActive; }
     bool IsActive() const { return myActive; }
     bool IsInRange() const { return myBody.IsInRange(); }
+    bool Reaches(const Vector2<float>& aHeroine) const { return myBody.Reaches(aHeroine); }
 
     // The use key: in reach it readies the crossing; out of reach it toggles, and the next
     // update's range test clears it again. A hidden raft ignores it.

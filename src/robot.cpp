@@ -1,5 +1,7 @@
 #include "robot.h"
 
+#include "bounds.h"
+
 #include "eventsingelton.h"
 
 namespace
@@ -107,10 +109,13 @@ void Robot::Update(float /*aElapsed*/, const Camera& aCamera, const Vector2<floa
     {
         myAnimations.Unpause();
     }
-    myNear = myWorldPosition.x - ourNearDistance < aHeroine.x &&
-             aHeroine.x < myWorldPosition.x + ourNearDistance &&
-             myWorldPosition.y - ourNearDistance < aHeroine.y &&
-             aHeroine.y < myWorldPosition.y + ourNearDistance;
+    myNear = Reaches(aHeroine);
+}
+
+bool Robot::Reaches(const Vector2<float>& aHeroine) const
+{
+    const Vector2<float> near(ourNearDistance, ourNearDistance);
+    return StrictlyInside(myWorldPosition - near, myWorldPosition + near, aHeroine);
 }
 
 void Robot::Follow(const Vector2<float>& aTarget, float aElapsed)

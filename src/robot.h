@@ -28,6 +28,8 @@ public:
     void Activate() { myActivated = true; }
     bool IsActivated() const { return myActivated; }
     bool IsNear() const { return myNear; }
+    // Whether a heroine at aHeroine would be near: within 50 pixels on both axes, strictly.
+    bool Reaches(const Vector2<float>& aHeroine) const;
     // Stopped, he turns to idle at once.
     void SetFollowing(bool aFollowing);
     const Vector2<float>& GetWorldPosition() const { return myWorldPosition; }

@@ -1,0 +1,168 @@
+// The proof that a player can finish the game: the whole story played from the title picture
+// to the end picture through the keys and the mouse only (tests/playthrough/player.h), the run
+// recorded, and the recording played back by the game itself to the same end.
+//
+//   playthrough_tests [--tour FOLDER]   with --tour, on the real pictures, a PNG per milestone
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "game.h"
+#include "inputwrapper/inputrecording.h"
+#include "route.h"
+#include "standinworld.h"
+
+namespace
+{
+namespace fs = std::filesystem;
+
+std::string ourTourFolder;
+
+fs::path BuildFolder()
+{
+    return fs::read_symlink("/proc/self/exe").parent_path();
+}
+
+// Conversations no sensible route plays, and why.
+const std::map<std::string, std::string> ourUnplayed = {};
+
+class PlaythroughTest : public testing::Test
+{
+protected:
+    // Plays the route on the headless engine, recording it into aRecording.
+    void Play(const fs::path& aRecording)
+    {
+        hgeSelectBackend(HGE_BACKEND_HEADLESS);
+        HGE* hge = hgeCreate(HGE_VERSION);
+        const fs::path data = ourTourFolder.empty() ? standinworld::Folder() : BuildFolder();
+        hge->System_SetState(HGE_DATAFOLDER, data.c_str());
+        int milestones = 0;
+        Playthrough play(*hge->System_GetState(HGE_HWND), StoryRoute(),
+                         [&](const std::string& aName)
+                         {
+                             if (ourTourFolder.empty())
+                             {
+                                 return;
+                             }
+                             char number[16];
+                             std::snprintf(number, sizeof(number), "%02d ", ++milestones);
+                             const fs::path shot = fs::path(ourTourFolder) /
+                                                   (std::string(number) + Plain(aName) + ".png");
+                             EXPECT_TRUE(hge->System_Snapshot(shot.c_str())) << shot;
+                         });
+        if (!ourTourFolder.empty())
+        {
+            fs::create_directories(ourTourFolder);
+            play.Photograph(TourConversations());
+        }
+        LiveFeed live(*hge->System_GetState(HGE_HWND));
+        RecordingFeed recording;
+        std::string problem;
+        ASSERT_TRUE(recording.Open(aRecording.string(), live, problem)) << problem;
+        GameOptions options;
+        options.myFixedStepMs = 2.0f;
+        options.myPaced = false;
+        options.myObserver = &play;
+        options.myInput = &recording;
+        {
+            Game game(hgeCreate(HGE_VERSION), options);
+            while (!play.IsOver() && game.SwapBuffers())
+            {
+            }
+            // The last Return, at the end picture, ends the game on its own within a few frames.
+            for (uint64_t end = game.GetSwapCount() + 100;
+                 game.GetSwapCount() < end && game.SwapBuffers();)
+            {
+            }
+            game.Stop();
+            myEnded = game.GetBillboard().IsDismissed();
+            myProblem = play.GetProblem();
+            myShown = play.GetShownConversations();
+            myMostCarried = play.GetMostCarried();
+            for (const auto& [scene, level] : game.Scenes())
+            {
+                for (const LevelConversation& conversation : level->GetConversations())
+                {
+                    if (conversation.GetName() != "NONE")
+                    {
+                        myStory.push_back(std::string(scene) + ": " + conversation.GetName());
+                    }
+                }
+            }
+        }
+        hge->Release();
+    }
+
+    // A file name made of a milestone's name.
+    static std::string Plain(const std::string& aName)
+    {
+        std::string plain;
+        for (char character : aName)
+        {
+            plain += std::isalnum(static_cast<unsigned char>(character)) ? character : '_';
+        }
+        return plain;
+    }
+
+    // The game itself plays aRecording back on the real pictures; its state report.
+    static nlohmann::json Replay(const fs::path& aRecording)
+    {
+        const fs::path state = aRecording.parent_path() / (aRecording.stem().string() + ".json");
+        fs::remove(state);
+        const std::string command = (BuildFolder() / "marrowen").string() +
+                                    " --headless --fixed-step-ms 2 --replay " +
+                                    aRecording.string() + " --state " + state.string();
+        EXPECT_EQ(0, std::system(command.c_str())) << command;
+        std::ifstream file(state);
+        return nlohmann::json::parse(file, nullptr, false);
+    }
+
+    bool myEnded = false;
+    std::string myProblem;
+    std::set<std::string> myShown;
+    std::vector<std::string> myStory;
+    size_t myMostCarried = 0;
+};
+
+TEST_F(PlaythroughTest, APlayerCanFinishTheGameAndTheRecordingPlaysBackToTheSameEnd)
+{
+    const fs::path recording = BuildFolder() / "playthrough" / "route.txt";
+    fs::create_directories(recording.parent_path());
+    Play(recording);
+    ASSERT_EQ("", myProblem);
+    EXPECT_TRUE(myEnded) << "Return at the end picture ends the game";
+    EXPECT_LE(myMostCarried, 15u) << "the inventory's grid has fifteen cells";
+
+    // Every conversation the story can reach was shown.
+    for (const std::string& conversation : myStory)
+    {
+        const bool unplayed = ourUnplayed.count(conversation) > 0;
+        EXPECT_EQ(!unplayed, myShown.count(conversation) > 0) << conversation;
+    }
+
+    const nlohmann::json state = Replay(recording);
+    ASSERT_TRUE(state.is_object()) << "no state report";
+    EXPECT_EQ("TimeMachine", state["scene"]);
+    EXPECT_EQ(true, state["endPicture"]);
+    EXPECT_EQ(4, state["partsInstalled"]);
+    EXPECT_EQ(nlohmann::json::array({true, true, true, true}), state["notepad"]);
+}
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    for (int i = 1; i + 1 < argc; ++i)
+    {
+        if (std::string(argv[i]) == "--tour")
+        {
+            ourTourFolder = fs::absolute(argv[i + 1]).string();
+        }
+    }
+    return RUN_ALL_TESTS();
+}
