@@ -6,7 +6,7 @@ JOBS       ?= 2
 PACKAGES := build-essential cmake pkg-config libsdl2-dev libepoxy-dev libmpg123-dev \
             libsquish-dev libstb-dev libcairo2-dev libfreetype-dev libmp3lame-dev \
             libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core nlohmann-json3-dev \
-            xvfb xauth xdotool
+            xvfb xauth xdotool hunspell hunspell-en-us
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

@@ -41,9 +41,11 @@ void JungleCrashSite::CreateConversations()
 void JungleCrashSite::UpdateScript(float aElapsed, Player& /*aPlayer*/, Inventory& aInventory)
 {
     myLevelTime += aElapsed;
+    // Once heard, the buzz is not asked for again: a request for a finished conversation would
+    // end whatever else this frame asked for, such as the refusal at the way south.
     if (!myRobot.IsActivated() && myRobot.IsNear())
     {
-        myRequestedConversation = "Activate Roderick";
+        RequestUnlessPlayed("Activate Roderick");
     }
     if (myRobot.IsActivated() && IsPlayed("Activate Roderick"))
     {

@@ -21,6 +21,8 @@ public:
     const Interactable& GetTree() const { return myTree; }
     bool IsAxeReady() const { return myAxeReady; }
     bool IsTreeChopped() const { return myTreeChopped; }
+    // The fade that covers the chop and the crossing, under the heroine.
+    const Curtain& GetCurtain() const { return myCurtain; }
 
 private:
     // Covers the chop and the river crossing.

@@ -103,12 +103,16 @@ void TimeMachine::HandleInput(InputWrapper& aInput, float /*aElapsed*/, Inventor
         return;
     }
     mySpot.SetUsed();
-    // Whatever parts she carries go in; the others can follow later, one press each.
-    for (const Part& part : ourParts)
+    // Whatever parts she carries go in, spare copies too (one of each per pass, as many passes
+    // as she carries things); the others can follow later, one press each.
+    for (size_t pass = 0; pass < aInventory.GetItems().size(); ++pass)
     {
-        if (aInventory.RemoveItem(part.itemName))
+        for (const Part& part : ourParts)
         {
-            myParts.set(part.slot);
+            if (aInventory.RemoveItem(part.itemName))
+            {
+                myParts.set(part.slot);
+            }
         }
     }
     if (myParts.all())

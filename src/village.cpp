@@ -46,9 +46,11 @@ void Village::UpdateScript(float aElapsed, Player& /*aPlayer*/, Inventory& aInve
     {
         RequestUnlessPlayed("rope");
     }
+    // Asked for only until it has played: asking for it afterwards would end every later talk
+    // the moment it starts, such as the rope's when the rope is found after the necklace.
     if (IsPlayed("Call me Ester"))
     {
-        myRequestedConversation = "Call me Ester2";
+        RequestUnlessPlayed("Call me Ester2");
     }
     if (!myRequestedConversation.empty())
     {

@@ -75,7 +75,9 @@ void Vulcano::UpdateScript(float aElapsed, Player& /*aPlayer*/, Inventory& aInve
         UseBananaTree(aInventory);
     }
     myLevelTime += aElapsed;
-    if (ourBirdFromMs <= myLevelTime && myLevelTime < ourBirdUntilMs)
+    // The bird waits for a talk under way to end (the banana tree's may start before 2.5 s);
+    // taking over would leave that talk unfinished for good.
+    if (ourBirdFromMs <= myLevelTime && myLevelTime < ourBirdUntilMs && !IsConversationRunning())
     {
         RequestUnlessPlayed("A bird");
     }

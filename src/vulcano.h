@@ -21,6 +21,10 @@ public:
     bool IsDiamondDone() const { return myDiamondDone; }
     bool AreStairsBuilt() const { return myStairsBuilt; }
     const OverlayPair& GetOverlayPair() const { return myOverlayPair; }
+    // The fade that covers her jumps between places.
+    const Curtain& GetCurtain() const { return myCurtain; }
+    // The palm leaves over the heroine show once she has been set down by the diamond.
+    bool IsPalmOverlayShown() const { return !myPalmOverlay.IsHidden(); }
 
 private:
     void UseBananaTree(Inventory& aInventory);

@@ -16,6 +16,15 @@ protected:
         StoryTest::SetUp();
         Start(myMachine, V(2000, 2000));
     }
+    // The computer's two conversations out of the way; she stands where she woke.
+    void WakeUp()
+    {
+        Wait(1504.0f);
+        ReadThrough();
+        Wait(3008.0f);
+        ReadThrough();
+    }
+    void UseEngine() { UseAt(V(100, 200)); }
 
     TimeMachine myMachine;
 };
@@ -43,5 +52,63 @@ TEST_F(TimeMachineStory, TheComputerWakesHerAfterOneAndAHalfSecondsAndSpeaksThre
     Frame();
     EXPECT_EQ("ester woken", Running());
     EXPECT_EQ(V(400, 780), myPlayer.GetWorldPosition());
+}
+
+TEST_F(TimeMachineStory, TheEngineTakesThePartsAsTheyComeAndTheFourthFixesIt)
+{
+    WakeUp();
+    // Its reach is lopsided: 130 left of and above (131, 223), 45 right and 50 below.
+    for (const V& outside : {V(1, 200), V(176, 200), V(100, 93), V(100, 273)})
+    {
+        UseAt(outside);
+        EXPECT_FALSE(myMachine.GetEngineSpot().IsUsed()) << outside.x << ", " << outside.y;
+    }
+    // With nothing to put in, the engine is still looked at, once.
+    UseEngine();
+    EXPECT_TRUE(myMachine.GetEngineSpot().IsUsed());
+    EXPECT_EQ(Names{"engine examined"}, ReadThrough());
+    UseEngine();
+    EXPECT_EQ("", Running());
+
+    Give({"Diamond", "Diamond", "stick"});  // a second diamond goes in with the first
+    UseEngine();
+    EXPECT_EQ(0b0010u, myMachine.GetInstalledParts().to_ulong());
+    EXPECT_FALSE(Holds("Diamond"));
+    EXPECT_TRUE(Holds("stick"));
+    Give({"gold necklace", "MagneticRock"});
+    UseEngine();
+    EXPECT_EQ(0b1110u, myMachine.GetInstalledParts().to_ulong());
+    EXPECT_FALSE(myMachine.AllPartsIn());
+    EXPECT_EQ("", Running());
+
+    Give({"combined rubber"});
+    UseEngine();
+    EXPECT_TRUE(myMachine.AllPartsIn());
+    EXPECT_FALSE(Holds("combined rubber"));
+    EXPECT_EQ(Names{"maching fixed"}, ReadThrough());
+}
+
+TEST_F(TimeMachineStory, TheTripHomeStartsFromTheWakingPlaceOnceTheMachineIsWhole)
+{
+    WakeUp();
+    Place(V(310, 770));
+    Wait(100.0f);
+    EXPECT_EQ("", Running());
+
+    Give({"combined rubber", "Diamond", "MagneticRock", "gold necklace"});
+    UseEngine();
+    EXPECT_EQ(Names{"engine examined"}, ReadThrough());
+    EXPECT_EQ(Names{"maching fixed"}, ReadThrough());
+    for (const V& shortOf : {V(309, 900), V(400, 769)})
+    {
+        Place(shortOf);
+        Frame();
+        EXPECT_EQ("", Running());
+    }
+    Place(V(310, 770));
+    Frame();
+    EXPECT_FALSE(myMachine.IsCutsceneRequested());
+    EXPECT_EQ(Names{"home trip"}, ReadThrough());
+    EXPECT_TRUE(myMachine.IsCutsceneRequested());
 }
 }  // namespace

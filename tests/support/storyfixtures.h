@@ -4,7 +4,9 @@
 // kept within the scene. The heroine is put where a test wants her; she does not walk here.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "camera.h"
 #include "eventsingelton.h"
@@ -17,6 +19,7 @@
 namespace storyfixtures
 {
 using V = Vector2<float>;
+using Names = std::vector<std::string>;
 
 class StoryTest : public worldfixtures::WorldTest
 {
@@ -66,6 +69,28 @@ protected:
     }
     // The use key, as a player presses it.
     void Use() { PressKey(worldfixtures::ourKeyE); }
+    void UseAt(const V& aPlace)
+    {
+        Place(aPlace);
+        Use();
+    }
+    // Something lying at place, and the remark its pick-up starts.
+    struct Find
+    {
+        const char* item;
+        V place;
+        const char* remark;
+    };
+    // Each find picked up in turn is remarked on and the remark read to its end.
+    void PickUpEach(std::initializer_list<Find> aFinds)
+    {
+        for (const Find& find : aFinds)
+        {
+            UseAt(find.place);
+            EXPECT_TRUE(Holds(find.item)) << find.item;
+            EXPECT_EQ(Names{find.remark}, ReadThrough());
+        }
+    }
     // Return until the conversation being shown has ended (at most aLimit presses); the names
     // of the conversations shown on the way, in order, each once.
     std::vector<std::string> ReadThrough(int aLimit = 40)
@@ -112,12 +137,23 @@ protected:
         }
     }
     bool Holds(const std::string& aName) const { return myInventory.HasItem(aName); }
+    // How many carried items bear aName.
+    long Carried(const std::string& aName) const
+    {
+        const std::vector<Item>& items = myInventory.GetItems();
+        return std::count_if(items.begin(), items.end(),
+                             [&aName](const Item& aItem) { return aItem.GetName() == aName; });
+    }
+    // Out of the inventory, as a recipe would use it up.
+    void Take(const std::string& aName) { myInventory.RemoveItem(aName); }
     // Whether an item of that name lies in the scene.
     bool InScene(const std::string& aName) const
     {
         size_t index = 0;
         return myLevel->FindItem(aName, index);
     }
+    // The name of the last item in the scene's list, where a used thing is put back.
+    std::string LastInScene() const { return myLevel->GetItems().back().GetName(); }
 
     LevelBaseData* myLevel = nullptr;
     Camera myCamera;

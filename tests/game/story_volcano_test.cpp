@@ -1,0 +1,203 @@
+// The volcano's story: the bird, the banana tree, the flight in the bird suit to the diamond,
+// the stairs, the children on the ledge, and the hot spot that cures rubber string.
+#include <gtest/gtest.h>
+
+#include "storyfixtures.h"
+#include "vulcano.h"
+
+namespace
+{
+using namespace storyfixtures;
+constexpr uint8_t ourKeyO = 0x18;
+const V ourStairKit(750, 438);
+const V ourLedge(617, 50);
+const V ourHotSpot(972, 415);
+
+class VolcanoStory : public StoryTest
+{
+protected:
+    void SetUp() override
+    {
+        StoryTest::SetUp();
+        Start(myVolcano, V(5.5f, 633));
+    }
+    // "A bird" heard out at 2.5 s, so that it interrupts nothing later.
+    void HearTheBird()
+    {
+        Wait(2512.0f);
+        EXPECT_EQ(Names{"A bird"}, ReadThrough());
+    }
+    // Landed after the flight, then the diamond taken: she is set down by the ledge.
+    void TakeTheDiamond()
+    {
+        myVolcano.RequestConversation("Landing");
+        Frame();
+        EXPECT_EQ(Names{"Landing"}, ReadThrough());
+        Give({"Diamond"});
+        Frame();
+        EXPECT_EQ(Names{"Diamond"}, ReadThrough());
+    }
+    bool Hidden(const std::string& aName) const
+    {
+        size_t index = 0;
+        return myLevel->FindItem(aName, index) && myLevel->GetItems()[index].IsHidden();
+    }
+    // Whether Roderick walks after her.
+    bool RobotFollows()
+    {
+        Robot& robot = myVolcano.GetRobot();
+        robot.SetWorldPosition(myPlayer.GetWorldPosition() + V(300, 300));
+        Wait(160.0f);
+        return robot.GetWorldPosition() != myPlayer.GetWorldPosition() + V(300, 300);
+    }
+
+    Vulcano myVolcano;
+};
+
+TEST_F(VolcanoStory, TheBirdIsSpottedFromTwoAndAHalfSeconds)
+{
+    Frame(2499.0f);
+    EXPECT_EQ("", Running());
+    Frame(1.0f);
+    EXPECT_EQ("A bird", Running());
+}
+
+TEST_F(VolcanoStory, TheBirdIsNeverSpottedFromTenSecondsOn)
+{
+    Frame(10000.0f);
+    Wait(100.0f);
+    EXPECT_EQ("", Running());
+}
+
+TEST_F(VolcanoStory, TheBananaTreeGivesItsFruitAndLeavesAndTheBirdWaitsForTheTalk)
+{
+    Wait(2000.0f);
+    UseAt(V(290, 455));
+    for (const char* gift : {"banana", "banana tree leaf 1", "banana tree leaf 2"})
+    {
+        EXPECT_TRUE(Holds(gift)) << gift;
+    }
+    EXPECT_FALSE(Holds("banana tree"));
+    EXPECT_FALSE(InScene("banana tree"));
+    Wait(600.0f);
+    EXPECT_EQ(Names{"Banana Tree"}, ReadThrough());
+    EXPECT_EQ("A bird", Running());
+}
+
+TEST_F(VolcanoStory, TheBirdSuitCarriesHerUpToTheDiamondAndSheIsSetDownOnce)
+{
+    HearTheBird();
+    myInventory.Open();
+    Give({"bird suit"});
+    Frame();
+    EXPECT_FALSE(myInventory.IsOpen());
+    EXPECT_FALSE(PostMaster::GetInstance()->inventoryOpen);
+    EXPECT_EQ(Names{"The bird suit"}, ReadThrough());
+    EXPECT_FALSE(Holds("bird suit"));
+    EXPECT_EQ(V(690, 140), myPlayer.GetWorldPosition());
+
+    // The pictures fade in over 255 + 255 frames, stay 5 s (313 frames of 16 ms) and fade out
+    // over 255 + 255 frames, each stage starting in the frame the one before it ends.
+    int frames = 1;  // the first ran as the suit came off
+    while (!myVolcano.GetOverlayPair().IsFinished())
+    {
+        EXPECT_NE("Landing", Running());
+        Frame();
+        ++frames;
+    }
+    EXPECT_EQ(255 + 254 + 312 + 254 + 254, frames);
+    EXPECT_EQ(Names{"Landing"}, ReadThrough());
+    EXPECT_FALSE(RobotFollows());
+
+    // The diamond and the children's spot are both within reach of where she landed.
+    Use();
+    EXPECT_TRUE(InScene("children"));
+    EXPECT_FALSE(myVolcano.IsPalmOverlayShown());
+    EXPECT_EQ(Names{"Diamond"}, ReadThrough());
+    EXPECT_EQ(V(690, 240), myPlayer.GetWorldPosition());
+    EXPECT_EQ(255, myVolcano.GetCurtain().GetAlpha());
+    EXPECT_TRUE(myVolcano.IsPalmOverlayShown());
+    Place(V(600, 300));
+    Wait(160.0f);
+    EXPECT_EQ(V(600, 300), myPlayer.GetWorldPosition());
+    EXPECT_EQ(245, myVolcano.GetCurtain().GetAlpha());
+}
+
+TEST_F(VolcanoStory, TheStairsAreBuiltOnFirstUseAndThenCarryHerBothWays)
+{
+    UseAt(ourStairKit);
+    EXPECT_EQ("stair up", LastInScene());
+    EXPECT_EQ(V(580, 725), myVolcano.GetItems().back().GetWorldPosition());
+    EXPECT_EQ(Names{"building stairs"}, ReadThrough());
+    EXPECT_EQ(V(428, 689), myPlayer.GetWorldPosition());
+    EXPECT_TRUE(InScene("stair kit"));
+
+    UseAt(V(580, 725));
+    EXPECT_EQ(V(775, 353), myPlayer.GetWorldPosition());
+    EXPECT_FALSE(RobotFollows());
+    UseAt(ourStairKit);
+    EXPECT_EQ(V(428, 689), myPlayer.GetWorldPosition());
+    EXPECT_TRUE(RobotFollows());
+    EXPECT_EQ("", Running());
+    EXPECT_EQ(8u + 1u, myVolcano.GetItems().size());  // as placed, and the stairs' top end
+}
+
+TEST_F(VolcanoStory, TheChildrenWaitForTheDiamondAndThenForTheStairs)
+{
+    UseAt(ourLedge);
+    EXPECT_EQ("", Running());
+    EXPECT_TRUE(InScene("children"));
+
+    TakeTheDiamond();
+    UseAt(ourLedge);
+    EXPECT_EQ(Names{"Saving children"}, ReadThrough());
+    EXPECT_EQ(Names{"children no exit"}, ReadThrough());
+    EXPECT_TRUE(InScene("children"));
+    UseAt(ourLedge);
+    EXPECT_EQ("", Running());
+    EXPECT_TRUE(InScene("children"));
+}
+
+TEST_F(VolcanoStory, WithTheStairsBuiltTheChildrenAreBroughtDown)
+{
+    TakeTheDiamond();
+    UseAt(ourStairKit);
+    ReadThrough();
+    UseAt(ourLedge);
+    EXPECT_EQ(Names{"Saving children"}, ReadThrough());
+    EXPECT_EQ("complete children", Running());
+    EXPECT_FALSE(InScene("children"));
+    EXPECT_FALSE(Holds("children"));
+    EXPECT_FALSE(Hidden("stale boy"));
+    ReadThrough();
+    EXPECT_TRUE(Hidden("stale boy"));
+    EXPECT_TRUE(Hidden("stale girl"));
+    EXPECT_TRUE(Played("children no exit"));  // never shown
+}
+
+TEST_F(VolcanoStory, TheHotSpotFailsOnceWithoutRubberStringAndCuresItOnce)
+{
+    UseAt(ourHotSpot);
+    EXPECT_EQ(Names{"Vulcanization failed"}, ReadThrough());
+    UseAt(ourHotSpot);
+    EXPECT_EQ("", Running());
+    EXPECT_TRUE(InScene("vulcanization"));
+
+    PressKey(ourKeyO);
+    PressKey(ourKeyO);
+    EXPECT_EQ(1, Carried("rubber string"));
+    UseAt(ourHotSpot);
+    EXPECT_TRUE(Holds("refined rubber"));
+    EXPECT_FALSE(Holds("rubber string"));
+    EXPECT_FALSE(InScene("vulcanization"));
+    EXPECT_EQ(Names{"Vulcanization success"}, ReadThrough());
+}
+
+TEST_F(VolcanoStory, ACureBeforeAnyFailureLeavesNoFailureToTell)
+{
+    PressKey(ourKeyO);
+    UseAt(ourHotSpot);
+    EXPECT_EQ(Names{"Vulcanization success"}, ReadThrough());
+    EXPECT_TRUE(Played("Vulcanization failed"));
+}
+}  // namespace
