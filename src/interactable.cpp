@@ -12,7 +12,7 @@ constexpr float ourTalkingReach = 130.0f;
 
 Interactable::Interactable(HGE* aHGE, const std::string& aPicture, const Vector2<float>& aPosition,
                            const Reach& aReach, PromptRule aPrompt)
-    : myLoaded(true),
+    : myPresent(true),
       myPicture(aHGE, aPicture),
       myPrompt(aHGE, ourPromptPicture),
       myWorldPosition(aPosition),
@@ -29,14 +29,14 @@ void Interactable::Update(const Camera& aCamera, const Vector2<float>& aHeroine)
 
 bool Interactable::Reaches(const Vector2<float>& aHeroine) const
 {
-    return myLoaded &&
+    return myPresent &&
            StrictlyInside(myWorldPosition - Vector2<float>(myReach.left, myReach.up),
                           myWorldPosition + Vector2<float>(myReach.right, myReach.down), aHeroine);
 }
 
 void Interactable::Submit(RenderData& aBuffer) const
 {
-    if (!myLoaded)
+    if (!myPresent)
     {
         return;
     }

@@ -43,6 +43,10 @@ public:
     // The picture, and the prompt 30 right of and 60 above it when the rule allows.
     void Submit(RenderData& aBuffer) const;
 
+    // Gone from the scene for good: nothing is drawn and nothing is in range any more. (The
+    // pictures stay where they are: the frame being drawn may still show them.)
+    void Vanish() { myPresent = false; }
+
     bool IsInRange() const { return myInRange; }
     // Whether a heroine at aHeroine would be in range.
     bool Reaches(const Vector2<float>& aHeroine) const;
@@ -56,7 +60,7 @@ public:
     void SetWorldPosition(const Vector2<float>& aPosition) { myWorldPosition = aPosition; }
 
 private:
-    bool myLoaded = false;
+    bool myPresent = false;
     StaticSprite myPicture;
     StaticSprite myPrompt;
     Vector2<float> myWorldPosition;

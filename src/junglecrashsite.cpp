@@ -112,7 +112,7 @@ void JungleCrashSite::HandleInput(InputWrapper& aInput, float /*aElapsed*/, Inve
         myTreeChopped = true;
         myRequestedConversation = "with axe with tree intermediation";
         // Nothing is left of the tree to draw or to use.
-        myTree = Interactable();
+        myTree.Vanish();
         aInventory.AddItem(
             Item(myHGE, "img/items/sprite_logs.dds", "img/items/icon_logs.dds", "logs", true));
     }

@@ -92,11 +92,16 @@ TEST_F(InteractableTest, TheUsedMarkIsTheLevelsToKeep)
     EXPECT_FALSE(spot.IsUsed());
 }
 
-TEST_F(InteractableTest, AnEmptyThingDrawsNothingAndIsNeverInRange)
+TEST_F(InteractableTest, AnEmptyOrVanishedThingDrawsNothingAndIsNeverInRange)
 {
     Interactable nothing;
     EXPECT_EQ(0u, Submitted(nothing, V(0, 0)));
     EXPECT_FALSE(nothing.IsInRange());
+    Interactable tree = interactables::RaftTree(Engine());
+    tree.Vanish();
+    EXPECT_EQ(0u, Submitted(tree, V(653, 170)));
+    EXPECT_FALSE(tree.IsInRange());
+    EXPECT_FALSE(tree.Reaches(V(653, 170)));
 }
 
 class RaftTest : public WorldTest
