@@ -73,7 +73,8 @@ struct Area
 };
 
 // Things standing on the ground. Each kind has a footprint that blocks (or none), a picture
-// part drawn under the characters and, for tall things, a part in the overlay drawn over them.
+// part drawn under the characters and, for tall things, a part in the overlay drawn over them:
+// one row per kind in the table of scenes/drawing/sceneprops.cpp.
 enum class PropKind
 {
     JungleTree,      // trunk blocks, canopy in the overlay
@@ -111,6 +112,7 @@ enum class PropKind
     Stalactites,     // foreground rock teeth, overlay only
     Coconuts,        // lying on the ground, where the coconut is picked up
     FireLog,         // a dry log lying on the ground
+    Count,           // not a kind: how many there are
 };
 
 struct Prop

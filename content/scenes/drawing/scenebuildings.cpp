@@ -4,12 +4,6 @@
 
 namespace content
 {
-namespace
-{
-const Colour kBark = Colour::Rgb(0x6b4a2b);
-const Colour kSteel = Colour::Rgb(0x8e9aa6);
-}  // namespace
-
 void CrashedMachinePicture(Canvas& aCanvas, Random& aRandom, Point aAt, double aSize,
                            const Palette& aPalette)
 {

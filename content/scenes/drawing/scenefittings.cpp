@@ -9,8 +9,6 @@ namespace content
 namespace
 {
 constexpr double kPi = 3.14159265358979323846;
-const Colour kSteel = Colour::Rgb(0x8e9aa6);
-const Colour kCopper = Colour::Rgb(0xb87333);
 const Colour kDaylight = Colour::Rgb(0xd8f0a0);
 const Colour kExitGreen = Colour::Rgb(0x6cff8a);
 }  // namespace

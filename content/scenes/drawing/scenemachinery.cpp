@@ -10,8 +10,6 @@ namespace content
 namespace
 {
 constexpr double kPi = 3.14159265358979323846;
-const Colour kSteel = Colour::Rgb(0x8e9aa6);
-const Colour kCopper = Colour::Rgb(0xb87333);
 const Colour kScreen = Colour::Rgb(0x5fe0f0);
 
 // A screen with a glowing trace across it.

@@ -9,7 +9,6 @@ namespace content
 namespace
 {
 constexpr double kPi = 3.14159265358979323846;
-const Colour kStone = Colour::Rgb(0x8a8378);
 const Colour kWood = Colour::Rgb(0x8a6238);
 }  // namespace
 

@@ -19,6 +19,12 @@ bool PropFootprint(const Prop& aProp, Shape& aFootprint);
 // The house style with the given fill and outline width.
 ShapeStyle PropStyle(const Colour& aFill, double aOutline = 2.5);
 
+// Colours props in several files share.
+inline const Colour kBark = Colour::Rgb(0x6b4a2b);
+inline const Colour kStone = Colour::Rgb(0x8a8378);
+inline const Colour kSteel = Colour::Rgb(0x8e9aa6);
+inline const Colour kCopper = Colour::Rgb(0xb87333);
+
 // Built props, drawn around the middle of their base (see sceneprops.cpp for the rest).
 void CrashedMachinePicture(Canvas& aCanvas, Random& aRandom, Point aAt, double aSize,
                            const Palette& aPalette);
@@ -53,6 +59,19 @@ void CaveArch(Canvas& aCanvas, Random& aRandom, Point aAt, double aSize, const P
 void StairsPicture(Canvas& aCanvas, Point aAt, double aLength, double aAngle);
 // A post-and-rail fence from aAt, aLength long towards aAngle.
 void FencePicture(Canvas& aCanvas, Point aAt, double aLength, double aAngle);
+
+// The caves' and the volcano's props (scenecaveprops.cpp), around the middle of their base.
+void StalagmitePicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPalette);
+void CrystalPicture(Canvas& aCanvas, Random& aRandom, Point aAt, double aSize,
+                    const Palette& aPalette);
+void RubblePicture(Canvas& aCanvas, Random& aRandom, Point aAt, double aSize,
+                   const Palette& aPalette);
+// A torch on the wall with its pool of light.
+void TorchPicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPalette);
+void SmokeVentPicture(Canvas& aCanvas, Point aAt, double aSize);
+// Rock teeth hanging from aAt, one every 34 pixels across aWidth; drawn over the characters.
+void StalactitesOverlay(Canvas& aCanvas, Random& aRandom, Point aAt, double aWidth,
+                        const Palette& aPalette);
 
 // A leafy crown of overlapping shaded blobs around a centre (trees, bushes, canopy edges).
 void DrawLeafCluster(Canvas& aCanvas, Random& aRandom, Point aCenter, double aRadiusX,
