@@ -4,14 +4,18 @@
 #include <functional>
 #include <string>
 
+#include "heroineframe.h"
+
 namespace content
 {
 namespace
 {
 constexpr double kPi = 3.14159265358979323846;
-constexpr int kHeroineWidth = 64;
-constexpr int kHeroineHeight = 128;
-constexpr double kFeetY = 100.0;  // the transfer rules put her feet at her position + (32, 100)
+constexpr int kHeroineWidth = geometry::ourHeroineWidth;
+constexpr int kHeroineHeight = geometry::ourHeroineHeight;
+// Her feet in the frame: where the transfer rules put them.
+constexpr double kFeetX = geometry::ourFeetX;
+constexpr double kFeetY = geometry::ourFeetY;
 constexpr int kWalkFrames = 16;
 
 struct Direction
@@ -61,17 +65,19 @@ void GenerateHeroine(ContentWriter& aWriter)
     for (const Direction& direction : kDirections)
     {
         const Facing facing = direction.facing;
-        aWriter.WritePicture(folder + "h_stand_" + direction.stand + ".dds",
-                             Sheet(kHeroineWidth, kHeroineHeight, 1,
-                                   [&](Canvas& aCanvas, int)
-                                   { DrawPerson(aCanvas, heroine, 32, kFeetY, facing, 0.0, 0.0); }),
-                             PictureFormat::DdsArgb8888);
         aWriter.WritePicture(
-            folder + "h_walk_" + direction.walk + ".dds",
-            Sheet(kHeroineWidth, kHeroineHeight, kWalkFrames,
-                  [&](Canvas& aCanvas, int aFrame)
-                  { DrawPerson(aCanvas, heroine, 32, kFeetY, facing, WalkPhase(aFrame), 1.0); }),
+            folder + "h_stand_" + direction.stand + ".dds",
+            Sheet(kHeroineWidth, kHeroineHeight, 1,
+                  [&](Canvas& aCanvas, int)
+                  { DrawPerson(aCanvas, heroine, kFeetX, kFeetY, facing, 0.0, 0.0); }),
             PictureFormat::DdsArgb8888);
+        aWriter.WritePicture(folder + "h_walk_" + direction.walk + ".dds",
+                             Sheet(kHeroineWidth, kHeroineHeight, kWalkFrames,
+                                   [&](Canvas& aCanvas, int aFrame) {
+                                       DrawPerson(aCanvas, heroine, kFeetX, kFeetY, facing,
+                                                  WalkPhase(aFrame), 1.0);
+                                   }),
+                             PictureFormat::DdsArgb8888);
     }
 }
 
@@ -151,10 +157,13 @@ void GenerateCharacters(ContentWriter& aWriter)
 {
     GenerateHeroine(aWriter);
     GenerateRobot(aWriter);
-    aWriter.WritePicture("img/NPCs/sprite_Woman.dds", Standing(WomanStyle(), 64, 128, kFeetY),
+    // The grown-ups stand in a frame like hers.
+    aWriter.WritePicture("img/NPCs/sprite_Woman.dds",
+                         Standing(WomanStyle(), kHeroineWidth, kHeroineHeight, kFeetY),
                          PictureFormat::DdsArgb8888);
     aWriter.WritePicture("img/NPCs/sprite_native_npc_standing.dds",
-                         Standing(NativeStyle(), 64, 128, kFeetY), PictureFormat::DdsArgb8888);
+                         Standing(NativeStyle(), kHeroineWidth, kHeroineHeight, kFeetY),
+                         PictureFormat::DdsArgb8888);
     aWriter.WritePicture("img/NPCs/sprite_boy.dds", Standing(BoyStyle(), 48, 96, 86),
                          PictureFormat::DdsArgb8888);
     aWriter.WritePicture("img/NPCs/sprite_girl.dds", Standing(GirlStyle(), 48, 96, 86),

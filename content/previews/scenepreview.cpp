@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "core/contentwriter.h"
+#include "heroineframe.h"
 #include "imagedecoder.h"
 #include "scenes/scenemodel.h"
 
@@ -122,8 +123,8 @@ void ReachBox(Canvas& aCanvas, const StoryPoint& aPoint, double aScale)
             Box(aCanvas, feet.x, feet.y, 200, 60, aScale, cyan, 0.06);
             break;
         case Reach::StandAt:
-            Box(aCanvas, aPoint.position.x, aPoint.position.y, kHeroineWidth, kHeroineHeight,
-                aScale, Colour::Rgb(0xff60ff), 0.0);
+            Box(aCanvas, aPoint.position.x, aPoint.position.y, geometry::ourHeroineWidth,
+                geometry::ourHeroineHeight, aScale, Colour::Rgb(0xff60ff), 0.0);
             break;
     }
 }

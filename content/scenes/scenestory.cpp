@@ -2,86 +2,69 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+
+#include "heroineframe.h"
 
 namespace content
 {
 namespace
 {
-// The heroine's collision patch, from her frame size: the movement rule tests these offsets.
-constexpr double kPatchRight = kHeroineWidth - 21.0;
-constexpr double kPatchLeft = kHeroineWidth - 50.0;
-constexpr double kPatchBottom = kHeroineHeight - 28.0;
-constexpr double kPatchTop = kHeroineHeight - 50.0;
+// Her collision patch from her position, the frame's top-left corner.
+constexpr double kPatchRight = geometry::ourHeroineWidth - geometry::ourPatchRightInset;
+constexpr double kPatchLeft = geometry::ourHeroineWidth - geometry::ourPatchLeftInset;
+constexpr double kPatchBottom = geometry::ourHeroineHeight - geometry::ourPatchBottomInset;
+constexpr double kPatchTop = geometry::ourHeroineHeight - geometry::ourPatchTopInset;
+
+// What the layouts add to each transfer zone: the side the scene lets her walk in from, and the
+// ground on that side.
+struct ZoneApproach
+{
+    const char* name;
+    Approach approach;
+    const char* group;
+};
+
+const ZoneApproach kApproaches[] = {
+    {"DeepJungleTransfer", Approach::FromAbove, "west bank"},
+    {"JungleCrashTransfer", Approach::FromBelow, ""},
+    {"JungleCrashTransferFromTimeMachine", Approach::FromAbove, ""},
+    {"TimeMachineLevel", Approach::FromBelow, "west bank"},
+    {"VillageTransferFromJungleCrash", Approach::FromBelow, "west bank"},
+    {"JungleCrashTransferFromVillage", Approach::FromAbove, ""},
+    {"VolcanoTransferFromJungleCrash", Approach::FromLeft, "east bank"},
+    {"JungleCrashTransferFromVolcano", Approach::FromRight, "lower ground"},
+    {"CaveFromDeepJungle", Approach::AnySide, ""},
+    {"DeepJungleFromCave", Approach::AnySide, ""},
+    {"DeepJungleFromBlownUpCave", Approach::AnySide, ""},
+};
+
+const ZoneApproach& ApproachOf(const char* aName)
+{
+    for (const ZoneApproach& approach : kApproaches)
+    {
+        if (std::strcmp(approach.name, aName) == 0)
+        {
+            return approach;
+        }
+    }
+    fprintf(stderr, "marrowen-content: no approach side for the zone %s\n", aName);
+    exit(1);
+}
 
 std::vector<Zone> BuildZoneTable()
 {
-    using S = SceneId;
-    using K = ZoneKind;
-    using A = Approach;
-    // Index: 0 crash->deep jungle, 1 deep jungle->crash, 2 time machine->crash,
-    // 3 crash->time machine, 4 crash->village, 5 village->crash, 6 crash->volcano,
-    // 7 volcano->crash, 8 deep jungle->cave, 9 cave->deep jungle, 10 blown-up cave->deep jungle.
-    return {
-        {S::CrashSite,
-         K::Vertical,
-         "DeepJungleTransfer",
-         {268, 1000, 522, 30},
-         1,
-         A::FromAbove,
-         "west bank"},
-        {S::DeepJungle, K::Vertical, "JungleCrashTransfer", {644, 0, 297, 36}, 0, A::FromBelow, ""},
-        {S::TimeMachine,
-         K::Vertical,
-         "JungleCrashTransferFromTimeMachine",
-         {91, 900, 98, 20},
-         3,
-         A::FromAbove,
-         ""},
-        {S::CrashSite,
-         K::Vertical,
-         "TimeMachineLevel",
-         {88, 267, 107, 70},
-         2,
-         A::FromBelow,
-         "west bank"},
-        {S::CrashSite,
-         K::Vertical,
-         "VillageTransferFromJungleCrash",
-         {425, 40, 250, 40},
-         5,
-         A::FromBelow,
-         "west bank"},
-        {S::Village,
-         K::Vertical,
-         "JungleCrashTransferFromVillage",
-         {543, 2012, 991, 36},
-         4,
-         A::FromAbove,
-         ""},
-        {S::CrashSite,
-         K::Horizontal,
-         "VolcanoTransferFromJungleCrash",
-         {1962, 257, 86, 393},
-         7,
-         A::FromLeft,
-         "east bank"},
-        {S::Volcano,
-         K::Horizontal,
-         "JungleCrashTransferFromVolcano",
-         {0, 442, 25, 582},
-         6,
-         A::FromRight,
-         "lower ground"},
-        {S::DeepJungle, K::Cave, "CaveFromDeepJungle", {66, 130, 71, 96}, -1, A::AnySide, ""},
-        {S::Cave, K::Cave, "DeepJungleFromCave", {313, 75, 57, 22}, -1, A::AnySide, ""},
-        {S::BlownUpCave,
-         K::Cave,
-         "DeepJungleFromBlownUpCave",
-         {313, 75, 57, 22},
-         -1,
-         A::AnySide,
-         ""},
-    };
+    std::vector<Zone> table;
+    for (const geometry::TransferZone& zone : geometry::ourTransferZones)
+    {
+        const ZoneApproach& approach = ApproachOf(zone.name);
+        const geometry::ZoneBox& box = zone.box;
+        table.push_back({zone.scene, zone.kind, zone.name,
+                         ZoneRect{static_cast<double>(box.left), static_cast<double>(box.top),
+                                  static_cast<double>(box.width), static_cast<double>(box.height)},
+                         zone.link, approach.approach, approach.group});
+    }
+    return table;
 }
 
 // Feet point and half of the zone she walks in through, then the arrival the transfer rules
@@ -103,7 +86,7 @@ Point ArrivalThrough(const Zone& aZone, const Zone& aPartner)
         feet = leftHalf ? Point{p.Right() + p.width / 2, p.top + p.height / 2}
                         : Point{p.left - p.width / 2, p.top + p.height / 2};
     }
-    return {feet.x - kFeetX, feet.y - kFeetY};
+    return {feet.x - geometry::ourFeetX, feet.y - geometry::ourFeetY};
 }
 
 const Zone& FindZone(SceneId aScene, const std::string& aName)
@@ -184,7 +167,7 @@ std::vector<Point> HeroineCollisionPoints(Point aPosition)
 
 Point FeetOf(Point aPosition)
 {
-    return {aPosition.x + kFeetX, aPosition.y + kFeetY};
+    return {aPosition.x + geometry::ourFeetX, aPosition.y + geometry::ourFeetY};
 }
 
 bool ZoneRect::Contains(Point aPoint) const

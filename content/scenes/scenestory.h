@@ -6,27 +6,11 @@
 #include <vector>
 
 #include "core/canvas.h"
+#include "transferzones.h"
 
 namespace content
 {
-enum class SceneId
-{
-    CrashSite,
-    DeepJungle,
-    TimeMachine,
-    Cave,
-    BlownUpCave,
-    Village,
-    Volcano,
-};
-
-constexpr int kSceneCount = 7;
-
-// The heroine's frame, and where her feet are relative to its top-left corner.
-constexpr double kHeroineWidth = 64.0;
-constexpr double kHeroineHeight = 128.0;
-constexpr double kFeetX = 32.0;
-constexpr double kFeetY = 100.0;
+using geometry::SceneId;
 
 // The four points of her movement rule, relative to her position; she stands where all are free.
 std::vector<Point> HeroineCollisionPoints(Point aPosition);
@@ -45,12 +29,7 @@ struct ZoneRect
     bool Contains(Point aPoint) const;
 };
 
-enum class ZoneKind
-{
-    Vertical,    // crossed up or down
-    Horizontal,  // crossed left or right
-    Cave,        // a plain rectangle
-};
+using geometry::ZoneKind;
 
 // The side from which the heroine walks into a zone: the only side the scene lets her reach.
 enum class Approach
@@ -73,7 +52,8 @@ struct Zone
     std::string group;  // the ground on its approach side (see StoryPoint::group)
 };
 
-// The transfer zones of every scene, with their links.
+// The transfer zones of every scene, with their links: geometry::ourTransferZones, in its
+// order, with the side each is walked into from.
 const std::vector<Zone>& ZoneTable();
 
 // Where she lands when a zone's transfer carries her, as a heroine position.
