@@ -29,7 +29,7 @@ enum hgeStringState
 
 enum hgeHwndState
 {
-    HGE_HWND,  // the window's input source (platform/inputsource.h)
+    HGE_HWND,  // the window's input source (inputsource.h)
 };
 
 enum hgeBackend
