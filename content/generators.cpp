@@ -1,14 +1,14 @@
 #include "generators.h"
 
-#include "characters.h"
-#include "contactsheet.h"
-#include "cutscenes.h"
-#include "font.h"
-#include "interface.h"
-#include "items.h"
-#include "music.h"
-#include "scenepreview.h"
-#include "scenerender.h"
+#include "characters/characters.h"
+#include "cutscenes/cutscenes.h"
+#include "interface/fontgenerator.h"
+#include "interface/interface.h"
+#include "items/items.h"
+#include "music/music.h"
+#include "previews/contactsheet.h"
+#include "previews/scenepreview.h"
+#include "scenes/scenerender.h"
 
 namespace content
 {

@@ -3,7 +3,7 @@
 // preview writer reads the generated files back and writes PNG sheets for people to look at.
 #include <string>
 
-#include "contentwriter.h"
+#include "core/contentwriter.h"
 
 namespace content
 {

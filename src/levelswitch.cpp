@@ -1,5 +1,7 @@
 #include "levelswitch.h"
 
+#include "transferzones.h"
+
 namespace
 {
 // 255 steps reach opaque; the switch uses a round 300.
@@ -28,34 +30,55 @@ LevelSwitch::LevelSwitch(JungleCrashSite& aCrashSite, DeepJungle& aDeepJungle,
 
 void LevelSwitch::CreateTransferZones()
 {
+    using geometry::ZoneKind;
     using V = Vector2<float>;
-    HotSpot& toDeepJungle =
-        myCrashSite.AddVerticalZone(HotSpot(V(268, 1000), 522, 30, "DeepJungleTransfer"));
-    HotSpot& toCrashSite =
-        myDeepJungle.AddVerticalZone(HotSpot(V(644, 0), 297, 36, "JungleCrashTransfer"));
-    Link(toDeepJungle, toCrashSite);
-
-    HotSpot& machineExit = myTimeMachine.AddVerticalZone(
-        HotSpot(V(91, 900), 98, 20, "JungleCrashTransferFromTimeMachine"));
-    HotSpot& machineDoor =
-        myCrashSite.AddVerticalZone(HotSpot(V(88, 267), 107, 70, "TimeMachineLevel"));
-    Link(machineExit, machineDoor);
-
-    HotSpot& toVillage =
-        myCrashSite.AddVerticalZone(HotSpot(V(425, 40), 250, 40, "VillageTransferFromJungleCrash"));
-    HotSpot& villageExit =
-        myVillage.AddVerticalZone(HotSpot(V(543, 2012), 991, 36, "JungleCrashTransferFromVillage"));
-    Link(toVillage, villageExit);
-
-    VerticalHotSpot& toVolcano = myCrashSite.AddHorizontalZone(
-        VerticalHotSpot(V(1962, 257), 86, 393, "VolcanoTransferFromJungleCrash"));
-    VerticalHotSpot& volcanoExit = myVolcano.AddHorizontalZone(
-        VerticalHotSpot(V(0, 442), 25, 582, "JungleCrashTransferFromVolcano"));
-    Link(toVolcano, volcanoExit);
-
-    myDeepJungle.AddCaveZone(RandomHotSpot(V(66, 130), 71, 96, "CaveFromDeepJungle"));
-    myCave.AddCaveZone(RandomHotSpot(V(313, 75), 57, 22, "DeepJungleFromCave"));
-    myBlownUpCave.AddCaveZone(RandomHotSpot(V(313, 75), 57, 22, "DeepJungleFromBlownUpCave"));
+    // In the order of geometry::SceneId.
+    LevelBaseData* const scenes[] = {&myCrashSite,   &myDeepJungle, &myTimeMachine, &myCave,
+                                     &myBlownUpCave, &myVillage,    &myVolcano};
+    static_assert(sizeof(scenes) / sizeof(scenes[0]) == geometry::ourSceneCount,
+                  "one level per scene");
+    constexpr size_t count = geometry::ourTransferZoneCount;
+    HotSpot* vertical[count] = {};
+    VerticalHotSpot* horizontal[count] = {};
+    for (size_t i = 0; i < count; ++i)
+    {
+        const geometry::TransferZone& zone = geometry::ourTransferZones[i];
+        LevelBaseData& scene = *scenes[static_cast<size_t>(zone.scene)];
+        const V at(zone.box.left, zone.box.top);
+        const float width = zone.box.width;
+        const float height = zone.box.height;
+        switch (zone.kind)
+        {
+            case ZoneKind::Vertical:
+                vertical[i] = &scene.AddVerticalZone(HotSpot(at, width, height, zone.name));
+                break;
+            case ZoneKind::Horizontal:
+                horizontal[i] =
+                    &scene.AddHorizontalZone(VerticalHotSpot(at, width, height, zone.name));
+                break;
+            case ZoneKind::Cave:
+                scene.AddCaveZone(RandomHotSpot(at, width, height, zone.name));
+                break;
+        }
+    }
+    // The table's links are mutual: each pair once, from its first zone.
+    for (size_t i = 0; i < count; ++i)
+    {
+        const int link = geometry::ourTransferZones[i].link;
+        if (link <= static_cast<int>(i))
+        {
+            continue;
+        }
+        const size_t partner = static_cast<size_t>(link);
+        if (vertical[i] != nullptr)
+        {
+            Link(*vertical[i], *vertical[partner]);
+        }
+        else
+        {
+            Link(*horizontal[i], *horizontal[partner]);
+        }
+    }
 }
 
 LevelBaseData* LevelSwitch::Run(LevelBaseData& aCurrent, Player& aPlayer, Camera& aCamera,

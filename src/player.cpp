@@ -1,6 +1,7 @@
 #include "player.h"
 
 #include "eventsingelton.h"
+#include "heroineframe.h"
 
 namespace
 {
@@ -140,13 +141,18 @@ void Player::Step(const Vector2<float>& aStep, Camera& aCamera, const CollisionM
 
 int Player::CountFreePoints(const Vector2<float>& aPosition, const CollisionMap& aMap) const
 {
+    // The corners of her foot patch, from her frame's bottom-right corner.
     const float right = aPosition.x + myAnimations.GetWidth();
     const float bottom = aPosition.y + myAnimations.GetHeight();
+    const float patchRight = right - geometry::ourPatchRightInset;
+    const float patchLeft = right - geometry::ourPatchLeftInset;
+    const float patchBottom = bottom - geometry::ourPatchBottomInset;
+    const float patchTop = bottom - geometry::ourPatchTopInset;
     const Vector2<float> points[4] = {
-        Vector2<float>(right - 21, bottom - 28),
-        Vector2<float>(right - 50, bottom - 28),
-        Vector2<float>(right - 21, bottom - 50),
-        Vector2<float>(right - 50, bottom - 50),
+        Vector2<float>(patchRight, patchBottom),
+        Vector2<float>(patchLeft, patchBottom),
+        Vector2<float>(patchRight, patchTop),
+        Vector2<float>(patchLeft, patchTop),
     };
     int free = 0;
     for (const Vector2<float>& point : points)

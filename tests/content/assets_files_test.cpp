@@ -13,7 +13,7 @@
 #include "assets_pictures.h"
 #include "fontdescription.h"
 #include "generators.h"
-#include "music.h"
+#include "music/music.h"
 #include "musicstream.h"
 
 namespace

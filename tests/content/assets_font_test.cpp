@@ -6,9 +6,9 @@
 #include <sstream>
 #include <string>
 
-#include "font.h"
 #include "fontdescription.h"
 #include "hge.h"
+#include "interface/fontgenerator.h"
 
 namespace
 {

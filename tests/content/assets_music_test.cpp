@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "fatal.h"
-#include "music.h"
+#include "music/music.h"
 #include "musicstream.h"
 
 namespace

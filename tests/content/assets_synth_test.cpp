@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "musiccomposer.h"
-#include "musicsynth.h"
+#include "music/musiccomposer.h"
+#include "music/musicsynth.h"
 
 namespace
 {

@@ -4,6 +4,7 @@
 #include <deque>
 
 #include "fatal.h"
+#include "heroineframe.h"
 #include "hge.h"
 
 namespace scenetest
@@ -80,7 +81,7 @@ Exploration::Exploration(const WalkMap& aMap, content::SceneId aScene, Point aSt
 {
     // A lattice through the start, one pixel apart, wide enough for every position whose
     // collision points can lie inside the scene.
-    const double margin = content::kHeroineHeight;
+    const double margin = geometry::ourHeroineHeight;
     myOrigin = {aStart.x - std::ceil(aStart.x + margin), aStart.y - std::ceil(aStart.y + margin)};
     myColumns = static_cast<int>(aMap.SceneWidth() + 2 * margin);
     myRows = static_cast<int>(aMap.SceneHeight() + 2 * margin);

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "scenestory.h"
+#include "scenes/scenestory.h"
 
 namespace scenetest
 {

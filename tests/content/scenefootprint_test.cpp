@@ -2,9 +2,9 @@
 // through the banana tree's trunk, yet the ground around it stays free.
 #include <gtest/gtest.h>
 
-#include "sceneitems.h"
-#include "scenemodel.h"
-#include "scenerender.h"
+#include "scenes/sceneitems.h"
+#include "scenes/scenemodel.h"
+#include "scenes/scenerender.h"
 
 namespace
 {

@@ -10,8 +10,8 @@
 #include <memory>
 
 #include "heroinewalk.h"
-#include "scenemodel.h"
-#include "scenerender.h"
+#include "scenes/scenemodel.h"
+#include "scenes/scenerender.h"
 
 namespace
 {

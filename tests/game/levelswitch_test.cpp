@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "worldfixtures.h"
+#include "linkedworld.h"
 
 namespace
 {
@@ -10,31 +10,9 @@ using namespace worldfixtures;
 using V = Vector2<float>;
 
 // The seven scenes on stand-in pictures, linked by the real zone table.
-class LevelSwitchTest : public WorldTest
+class LevelSwitchTest : public LinkedWorldTest
 {
 protected:
-    void SetUp() override
-    {
-        WorldTest::SetUp();
-        WritePictures();
-        for (LevelBaseData* level : Levels())
-        {
-            level->Init(Engine());
-        }
-        mySwitch.CreateTransferZones();
-        myPlayer.Init(Engine(), V(512, 384), myCamera);
-        myCurtain.Init(Engine());
-    }
-
-    // Pictures a test needs instead of the stand-ins, before the scenes load.
-    virtual void WritePictures() {}
-
-    std::vector<LevelBaseData*> Levels()
-    {
-        return {&myCrashSite,   &myDeepJungle, &myTimeMachine, &myCave,
-                &myBlownUpCave, &myVillage,    &myVolcano};
-    }
-
     // The view centred on aHeroine, kept within aLevel's picture.
     static V CentredIn(const LevelBaseData& aLevel, const V& aHeroine)
     {
@@ -43,29 +21,6 @@ protected:
         camera.Clamp(aLevel.GetMapWidth(), aLevel.GetMapHeight());
         return camera.GetPosition();
     }
-
-    // Puts the heroine's feet (her position + (32, 100)) on aFeet in aLevel and runs one play
-    // frame's level update and level switch; the scene current afterwards.
-    LevelBaseData* WalkInto(LevelBaseData& aLevel, const V& aFeet)
-    {
-        myPlayer.SetWorldPosition(aFeet - V(32, 100));
-        aLevel.UpdateLevel(myPlayer, myCamera, 16.0f, myInventory);
-        return mySwitch.Run(aLevel, myPlayer, myCamera, myCurtain);
-    }
-
-    JungleCrashSite myCrashSite;
-    DeepJungle myDeepJungle;
-    TimeMachine myTimeMachine;
-    Cave myCave;
-    BlownUpCave myBlownUpCave;
-    Village myVillage;
-    Vulcano myVolcano;
-    LevelSwitch mySwitch{myCrashSite,   myDeepJungle, myTimeMachine, myCave,
-                         myBlownUpCave, myVillage,    myVolcano};
-    Player myPlayer;
-    Camera myCamera;
-    Curtain myCurtain;
-    Inventory myInventory;
 };
 
 TEST_F(LevelSwitchTest, EveryLinkedZoneLeadsToItsPartnerThroughBothHalves)

@@ -1,9 +1,0 @@
-#pragma once
-// The full-screen pictures: the title, the seven prologue slides that tell how the heroine
-// came to be stranded, the bird flight and the end picture.
-#include "contentwriter.h"
-
-namespace content
-{
-void GenerateCutscenes(ContentWriter& aWriter);
-}  // namespace content
