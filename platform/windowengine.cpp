@@ -6,6 +6,7 @@
 #include "fatal.h"
 #include "framerasteriser.h"
 #include "keymap.h"
+#include "stopsignals.h"
 
 namespace platform
 {
@@ -47,6 +48,9 @@ bool WindowEngine::System_Initiate()
     }
     // A GL context can move to the render thread under X11 but not under Wayland's EGL.
     setenv("SDL_VIDEODRIVER", "x11", 0);
+    // SIGTERM and SIGINT end the run through our own handler, as they do without a window.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    CatchStopSignals();
     myVideo = std::make_unique<SdlSubsystem>(SDL_INIT_VIDEO);
     if (!myVideo->Ok())
     {
@@ -96,6 +100,7 @@ void WindowEngine::System_Shutdown()
 
 bool WindowEngine::System_PumpMessages()
 {
+    myClosed = myClosed || StopSignalled();
     SDL_Event event;
     while (myWindow && SDL_PollEvent(&event))
     {

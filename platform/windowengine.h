@@ -19,10 +19,12 @@ public:
     WindowEngine();
     ~WindowEngine() override;
 
-    // False, with one line on standard error, when no window can be made.
+    // False, with one line on standard error, when no window can be made. Also starts
+    // listening for SIGTERM and SIGINT (stopsignals.h).
     bool System_Initiate() override;
     void System_Shutdown() override;
-    // False once the window was closed or destroyed, and while there is no window.
+    // False once the window was closed or destroyed or SIGTERM or SIGINT arrived, and while
+    // there is no window.
     bool System_PumpMessages() override;
     void System_ShowCursor(bool aShow) override;
     // Waits (up to a few seconds) for the render thread to draw its next frame, which it reads

@@ -81,7 +81,8 @@ public:
     virtual platform::InputSource* System_GetState(hgeHwndState aState) = 0;
     // Appends one formatted line to marrowen.log beside the executable.
     virtual void System_Log(const char* aFormat, ...) = 0;
-    // Main thread: handles every waiting window event; false once the window was closed.
+    // Main thread: handles every waiting window event; false once the window was closed or
+    // the process was asked to end (SIGTERM, SIGINT), so the game ends as from its menu.
     virtual bool System_PumpMessages() = 0;
     // Shows or hides the system pointer over the window.
     virtual void System_ShowCursor(bool aShow) = 0;
