@@ -234,6 +234,32 @@ inline std::vector<uint8_t> Png(const Picture& aPicture)
     return out;
 }
 
+// aPng with the size in its header changed to aWidth x aHeight, the header's checksum made
+// right again: only the size is wrong.
+inline std::vector<uint8_t> PngResized(std::vector<uint8_t> aPng, uint32_t aWidth, uint32_t aHeight)
+{
+    for (int i = 0; i < 4; ++i)
+    {
+        aPng.at(16 + static_cast<size_t>(i)) = static_cast<uint8_t>(aWidth >> (24 - 8 * i));
+        aPng.at(20 + static_cast<size_t>(i)) = static_cast<uint8_t>(aHeight >> (24 - 8 * i));
+    }
+    uint32_t crc = 0xFFFFFFFFu;
+    for (size_t i = 12; i < 12 + 4 + 13; ++i)  // the chunk's type and its 13 bytes
+    {
+        crc ^= aPng[i];
+        for (int bit = 0; bit < 8; ++bit)
+        {
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+        }
+    }
+    crc = ~crc;
+    for (int i = 0; i < 4; ++i)
+    {
+        aPng.at(29 + static_cast<size_t>(i)) = static_cast<uint8_t>(crc >> (24 - 8 * i));
+    }
+    return aPng;
+}
+
 // JPEG (alpha dropped); lossy, so compare decoded pixels with a tolerance.
 inline std::vector<uint8_t> Jpeg(const Picture& aPicture, int aQuality = 95)
 {
