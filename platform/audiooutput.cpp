@@ -10,7 +10,6 @@
 #include <thread>
 
 #include "fatal.h"
-#include "filepaths.h"
 #include "sdlhandles.h"
 
 namespace platform
@@ -166,14 +165,8 @@ int AudioOutput::OpenStream(const std::string& aPath)
         SetLastError("%s: too many music streams open at once", aPath.c_str());
         return -1;
     }
-    const std::string resolved = ResolvePath(aPath);
-    if (resolved.empty())
-    {
-        SetLastError("%s: file not found", aPath.c_str());
-        return -1;
-    }
     auto stream = std::make_unique<MusicStream>();
-    if (!stream->Open(resolved))
+    if (!stream->Open(aPath))
     {
         return -1;
     }

@@ -145,21 +145,34 @@ TEST(AssetsMusic, MissingOrBrokenFilesAreRefusedWithTheirName)
     }
 }
 
-TEST(AssetsMusic, ACutOffTrackPlaysWhatItHasAndStillLoops)
+TEST(AssetsMusic, ATrackCutShortIsRefusedButHeaderlessFramesPlayAndLoop)
 {
     std::ifstream file(content::MusicTracks()[0].path, std::ios::binary);
     std::vector<char> bytes((std::istreambuf_iterator<char>(file)), {});
     ASSERT_GT(bytes.size(), 100000u);
-    bytes.resize(bytes.size() / 3);
-    const std::string path = TempFile("marrowen_cut.mp3", bytes);
+    // The encoder's header in the first frame counts the frames: a third of them is damage,
+    // wherever the cut falls (here inside a frame).
+    const std::vector<char> cut(bytes.begin(), bytes.begin() + bytes.size() / 3 + 7);
+    const std::string cutPath = TempFile("marrowen_cut.mp3", cut);
     MusicStream stream;
-    ASSERT_TRUE(stream.Open(path)) << platform::LastError();
+    platform::ClearLastError();
+    EXPECT_FALSE(stream.Open(cutPath));
+    const std::string problem = platform::LastError();
+    EXPECT_EQ(problem.rfind(cutPath + ": damaged MP3 file (cut short: ", 0), 0u) << problem;
+    EXPECT_EQ(problem.substr(problem.size() - 8), " frames)") << problem;
+    std::filesystem::remove(cutPath);
+
+    // Without that first frame nothing says how long the track was: what is there plays,
+    // and loops.
+    const std::vector<char> headless(bytes.begin() + 417, bytes.begin() + bytes.size() / 3);
+    const std::string headlessPath = TempFile("marrowen_headerless.mp3", headless);
+    ASSERT_TRUE(stream.Open(headlessPath)) << platform::LastError();
     const int64_t length = stream.LengthInFrames();
     EXPECT_GT(length, 0);
     EXPECT_LT(length, content::MusicTracks()[0].Frames());
     stream.SetPaused(false);
     ReadFrames(stream, static_cast<int>(length) + 10);
     EXPECT_EQ(stream.LoopCount(), 1);
-    std::filesystem::remove(path);
+    std::filesystem::remove(headlessPath);
 }
 }  // namespace
