@@ -151,6 +151,18 @@ TEST_F(PlaythroughTest, APlayerCanFinishTheGameAndTheRecordingPlaysBackToTheSame
     EXPECT_EQ(true, state["endPicture"]);
     EXPECT_EQ(4, state["partsInstalled"]);
     EXPECT_EQ(nlohmann::json::array({true, true, true, true}), state["notepad"]);
+
+    // The recording's last event is the Return at the end picture: the game is over within a
+    // second of it (500 frames of 2 ms), through its normal end (the report is written last).
+    std::ifstream text(recording);
+    std::stringstream lines;
+    lines << text.rdbuf();
+    std::vector<InputEvent> events;
+    std::string problem;
+    ASSERT_TRUE(ParseInputRecording(lines.str(), events, problem)) << problem;
+    ASSERT_FALSE(events.empty());
+    const uint64_t lastEvent = events.back().frame;
+    EXPECT_LE(state["frames"].get<uint64_t>(), lastEvent + 500);
 }
 }  // namespace
 
