@@ -42,19 +42,25 @@ void PutU32(Bytes& aBytes, size_t aOffset, uint32_t aValue)
     }
 }
 
-void PutU16(Bytes& aBytes, size_t aOffset, uint16_t aValue)
-{
-    aBytes.at(aOffset) = static_cast<uint8_t>(aValue);
-    aBytes.at(aOffset + 1) = static_cast<uint8_t>(aValue >> 8);
-}
-
-// The good bytes with a little-endian word written at aOffset.
+// The good bytes with a little-endian 32-bit word written at aOffset.
 Damage Patched(size_t aOffset, uint32_t aValue)
 {
     return [=](const Bytes& aGood)
     {
         Bytes bytes = aGood;
         PutU32(bytes, aOffset, aValue);
+        return std::optional<Bytes>(bytes);
+    };
+}
+
+// The same with a 16-bit one.
+Damage PatchedU16(size_t aOffset, uint16_t aValue)
+{
+    return [=](const Bytes& aGood)
+    {
+        Bytes bytes = aGood;
+        bytes.at(aOffset) = static_cast<uint8_t>(aValue);
+        bytes.at(aOffset + 1) = static_cast<uint8_t>(aValue >> 8);
         return std::optional<Bytes>(bytes);
     };
 }
@@ -205,22 +211,8 @@ const Case ourCases[] = {
     {"BmpTallerThanItsData", ourCollision, "height 16000", Patched(22, 16000),
      "truncated BMP data"},
     {"BmpZeroWidth", ourCollision, "width 0", Patched(18, 0), "corrupt BMP size"},
-    {"BmpBitCount13", ourCollision, "13 bits per pixel",
-     [](const Bytes& aGood)
-     {
-         Bytes bytes = aGood;
-         PutU16(bytes, 28, 13);
-         return std::optional<Bytes>(bytes);
-     },
-     "corrupt BMP data"},
-    {"BmpBitCount0", ourCollision, "0 bits per pixel",
-     [](const Bytes& aGood)
-     {
-         Bytes bytes = aGood;
-         PutU16(bytes, 28, 0);
-         return std::optional<Bytes>(bytes);
-     },
-     "corrupt BMP data"},
+    {"BmpBitCount13", ourCollision, "13 bits per pixel", PatchedU16(28, 13), "corrupt BMP data"},
+    {"BmpBitCount0", ourCollision, "0 bits per pixel", PatchedU16(28, 0), "corrupt BMP data"},
     {"BmpCutInHeader", ourCollision, "cut to 20 bytes", Cut(20), "truncated BMP header"},
     {"BmpCutInRows", ourCollision, "cut in half", CutAt(50, 1), "truncated BMP data"},
     // PNG
