@@ -1,5 +1,7 @@
 #include "inputwrapper/inputrecording.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <sstream>
 
@@ -30,6 +32,12 @@ bool ParseNumber(const std::string& aText, Number& aValue)
     std::istringstream stream(aText);
     stream >> aValue;
     return !stream.fail() && stream.eof();
+}
+
+int32_t SaturatingSum(int32_t aA, int32_t aB)
+{
+    const int64_t sum = int64_t{aA} + aB;
+    return static_cast<int32_t>(std::clamp<int64_t>(sum, INT32_MIN, INT32_MAX));
 }
 
 bool ParseEvent(const std::vector<std::string>& aWords, InputEvent& aEvent, std::string& aProblem)
@@ -191,8 +199,9 @@ void ReplayFeed::Read(uint64_t aFrame, uint8_t aKeys[256], platform::MouseState&
                 myKeys[event.scanCode] = event.kind == InputEvent::KEY_DOWN ? ourDown : 0;
                 break;
             case InputEvent::MOUSE:
-                aMouse.x += event.dx;
-                aMouse.y += event.dy;
+                // A recording may hold any whole numbers: the sum stops at the type's ends.
+                aMouse.x = SaturatingSum(aMouse.x, event.dx);
+                aMouse.y = SaturatingSum(aMouse.y, event.dy);
                 break;
             case InputEvent::PRESS:
             case InputEvent::RELEASE:
