@@ -52,7 +52,7 @@ DdsHeader ParseHeader(const uint8_t* aData)
     header.formatFlags = ReadU32(aData + 80);
     header.fourCc = ReadU32(aData + 84);
     header.bitCount = ReadU32(aData + 88);
-    for (int i = 0; i < 4; ++i)
+    for (size_t i = 0; i < 4; ++i)
     {
         header.masks[i] = ReadU32(aData + 92 + 4 * i);
     }

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <numeric>
 
 #include "ddsreader.h"
 
@@ -203,6 +204,49 @@ bool JpegIsComplete(const uint8_t* aData, size_t aSize, std::string& aProblem)
     return false;
 }
 
+// Every Huffman table's codes, counted by length: stb_image 2.27 writes past its table when
+// they add up to more than 256, so the JPEG's segments are walked first (the scans' coded
+// data skipped) and such a table refused.
+bool JpegTablesFit(const uint8_t* aData, size_t aSize, std::string& aProblem)
+{
+    size_t at = 2;  // after the start-of-image marker
+    while (at + 4 <= aSize)
+    {
+        const uint8_t marker = aData[at + 1];
+        if (aData[at] != 0xFF || marker == 0xFF || marker == 0x01 ||
+            (marker >= 0xD0 && marker <= 0xD7))
+        {
+            ++at;  // fill bytes, and markers without a length
+            continue;
+        }
+        if (marker == 0xD9)
+        {
+            break;
+        }
+        const size_t end = at + 2 + (size_t{aData[at + 2]} << 8 | aData[at + 3]);
+        for (size_t table = at + 4; marker == 0xC4 && table + 17 <= std::min(end, aSize);)
+        {
+            const size_t codes = std::accumulate(aData + table + 1, aData + table + 17, size_t{0});
+            if (codes > 256)
+            {
+                aProblem =
+                    "corrupt JPEG data (a Huffman table of " + std::to_string(codes) + " codes)";
+                return false;
+            }
+            table += 17 + codes;
+        }
+        at = end;
+        // After a scan's header its coded data runs to the next marker (0xFF 0x00 is data).
+        while (marker == 0xDA && at + 1 < aSize &&
+               !(aData[at] == 0xFF && aData[at + 1] != 0 &&
+                 (aData[at + 1] < 0xD0 || aData[at + 1] > 0xD7)))
+        {
+            ++at;
+        }
+    }
+    return true;
+}
+
 bool DecodeWithStb(const uint8_t* aData, size_t aSize, const char* aFormat, DecodedImage& aImage,
                    std::string& aProblem)
 {
@@ -254,6 +298,7 @@ bool DecodeImage(const uint8_t* aData, size_t aSize, DecodedImage& aImage, std::
                    DecodeWithStb(aData, aSize, "PNG", aImage, aProblem);
         case Kind::Jpeg:
             return JpegIsComplete(aData, aSize, aProblem) &&
+                   JpegTablesFit(aData, aSize, aProblem) &&
                    DecodeWithStb(aData, aSize, "JPEG", aImage, aProblem);
         case Kind::Bmp:
             return BmpIsComplete(aData, aSize, aProblem) &&

@@ -151,7 +151,7 @@ TEST_F(BadPictures, UncompressedRowsFollowTheHeadersPitch)
         }
         for (int y = 0; y < sample.height; ++y)
         {
-            const auto row = packed.begin() + 128 + y * 20;
+            const auto row = packed.begin() + 128 + ptrdiff_t{y} * 20;
             bytes.insert(bytes.end(), row, row + 20);
             bytes.resize(bytes.size() + (aPitch > 20 ? aPitch - 20 : 0), 0xEE);
         }

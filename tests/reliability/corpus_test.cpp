@@ -7,6 +7,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -86,7 +87,7 @@ Damage CutAt(int aPercent, size_t aExtra)
     };
 }
 
-Damage Replaced(Bytes aBytes)
+Damage Replaced(const Bytes& aBytes)
 {
     return [=](const Bytes&) { return std::optional<Bytes>(aBytes); };
 }
@@ -110,7 +111,7 @@ Damage Flipped(long aOffset)
 }
 
 // Text with aFind's first occurrence replaced by aReplace.
-Damage Edited(std::string aFind, std::string aReplace)
+Damage Edited(const std::string& aFind, const std::string& aReplace)
 {
     return [=](const Bytes& aGood)
     {
@@ -240,6 +241,22 @@ const Case ourCases[] = {
          return std::optional<Bytes>(bytes);
      },
      "JPEG data"},
+    {"JpegHuffmanTableTooLong", ourJpeg, "a Huffman table counting 512 codes",
+     [](const Bytes& aGood)
+     {
+         Bytes bytes = aGood;
+         for (size_t at = 2; at + 21 < bytes.size(); ++at)
+         {
+             if (bytes[at] == 0xFF && bytes[at + 1] == 0xC4)
+             {
+                 std::fill(bytes.begin() + static_cast<long>(at) + 5,
+                           bytes.begin() + static_cast<long>(at) + 21, 32);
+                 break;
+             }
+         }
+         return std::optional<Bytes>(bytes);
+     },
+     "corrupt JPEG data (a Huffman table of 512 codes)"},
     {"UnknownPictureFormat", ourScene, "a text file", Replaced(Text("not a picture\n")),
      "unknown picture format"},
     {"BmpForDds", ourCursor, "a BMP cut short under a .dds name",

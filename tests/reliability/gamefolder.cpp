@@ -52,7 +52,7 @@ fs::path GameFolder::BuildFolder()
 
 fs::path GameFolder::MakeCopy(const std::string& aName) const
 {
-    const fs::path copy = myRoot / aName;
+    fs::path copy = myRoot / aName;
     fs::remove_all(copy);
     fs::create_directories(copy);
     // The game finds its data beside its own file, which a symbolic link would not move.

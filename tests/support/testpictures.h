@@ -24,7 +24,11 @@ struct Picture
     int height = 0;
     std::vector<uint32_t> pixels;
 
-    uint32_t At(int aX, int aY) const { return pixels[static_cast<size_t>(aY * width + aX)]; }
+    uint32_t At(int aX, int aY) const
+    {
+        return pixels[static_cast<size_t>(aY) * static_cast<size_t>(width) +
+                      static_cast<size_t>(aX)];
+    }
 };
 
 // A picture of one colour.
@@ -37,8 +41,8 @@ inline Picture Filled(int aWidth, int aHeight, uint32_t aColor)
 // A fresh, empty folder under the system's temporary folder, unique to this process.
 inline std::filesystem::path TempFolder(const std::string& aName)
 {
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("marrowen_" + aName + "_" + std::to_string(getpid()));
+    auto folder = std::filesystem::temp_directory_path() /
+                  ("marrowen_" + aName + "_" + std::to_string(getpid()));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     return folder;
