@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <numeric>
 
 #include "ddsreader.h"
 
@@ -224,9 +223,14 @@ bool JpegTablesFit(const uint8_t* aData, size_t aSize, std::string& aProblem)
             break;
         }
         const size_t end = at + 2 + (size_t{aData[at + 2]} << 8 | aData[at + 3]);
-        for (size_t table = at + 4; marker == 0xC4 && table + 17 <= std::min(end, aSize);)
+        // stb_image reads a table's sixteen counts even where the file has ended (as zeros).
+        for (size_t table = at + 4; marker == 0xC4 && table < end;)
         {
-            const size_t codes = std::accumulate(aData + table + 1, aData + table + 17, size_t{0});
+            size_t codes = 0;
+            for (size_t count = table + 1; count < table + 17 && count < aSize; ++count)
+            {
+                codes += aData[count];
+            }
             if (codes > 256)
             {
                 aProblem =
