@@ -5,7 +5,7 @@
 // X11WindowWatch notices the destruction and makes those errors harmless.
 #include <SDL2/SDL.h>
 
-struct _XDisplay;
+struct _XDisplay;  // NOLINT(bugprone-reserved-identifier): Xlib names its display so
 
 namespace platform
 {

@@ -167,7 +167,7 @@ bool ParseInputRecording(const std::string& aText, std::vector<InputEvent>& aEve
 
 std::string FormatInputEvent(const InputEvent& aEvent)
 {
-    const std::string frame = std::to_string(aEvent.frame) + " ";
+    std::string frame = std::to_string(aEvent.frame) + " ";
     switch (aEvent.kind)
     {
         case InputEvent::KEY_DOWN:

@@ -76,7 +76,7 @@ TEST(AssetsMusic, TheLoopJoinsWithoutSilenceOrClick)
         // The same audio again, and no run of silence at the join.
         EXPECT_NEAR(seam[1000], first[1000], 0.02f);
         float loudest = 0.0f;
-        for (size_t i = 0; i < 2 * 1024; ++i)
+        for (size_t i = 0; i < size_t{2} * 1024; ++i)
         {
             loudest =
                 std::max({loudest, std::fabs(seam[i]), std::fabs(first[first.size() - 1 - i])});

@@ -99,9 +99,9 @@ protected:
 
     fs::path myFolder = []
     {
-        const fs::path folder = fs::temp_directory_path() /
-                                ("marrowen_endings_" + std::to_string(getpid()) + "_" +
-                                 testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::path folder = fs::temp_directory_path() /
+                          ("marrowen_endings_" + std::to_string(getpid()) + "_" +
+                           testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(folder);
         return folder;
     }();
