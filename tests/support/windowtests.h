@@ -1,8 +1,8 @@
 #pragma once
 // Helpers for tests of the real window: whether there is a display, one window test at a time
 // on it (ctest runs suites in parallel and synthetic input goes to whichever window has the
-// focus), reading snapshots back, and comparing two pictures of the same scene drawn by
-// different rasterisers.
+// focus), driving it with xdotool, reading snapshots back, and comparing two pictures of the
+// same scene drawn by different rasterisers.
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -25,6 +26,38 @@ inline bool HasDisplay()
 {
     const char* display = std::getenv("DISPLAY");
     return display != nullptr && display[0] != '\0';
+}
+
+inline bool HasXdotool()
+{
+    return std::system("command -v xdotool >/dev/null 2>&1") == 0;
+}
+
+// Runs an xdotool command (bounded in time); its standard output.
+inline std::string Xdotool(const std::string& aArguments)
+{
+    const std::string command = "timeout 10 xdotool " + aArguments + " 2>/dev/null";
+    std::string output;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr)
+    {
+        return output;
+    }
+    char chunk[256];
+    while (fgets(chunk, sizeof chunk, pipe) != nullptr)
+    {
+        output += chunk;
+    }
+    pclose(pipe);
+    return output;
+}
+
+// The X window id of the one window titled exactly aTitle, waiting for it to be mapped; "" when
+// there is none.
+inline std::string FindWindow(const std::string& aTitle)
+{
+    const std::string found = Xdotool("search --sync --name '^" + aTitle + "$'");
+    return found.substr(0, found.find('\n'));
 }
 
 // Holds an exclusive lock, per display, for as long as it lives.

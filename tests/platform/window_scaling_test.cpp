@@ -1,0 +1,246 @@
+// The real window at sizes other than the game's: the game's picture scaled to fit between
+// black bars, as the screen shows it (read back from the X server, not from the game), while
+// the game's snapshots stay 1024 x 768. Needs a display and xdotool; skipped otherwise.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "displayoptions.h"
+#include "hge.h"
+#include "windowtests.h"
+
+// Last: Xlib's macros (None, Bool, Status) would break the headers above.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+namespace
+{
+constexpr DWORD kClear = 0xFF3060A0;
+constexpr DWORD kRed = 0xFFE02010;
+constexpr uint32_t kBlack = 0x000000;
+constexpr uint32_t kClearRgb = kClear & 0xFFFFFF;
+constexpr uint32_t kRedRgb = kRed & 0xFFFFFF;
+constexpr auto kPatience = std::chrono::seconds(10);
+
+// The screen's pixels over one window, as 0xRRGGBB: what a player would see there.
+class ScreenArea
+{
+public:
+    explicit ScreenArea(const std::string& aWindowId)
+    {
+        Display* display = XOpenDisplay(nullptr);
+        if (display == nullptr)
+        {
+            return;
+        }
+        const Window window = std::strtoul(aWindowId.c_str(), nullptr, 10);
+        const Window root = DefaultRootWindow(display);
+        XWindowAttributes attributes;
+        Window child = 0;
+        int x = 0;
+        int y = 0;
+        if (XGetWindowAttributes(display, window, &attributes) &&
+            XTranslateCoordinates(display, window, root, 0, 0, &x, &y, &child))
+        {
+            // The root, not the window: what is on screen, whatever the window's own visual.
+            myImage = XGetImage(display, root, x, y, attributes.width, attributes.height, AllPlanes,
+                                ZPixmap);
+            myWidth = attributes.width;
+            myHeight = attributes.height;
+        }
+        XCloseDisplay(display);
+    }
+    ~ScreenArea()
+    {
+        if (myImage != nullptr)
+        {
+            XDestroyImage(myImage);
+        }
+    }
+    ScreenArea(const ScreenArea&) = delete;
+    ScreenArea& operator=(const ScreenArea&) = delete;
+
+    int Width() const { return myWidth; }
+    int Height() const { return myHeight; }
+    uint32_t At(int aX, int aY) const
+    {
+        const unsigned long pixel = XGetPixel(myImage, aX, aY);
+        return Channel(pixel, myImage->red_mask) << 16 | Channel(pixel, myImage->green_mask) << 8 |
+               Channel(pixel, myImage->blue_mask);
+    }
+
+private:
+    static uint32_t Channel(unsigned long aPixel, unsigned long aMask)
+    {
+        unsigned long value = aPixel & aMask;
+        while (aMask != 0 && (aMask & 1) == 0)
+        {
+            aMask >>= 1;
+            value >>= 1;
+        }
+        return static_cast<uint32_t>(value * 255 / (aMask ? aMask : 1));
+    }
+
+    XImage* myImage = nullptr;
+    int myWidth = 0;
+    int myHeight = 0;
+};
+
+hgeQuad Rectangle(float aX, float aY, float aWidth, float aHeight, DWORD aColour)
+{
+    hgeQuad quad{};
+    const float xs[4] = {aX, aX + aWidth, aX + aWidth, aX};
+    const float ys[4] = {aY, aY, aY + aHeight, aY + aHeight};
+    for (int i = 0; i < 4; ++i)
+    {
+        quad.v[i] = hgeVertex{xs[i], ys[i], 0.5f, aColour, 0, 0};
+    }
+    quad.blend = BLEND_DEFAULT;
+    return quad;
+}
+
+class WindowScaling : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!windowtests::HasDisplay())
+        {
+            GTEST_SKIP() << "no X display";
+        }
+        if (!windowtests::HasXdotool())
+        {
+            GTEST_SKIP() << "xdotool is not installed";
+        }
+        myLock = std::make_unique<windowtests::DisplayLock>();
+        myTitle = "Marrowen scaling " + std::to_string(getpid());
+    }
+
+    void TearDown() override
+    {
+        myDrawing = false;
+        if (myRender.joinable())
+        {
+            myRender.join();
+        }
+        if (myHge != nullptr)
+        {
+            myHge->System_Shutdown();
+            myHge->Release();
+        }
+        platform::SetDisplayOptions(platform::DisplayOptions{});
+        hgeSelectBackend(HGE_BACKEND_HEADLESS);
+    }
+
+    // Opens the window with aScaling, resized to aSize ("1200 600") at the screen's top-left,
+    // drawing the clear colour with the game's top-left quarter red, frame after frame.
+    void Open(platform::PictureScaling aScaling, const std::string& aSize)
+    {
+        platform::DisplayOptions options;
+        options.myScaling = aScaling;
+        platform::SetDisplayOptions(options);
+        hgeSelectBackend(HGE_BACKEND_WINDOW);
+        myHge = hgeCreate(HGE_VERSION);
+        myHge->System_SetState(HGE_TITLE, myTitle.c_str());
+        ASSERT_TRUE(myHge->System_Initiate());
+        myWindow = windowtests::FindWindow(myTitle);
+        ASSERT_FALSE(myWindow.empty());
+        windowtests::Xdotool("windowmove --sync " + myWindow + " 0 0");
+        windowtests::Xdotool("windowsize --sync " + myWindow + " " + aSize);
+        myRender = std::thread(
+            [this]
+            {
+                const hgeQuad quarter = Rectangle(0, 0, 512, 384, kRed);
+                while (myDrawing)
+                {
+                    myHge->Gfx_BeginScene();
+                    myHge->Gfx_Clear(kClear);
+                    myHge->Gfx_RenderQuad(&quarter);
+                    myHge->Gfx_EndScene();
+                }
+            });
+    }
+
+    // Pumps the window's events until the screen shows it at aWidth x aHeight with a frame
+    // drawn for that size (red at aRedX, aRedY, where the unscaled first frames were not); the
+    // screen over the window then, or null.
+    std::unique_ptr<ScreenArea> Settled(int aWidth, int aHeight, int aRedX, int aRedY)
+    {
+        const auto end = std::chrono::steady_clock::now() + kPatience;
+        while (std::chrono::steady_clock::now() < end)
+        {
+            myHge->System_PumpMessages();
+            auto screen = std::make_unique<ScreenArea>(myWindow);
+            if (screen->Width() == aWidth && screen->Height() == aHeight &&
+                screen->At(aRedX, aRedY) == kRedRgb)
+            {
+                return screen;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        return nullptr;
+    }
+
+    std::unique_ptr<windowtests::DisplayLock> myLock;
+    std::string myTitle;
+    std::string myWindow;
+    HGE* myHge = nullptr;
+    std::atomic<bool> myDrawing{true};
+    std::thread myRender;
+};
+}  // namespace
+
+TEST_F(WindowScaling, SmoothScalingFillsTheHeightBetweenBarsAtTheSides)
+{
+    // 1200 x 600: the picture is 800 x 600 from x = 200, its red quarter 400 x 300.
+    Open(platform::PictureScaling::Smooth, "1200 600");
+    const std::unique_ptr<ScreenArea> screen = Settled(1200, 600, 550, 100);
+    ASSERT_TRUE(screen) << "no frame at the new size";
+    for (const auto& [x, y] : {std::pair{0, 0}, {5, 300}, {199, 300}, {1000, 300}, {1199, 599}})
+    {
+        EXPECT_EQ(screen->At(x, y), kBlack) << "bar at " << x << ", " << y;
+    }
+    for (const auto& [x, y] : {std::pair{201, 1}, {598, 298}})
+    {
+        EXPECT_EQ(screen->At(x, y), kRedRgb) << "the red quarter at " << x << ", " << y;
+    }
+    for (const auto& [x, y] : {std::pair{602, 302}, {998, 598}, {602, 2}, {202, 598}})
+    {
+        EXPECT_EQ(screen->At(x, y), kClearRgb) << "the clear colour at " << x << ", " << y;
+    }
+
+    // The game's own snapshot is still its 1024 x 768 picture, unscaled.
+    const std::filesystem::path shot = std::filesystem::temp_directory_path() /
+                                       ("marrowen_scaled_" + std::to_string(getpid()) + ".png");
+    ASSERT_TRUE(myHge->System_Snapshot(shot.c_str()));
+    const platform::DecodedImage picture = windowtests::ReadPicture(shot.string());
+    std::filesystem::remove(shot);
+    ASSERT_EQ(picture.width, 1024);
+    ASSERT_EQ(picture.height, 768);
+    EXPECT_EQ(picture.pixels[static_cast<size_t>(383 * 1024 + 511)] & 0xFFFFFF, kRedRgb);
+    EXPECT_EQ(picture.pixels[static_cast<size_t>(384 * 1024 + 512)] & 0xFFFFFF, kClearRgb);
+}
+
+TEST_F(WindowScaling, WholeNumberScalingCentresOneToOneWithBarsAllRound)
+{
+    // 1200 x 900 fits 1x but not 2x: the picture at (88, 66), pixel for pixel.
+    Open(platform::PictureScaling::WholeNumber, "1200 900");
+    const std::unique_ptr<ScreenArea> screen = Settled(1200, 900, 550, 420);
+    ASSERT_TRUE(screen) << "no frame at the new size";
+    for (const auto& [x, y] : {std::pair{87, 450}, {600, 65}, {600, 834}, {1112, 450}})
+    {
+        EXPECT_EQ(screen->At(x, y), kBlack) << "bar at " << x << ", " << y;
+    }
+    // Sharp pixels: the edges between red, clear colour and bar fall on exact pixels.
+    EXPECT_EQ(screen->At(88 + 511, 66 + 383), kRedRgb);
+    EXPECT_EQ(screen->At(88 + 512, 66 + 383), kClearRgb);
+    EXPECT_EQ(screen->At(88 + 511, 66 + 384), kClearRgb);
+    EXPECT_EQ(screen->At(88 + 1023, 66 + 767), kClearRgb);
+}
