@@ -1,16 +1,18 @@
-# Two entry points for a fresh Debian 12 machine: `make run` and `make test`.
+# Two entry points for a fresh Debian 12 machine: `make run` and `make test`; `make package`
+# makes the Debian package and `make install` installs under PREFIX.
 BUILD      ?= build
 TSAN_BUILD ?= build-tsan
 JOBS       ?= 2
+PREFIX     ?= /usr/local
 
 PACKAGES := build-essential cmake pkg-config libsdl2-dev libepoxy-dev libmpg123-dev \
             libsquish-dev libstb-dev libcairo2-dev libfreetype-dev libmp3lame-dev \
             libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core nlohmann-json3-dev \
-            xvfb xauth xdotool hunspell hunspell-en-us
+            libx11-dev xvfb xauth xdotool hunspell hunspell-en-us dpkg-dev file
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build run test test-tsan bench clean
+.PHONY: deps build run test test-tsan bench package install clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
@@ -45,6 +47,13 @@ test-tsan: build
 	    -DMARROWEN_PREBUILT_CONTENT=$(abspath $(BUILD))
 	cmake --build $(TSAN_BUILD) -j $(JOBS) --target game_tests
 	cd $(TSAN_BUILD) && TSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure -j $(JOBS) -L game_tests
+
+# marrowen_<version>_<arch>.deb in the build folder; `apt install ./build/marrowen_*.deb`.
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+install: build
+	$(SUDO) cmake --install $(BUILD) --prefix $(PREFIX)
 
 bench: build
 	cd $(BUILD) && ./marrowen-pacing
