@@ -14,27 +14,39 @@ static_assert(static_cast<int>(PadAxis::RightY) == SDL_CONTROLLER_AXIS_RIGHTY);
 static_assert(static_cast<int>(PadAxis::Count) == SDL_CONTROLLER_AXIS_MAX);
 }  // namespace
 
-bool ApplyPadEvent(const SDL_Event& aEvent, PadState& aState)
+std::optional<PadEvent> TranslatePadEvent(const SDL_Event& aEvent)
 {
+    using Kind = PadEvent::Kind;
     switch (aEvent.type)
     {
+        case SDL_CONTROLLERDEVICEADDED:
+            return PadEvent{Kind::Added, aEvent.cdevice.which, 0, 0};
+        case SDL_CONTROLLERDEVICEREMOVED:
+            return PadEvent{Kind::Removed, aEvent.cdevice.which, 0, 0};
         case SDL_CONTROLLERAXISMOTION:
-            if (aEvent.caxis.axis < static_cast<int>(PadAxis::Count))
-            {
-                aState.SetAxis(static_cast<PadAxis>(aEvent.caxis.axis), aEvent.caxis.value);
-            }
-            return true;
+            return PadEvent{Kind::Axis, aEvent.caxis.which, aEvent.caxis.axis, aEvent.caxis.value};
         case SDL_CONTROLLERBUTTONDOWN:
         case SDL_CONTROLLERBUTTONUP:
-            // Buttons past the classic set (paddles, touchpad) mean nothing to the game.
-            if (aEvent.cbutton.button < static_cast<int>(PadButton::Count))
-            {
-                aState.SetButton(static_cast<PadButton>(aEvent.cbutton.button),
-                                 aEvent.cbutton.state == SDL_PRESSED);
-            }
-            return true;
+            return PadEvent{Kind::Button, aEvent.cbutton.which, aEvent.cbutton.button,
+                            aEvent.cbutton.state == SDL_PRESSED ? 1 : 0};
         default:
-            return false;
+            return std::nullopt;
+    }
+}
+
+void ApplyPadEvent(const PadEvent& aEvent, PadState& aState)
+{
+    // Controls past the classic set (paddles, touchpad) mean nothing to the game.
+    if (aEvent.myKind == PadEvent::Kind::Axis && aEvent.myControl >= 0 &&
+        aEvent.myControl < static_cast<int>(PadAxis::Count))
+    {
+        aState.SetAxis(static_cast<PadAxis>(aEvent.myControl),
+                       static_cast<int16_t>(aEvent.myValue));
+    }
+    else if (aEvent.myKind == PadEvent::Kind::Button && aEvent.myControl >= 0 &&
+             aEvent.myControl < static_cast<int>(PadButton::Count))
+    {
+        aState.SetButton(static_cast<PadButton>(aEvent.myControl), aEvent.myValue != 0);
     }
 }
 
@@ -42,30 +54,35 @@ Gamepads::Gamepads() : myLayer(SDL_INIT_GAMECONTROLLER) {}
 
 bool Gamepads::HandleEvent(const SDL_Event& aEvent)
 {
-    switch (aEvent.type)
+    const std::optional<PadEvent> event = TranslatePadEvent(aEvent);
+    if (event)
     {
-        case SDL_CONTROLLERDEVICEADDED:
-            Add(aEvent.cdevice.which);
-            return true;
-        case SDL_CONTROLLERDEVICEREMOVED:
+        Handle(*event);
+    }
+    // A remapped pad keeps its buttons' meaning; nothing to do but keep the event from others.
+    return event || aEvent.type == SDL_CONTROLLERDEVICEREMAPPED;
+}
+
+void Gamepads::Handle(const PadEvent& aEvent)
+{
+    switch (aEvent.myKind)
+    {
+        case PadEvent::Kind::Added:
+            Add(aEvent.myWhich);
+            break;
+        case PadEvent::Kind::Removed:
             // What it held is let go at the next Feed.
-            myPads.erase(aEvent.cdevice.which);
-            return true;
-        case SDL_CONTROLLERDEVICEREMAPPED:
-            return true;
-        case SDL_CONTROLLERAXISMOTION:
-        {
-            auto pad = myPads.find(aEvent.caxis.which);
-            return pad == myPads.end() || ApplyPadEvent(aEvent, pad->second.myState);
-        }
-        case SDL_CONTROLLERBUTTONDOWN:
-        case SDL_CONTROLLERBUTTONUP:
-        {
-            auto pad = myPads.find(aEvent.cbutton.which);
-            return pad == myPads.end() || ApplyPadEvent(aEvent, pad->second.myState);
-        }
+            myPads.erase(aEvent.myWhich);
+            break;
         default:
-            return false;
+        {
+            const auto pad = myPads.find(aEvent.myWhich);
+            if (pad != myPads.end())
+            {
+                ApplyPadEvent(aEvent, pad->second.myState);
+            }
+            break;
+        }
     }
 }
 

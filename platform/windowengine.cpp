@@ -14,9 +14,9 @@ namespace
 {
 // Long enough for a frame of a busy game on a loaded machine with software OpenGL.
 constexpr std::chrono::milliseconds kSnapshotWait{5000};
-// Small enough for any desktop, large enough that the panels' text can still be made out.
-constexpr int kMinimumWidth = 320;
-constexpr int kMinimumHeight = 240;
+// Half the game's size: any smaller and the conversations could no longer be read.
+constexpr int kMinimumWidth = 512;
+constexpr int kMinimumHeight = 384;
 
 // Alt+Enter and F11, the desktop's usual fullscreen switches.
 bool IsFullscreenKey(const SDL_KeyboardEvent& aEvent)

@@ -1,18 +1,20 @@
 // Gamepads as the game sees them: keys, cursor motion and the left button. The mapping is tested
-// with made-up pad states and with SDL events made up by hand; the hot-plugging with SDL's own
-// virtual pad, since no real pad can be plugged into the machines the tests run on.
-#include <SDL2/SDL.h>
+// with made-up pad states and events; the hot-plugging and SDL's events with SDL's own virtual
+// pad, since no real pad can be plugged into the machines the tests run on.
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cmath>
 #include <functional>
+#include <memory>
 #include <set>
 #include <thread>
 
+#include "fatal.h"
 #include "gamepads.h"
 #include "inputsource.h"
 #include "padmapping.h"
+#include "virtualgamepad.h"
 
 namespace
 {
@@ -250,39 +252,26 @@ TEST(SubPixelMotion, FractionsAddUpInBothDirections)
     EXPECT_EQ(x, 0) << "reset dropped the carried fractions";
 }
 
-TEST(PadEvents, SdlStickAndButtonEventsChangeThePadState)
+TEST(PadEvents, StickAndButtonEventsChangeThePadState)
 {
+    using Kind = platform::PadEvent::Kind;
     PadState state;
-    SDL_Event event{};
-    event.type = SDL_CONTROLLERBUTTONDOWN;
-    event.cbutton.button = SDL_CONTROLLER_BUTTON_Y;
-    event.cbutton.state = SDL_PRESSED;
-    EXPECT_TRUE(platform::ApplyPadEvent(event, state));
+    platform::ApplyPadEvent({Kind::Button, 0, static_cast<int>(PadButton::Y), 1}, state);
     EXPECT_TRUE(state.Button(PadButton::Y));
-
-    event.type = SDL_CONTROLLERAXISMOTION;
-    event.caxis.axis = SDL_CONTROLLER_AXIS_RIGHTY;
-    event.caxis.value = -1234;
-    EXPECT_TRUE(platform::ApplyPadEvent(event, state));
+    platform::ApplyPadEvent({Kind::Axis, 0, static_cast<int>(PadAxis::RightY), -1234}, state);
     EXPECT_EQ(state.Axis(PadAxis::RightY), -1234);
-
-    event.type = SDL_CONTROLLERBUTTONUP;
-    event.cbutton.button = SDL_CONTROLLER_BUTTON_Y;
-    event.cbutton.state = SDL_RELEASED;
-    EXPECT_TRUE(platform::ApplyPadEvent(event, state));
+    platform::ApplyPadEvent({Kind::Button, 0, static_cast<int>(PadButton::Y), 0}, state);
     EXPECT_FALSE(state.Button(PadButton::Y));
 
-    // Buttons the game has no use for are taken, and change nothing.
-    const PadState before = state;
-    event.type = SDL_CONTROLLERBUTTONDOWN;
-    event.cbutton.button = SDL_CONTROLLER_BUTTON_PADDLE1;
-    event.cbutton.state = SDL_PRESSED;
-    EXPECT_TRUE(platform::ApplyPadEvent(event, state));
-    EXPECT_TRUE(Keys(MapPad(state, 0.1)) == Keys(MapPad(before, 0.1)));
-
-    // Anything else is not a pad's.
-    event.type = SDL_KEYDOWN;
-    EXPECT_FALSE(platform::ApplyPadEvent(event, state));
+    // Controls the game has no use for (paddles, a touchpad) change nothing, and do no harm.
+    const std::set<int> before = Keys(MapPad(state, 0.1));
+    for (const int control : {static_cast<int>(PadButton::Count), 20, -1, 1000})
+    {
+        platform::ApplyPadEvent({Kind::Button, 0, control, 1}, state);
+        platform::ApplyPadEvent({Kind::Axis, 0, control, kFull}, state);
+    }
+    EXPECT_EQ(Keys(MapPad(state, 0.1)), before);
+    EXPECT_EQ(MapPad(state, 0.1).myMotionY, 0.0);
 }
 
 // A pad plugged in and pulled out while the game runs, through SDL's whole game controller
@@ -290,38 +279,6 @@ TEST(PadEvents, SdlStickAndButtonEventsChangeThePadState)
 class VirtualPad : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_EVENTS), 0) << SDL_GetError();
-        myPads = std::make_unique<platform::Gamepads>();
-    }
-
-    void TearDown() override
-    {
-        Unplug();
-        myPads.reset();
-        SDL_QuitSubSystem(SDL_INIT_EVENTS);
-    }
-
-    void Plug()
-    {
-        myIndex = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER,
-                                            SDL_CONTROLLER_AXIS_MAX, SDL_CONTROLLER_BUTTON_MAX, 0);
-        ASSERT_GE(myIndex, 0) << SDL_GetError();
-        myJoystick = SDL_JoystickOpen(myIndex);
-        ASSERT_NE(myJoystick, nullptr) << SDL_GetError();
-    }
-
-    void Unplug()
-    {
-        if (myJoystick != nullptr)
-        {
-            SDL_JoystickClose(myJoystick);
-            SDL_JoystickDetachVirtual(myIndex);
-            myJoystick = nullptr;
-        }
-    }
-
     // Hands every waiting event to the pads, as the window's pump does, then feeds the input
     // source; until aDone or a second has passed.
     bool PumpUntil(const std::function<bool()>& aDone)
@@ -329,12 +286,8 @@ protected:
         const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(1);
         while (std::chrono::steady_clock::now() < end)
         {
-            SDL_Event event;
-            while (SDL_PollEvent(&event))
-            {
-                myPads->HandleEvent(event);
-            }
-            myPads->Feed(myInput, 0.01);
+            platform::VirtualGamepad::Deliver(myPads);
+            myPads.Feed(myInput, 0.01);
             if (aDone())
             {
                 return true;
@@ -344,21 +297,20 @@ protected:
         return false;
     }
 
-    std::unique_ptr<platform::Gamepads> myPads;
+    platform::Gamepads myPads;
     platform::InputSource myInput;
-    int myIndex = -1;
-    SDL_Joystick* myJoystick = nullptr;
 };
 
 TEST_F(VirtualPad, APluggedInPadReachesTheGameAndLetsGoWhenPulledOut)
 {
     EXPECT_TRUE(PumpUntil([] { return true; })) << "no pad: the pump runs all the same";
-    EXPECT_EQ(myPads->Count(), 0);
+    EXPECT_EQ(myPads.Count(), 0);
 
-    Plug();
-    ASSERT_TRUE(PumpUntil([&] { return myPads->Count() == 1; })) << "the pad arrives";
-    SDL_JoystickSetVirtualButton(myJoystick, SDL_CONTROLLER_BUTTON_A, 1);
-    SDL_JoystickSetVirtualAxis(myJoystick, SDL_CONTROLLER_AXIS_LEFTX, -kFull);
+    auto pad = std::make_unique<platform::VirtualGamepad>();
+    ASSERT_TRUE(pad->Plugged()) << platform::LastError();
+    ASSERT_TRUE(PumpUntil([&] { return myPads.Count() == 1; })) << "the pad arrives";
+    pad->Press(PadButton::A, true);
+    pad->Tilt(PadAxis::LeftX, -kFull);
     EXPECT_TRUE(PumpUntil(
         [&]
         {
@@ -369,31 +321,22 @@ TEST_F(VirtualPad, APluggedInPadReachesTheGameAndLetsGoWhenPulledOut)
         << "A is Return, the stick to the left walks left";
 
     // Pulled out with A and the stick still held: the game must not walk on for ever.
-    Unplug();
-    EXPECT_TRUE(PumpUntil([&] { return myPads->Count() == 0; })) << "the pad leaves";
+    pad.reset();
+    EXPECT_TRUE(PumpUntil([&] { return myPads.Count() == 0; })) << "the pad leaves";
     EXPECT_TRUE(PumpUntil([&] { return Key(myInput, kReturn) == 0 && Key(myInput, kA) == 0; }));
 
     // And once more: a pad plugged in again is taken up again.
-    Plug();
-    EXPECT_TRUE(PumpUntil([&] { return myPads->Count() == 1; }));
+    pad = std::make_unique<platform::VirtualGamepad>();
+    EXPECT_TRUE(PumpUntil([&] { return myPads.Count() == 1; }));
 }
 
-TEST_F(VirtualPad, AnEventForAPadThatIsGoneIsTakenAndIgnored)
+TEST_F(VirtualPad, EventsForPadsThatAreGoneAreIgnored)
 {
-    SDL_Event event{};
-    event.type = SDL_CONTROLLERDEVICEADDED;
-    event.cdevice.which = 7;  // no such device
-    EXPECT_TRUE(myPads->HandleEvent(event));
-    EXPECT_EQ(myPads->Count(), 0);
-    event.type = SDL_CONTROLLERBUTTONDOWN;
-    event.cbutton.which = 99;
-    event.cbutton.button = SDL_CONTROLLER_BUTTON_A;
-    event.cbutton.state = SDL_PRESSED;
-    EXPECT_TRUE(myPads->HandleEvent(event));
-    event.type = SDL_CONTROLLERDEVICEREMOVED;
-    EXPECT_TRUE(myPads->HandleEvent(event));
-    myPads->Feed(myInput, 0.01);
+    using Kind = platform::PadEvent::Kind;
+    myPads.Handle({Kind::Added, 7, 0, 0});  // no such device
+    EXPECT_EQ(myPads.Count(), 0);
+    myPads.Handle({Kind::Button, 99, static_cast<int>(PadButton::A), 1});
+    myPads.Handle({Kind::Removed, 99, 0, 0});
+    myPads.Feed(myInput, 0.01);
     EXPECT_EQ(Key(myInput, kReturn), 0);
-    event.type = SDL_MOUSEMOTION;
-    EXPECT_FALSE(myPads->HandleEvent(event)) << "the window's events stay the window's";
 }

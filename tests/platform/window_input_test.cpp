@@ -30,7 +30,7 @@ protected:
         {
             GTEST_SKIP() << "no X display";
         }
-        if (!windowtests::HasXdotool())
+        if (!windowtests::HasProgram("xdotool"))
         {
             GTEST_SKIP() << "xdotool is not installed";
         }

@@ -1,6 +1,7 @@
 // The real window at sizes other than the game's: the game's picture scaled to fit between
 // black bars, as the screen shows it (read back from the X server, not from the game), while
-// the game's snapshots stay 1024 x 768. Needs a display and xdotool; skipped otherwise.
+// the game's snapshots stay 1024 x 768. Needs a display, xdotool, xwd and xwdtopnm; skipped
+// otherwise.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -16,10 +17,6 @@
 #include "hge.h"
 #include "windowtests.h"
 
-// Last: Xlib's macros (None, Bool, Status) would break the headers above.
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-
 namespace
 {
 constexpr DWORD kClear = 0xFF3060A0;
@@ -29,69 +26,12 @@ constexpr uint32_t kClearRgb = kClear & 0xFFFFFF;
 constexpr uint32_t kRedRgb = kRed & 0xFFFFFF;
 constexpr auto kPatience = std::chrono::seconds(10);
 
-// The screen's pixels over one window, as 0xRRGGBB: what a player would see there.
-class ScreenArea
+using Screen = platform::DecodedImage;
+
+uint32_t At(const Screen& aScreen, int aX, int aY)
 {
-public:
-    explicit ScreenArea(const std::string& aWindowId)
-    {
-        Display* display = XOpenDisplay(nullptr);
-        if (display == nullptr)
-        {
-            return;
-        }
-        const Window window = std::strtoul(aWindowId.c_str(), nullptr, 10);
-        const Window root = DefaultRootWindow(display);
-        XWindowAttributes attributes;
-        Window child = 0;
-        int x = 0;
-        int y = 0;
-        if (XGetWindowAttributes(display, window, &attributes) &&
-            XTranslateCoordinates(display, window, root, 0, 0, &x, &y, &child))
-        {
-            // The root, not the window: what is on screen, whatever the window's own visual.
-            myImage = XGetImage(display, root, x, y, attributes.width, attributes.height, AllPlanes,
-                                ZPixmap);
-            myWidth = attributes.width;
-            myHeight = attributes.height;
-        }
-        XCloseDisplay(display);
-    }
-    ~ScreenArea()
-    {
-        if (myImage != nullptr)
-        {
-            XDestroyImage(myImage);
-        }
-    }
-    ScreenArea(const ScreenArea&) = delete;
-    ScreenArea& operator=(const ScreenArea&) = delete;
-
-    int Width() const { return myWidth; }
-    int Height() const { return myHeight; }
-    uint32_t At(int aX, int aY) const
-    {
-        const unsigned long pixel = XGetPixel(myImage, aX, aY);
-        return Channel(pixel, myImage->red_mask) << 16 | Channel(pixel, myImage->green_mask) << 8 |
-               Channel(pixel, myImage->blue_mask);
-    }
-
-private:
-    static uint32_t Channel(unsigned long aPixel, unsigned long aMask)
-    {
-        unsigned long value = aPixel & aMask;
-        while (aMask != 0 && (aMask & 1) == 0)
-        {
-            aMask >>= 1;
-            value >>= 1;
-        }
-        return static_cast<uint32_t>(value * 255 / (aMask ? aMask : 1));
-    }
-
-    XImage* myImage = nullptr;
-    int myWidth = 0;
-    int myHeight = 0;
-};
+    return aScreen.pixels[static_cast<size_t>(aY * aScreen.width + aX)] & 0xFFFFFF;
+}
 
 hgeQuad Rectangle(float aX, float aY, float aWidth, float aHeight, DWORD aColour)
 {
@@ -115,9 +55,13 @@ protected:
         {
             GTEST_SKIP() << "no X display";
         }
-        if (!windowtests::HasXdotool())
+        if (!windowtests::HasProgram("xdotool"))
         {
             GTEST_SKIP() << "xdotool is not installed";
+        }
+        if (!windowtests::HasProgram("xwd") || !windowtests::HasProgram("xwdtopnm"))
+        {
+            GTEST_SKIP() << "xwd or xwdtopnm is not installed";
         }
         myLock = std::make_unique<windowtests::DisplayLock>();
         myTitle = "Marrowen scaling " + std::to_string(getpid());
@@ -171,15 +115,15 @@ protected:
     // Pumps the window's events until the screen shows it at aWidth x aHeight with a frame
     // drawn for that size (red at aRedX, aRedY, where the unscaled first frames were not); the
     // screen over the window then, or null.
-    std::unique_ptr<ScreenArea> Settled(int aWidth, int aHeight, int aRedX, int aRedY)
+    std::unique_ptr<Screen> Settled(int aWidth, int aHeight, int aRedX, int aRedY)
     {
         const auto end = std::chrono::steady_clock::now() + kPatience;
         while (std::chrono::steady_clock::now() < end)
         {
             myHge->System_PumpMessages();
-            auto screen = std::make_unique<ScreenArea>(myWindow);
-            if (screen->Width() == aWidth && screen->Height() == aHeight &&
-                screen->At(aRedX, aRedY) == kRedRgb)
+            auto screen = std::make_unique<Screen>(windowtests::ScreenUnder(myWindow));
+            if (screen->width == aWidth && screen->height == aHeight &&
+                At(*screen, aRedX, aRedY) == kRedRgb)
             {
                 return screen;
             }
@@ -201,19 +145,19 @@ TEST_F(WindowScaling, SmoothScalingFillsTheHeightBetweenBarsAtTheSides)
 {
     // 1200 x 600: the picture is 800 x 600 from x = 200, its red quarter 400 x 300.
     Open(platform::PictureScaling::Smooth, "1200 600");
-    const std::unique_ptr<ScreenArea> screen = Settled(1200, 600, 550, 100);
+    const std::unique_ptr<Screen> screen = Settled(1200, 600, 550, 100);
     ASSERT_TRUE(screen) << "no frame at the new size";
     for (const auto& [x, y] : {std::pair{0, 0}, {5, 300}, {199, 300}, {1000, 300}, {1199, 599}})
     {
-        EXPECT_EQ(screen->At(x, y), kBlack) << "bar at " << x << ", " << y;
+        EXPECT_EQ(At(*screen, x, y), kBlack) << "bar at " << x << ", " << y;
     }
     for (const auto& [x, y] : {std::pair{201, 1}, {598, 298}})
     {
-        EXPECT_EQ(screen->At(x, y), kRedRgb) << "the red quarter at " << x << ", " << y;
+        EXPECT_EQ(At(*screen, x, y), kRedRgb) << "the red quarter at " << x << ", " << y;
     }
     for (const auto& [x, y] : {std::pair{602, 302}, {998, 598}, {602, 2}, {202, 598}})
     {
-        EXPECT_EQ(screen->At(x, y), kClearRgb) << "the clear colour at " << x << ", " << y;
+        EXPECT_EQ(At(*screen, x, y), kClearRgb) << "the clear colour at " << x << ", " << y;
     }
 
     // The game's own snapshot is still its 1024 x 768 picture, unscaled.
@@ -232,15 +176,15 @@ TEST_F(WindowScaling, WholeNumberScalingCentresOneToOneWithBarsAllRound)
 {
     // 1200 x 900 fits 1x but not 2x: the picture at (88, 66), pixel for pixel.
     Open(platform::PictureScaling::WholeNumber, "1200 900");
-    const std::unique_ptr<ScreenArea> screen = Settled(1200, 900, 550, 420);
+    const std::unique_ptr<Screen> screen = Settled(1200, 900, 550, 420);
     ASSERT_TRUE(screen) << "no frame at the new size";
     for (const auto& [x, y] : {std::pair{87, 450}, {600, 65}, {600, 834}, {1112, 450}})
     {
-        EXPECT_EQ(screen->At(x, y), kBlack) << "bar at " << x << ", " << y;
+        EXPECT_EQ(At(*screen, x, y), kBlack) << "bar at " << x << ", " << y;
     }
     // Sharp pixels: the edges between red, clear colour and bar fall on exact pixels.
-    EXPECT_EQ(screen->At(88 + 511, 66 + 383), kRedRgb);
-    EXPECT_EQ(screen->At(88 + 512, 66 + 383), kClearRgb);
-    EXPECT_EQ(screen->At(88 + 511, 66 + 384), kClearRgb);
-    EXPECT_EQ(screen->At(88 + 1023, 66 + 767), kClearRgb);
+    EXPECT_EQ(At(*screen, 88 + 511, 66 + 383), kRedRgb);
+    EXPECT_EQ(At(*screen, 88 + 512, 66 + 383), kClearRgb);
+    EXPECT_EQ(At(*screen, 88 + 511, 66 + 384), kClearRgb);
+    EXPECT_EQ(At(*screen, 88 + 1023, 66 + 767), kClearRgb);
 }
