@@ -137,6 +137,12 @@ const Option* FindOption(const char* aName)
     return nullptr;
 }
 
+// "--frames N": the option as the help shows it.
+std::string Synopsis(const Option& aOption)
+{
+    return aOption.myValue ? std::string(aOption.myName) + " " + aOption.myValue : aOption.myName;
+}
+
 // The rules between options, once each was read on its own.
 const char* Conflict(const CommandLine& aLine)
 {
@@ -200,21 +206,16 @@ std::string UsageText()
     size_t width = 0;
     for (const Option& option : Options())
     {
-        const size_t length =
-            std::strlen(option.myName) + (option.myValue ? 1 + std::strlen(option.myValue) : 0);
-        width = std::max(width, length);
+        width = std::max(width, Synopsis(option).size());
     }
     std::ostringstream text;
     text << "usage: marrowen [OPTION]...\n"
             "Plays Marrowen in a window, from the title picture unless told otherwise.\n\n";
     for (const Option& option : Options())
     {
-        std::string left = option.myName;
-        if (option.myValue != nullptr)
-        {
-            left += std::string(" ") + option.myValue;
-        }
-        text << "  " << left << std::string(width - left.size() + 2, ' ') << option.myHelp << '\n';
+        const std::string synopsis = Synopsis(option);
+        text << "  " << synopsis << std::string(width - synopsis.size() + 2, ' ') << option.myHelp
+             << '\n';
     }
     text << "\nW A S D walk, E or Return use and talk on, I the inventory, N the notepad, Escape\n"
             "the menu; a gamepad works too. The log is in $XDG_STATE_HOME/marrowen/\n"

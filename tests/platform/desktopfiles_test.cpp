@@ -48,11 +48,6 @@ private:
     const char* myName;
     std::optional<std::string> myOld;
 };
-
-void MakeFolder(const fs::path& aPath)
-{
-    fs::create_directories(aPath);
-}
 }  // namespace
 
 TEST(DataFolder, BesideTheGameFirstThenTheInstalledShareFolder)
@@ -60,17 +55,17 @@ TEST(DataFolder, BesideTheGameFirstThenTheInstalledShareFolder)
     const fs::path root = testpictures::TempFolder("datafolder");
     const fs::path bin = root / "usr" / "bin";
     const fs::path share = root / "usr" / "share" / "marrowen";
-    MakeFolder(bin);
+    fs::create_directories(bin);
 
     // Nothing anywhere: the game's own folder, so the errors name files there.
     EXPECT_EQ(platform::FindDataFolder(bin.string()), bin.string());
 
     // Installed: bin/ holds only the game, the pictures are under share/marrowen/.
-    MakeFolder(share / "img");
+    fs::create_directories(share / "img");
     EXPECT_EQ(platform::FindDataFolder(bin.string()), share.string());
 
     // A build folder with its own pictures wins over an installed copy.
-    MakeFolder(bin / "img");
+    fs::create_directories(bin / "img");
     EXPECT_EQ(platform::FindDataFolder(bin.string()), bin.string());
 
     // A file named img is not the pictures' folder.
