@@ -51,17 +51,10 @@ class WindowScaling : public testing::Test
 protected:
     void SetUp() override
     {
-        if (!windowtests::HasDisplay())
+        const std::string missing = windowtests::WhatIsMissing({"xdotool", "xwd", "xwdtopnm"});
+        if (!missing.empty())
         {
-            GTEST_SKIP() << "no X display";
-        }
-        if (!windowtests::HasProgram("xdotool"))
-        {
-            GTEST_SKIP() << "xdotool is not installed";
-        }
-        if (!windowtests::HasProgram("xwd") || !windowtests::HasProgram("xwdtopnm"))
-        {
-            GTEST_SKIP() << "xwd or xwdtopnm is not installed";
+            GTEST_SKIP() << missing;
         }
         myLock = std::make_unique<windowtests::DisplayLock>();
         myTitle = "Marrowen scaling " + std::to_string(getpid());

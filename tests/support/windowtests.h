@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <map>
 #include <sstream>
@@ -34,6 +35,23 @@ inline bool HasDisplay()
 inline bool HasProgram(const std::string& aName)
 {
     return std::system(("command -v " + aName + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+// Why a window test cannot run here: no display, or one of aPrograms missing; "" when it can.
+inline std::string WhatIsMissing(std::initializer_list<const char*> aPrograms)
+{
+    if (!HasDisplay())
+    {
+        return "no X display";
+    }
+    for (const char* program : aPrograms)
+    {
+        if (!HasProgram(program))
+        {
+            return std::string(program) + " is not installed";
+        }
+    }
+    return "";
 }
 
 // Runs a command (bounded in time); its standard output.
