@@ -53,7 +53,7 @@ package: build
 	cd $(BUILD) && cpack -G DEB
 
 install: build
-	$(SUDO) cmake --install $(BUILD) --prefix $(PREFIX)
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 bench: build
 	cd $(BUILD) && ./marrowen-pacing
