@@ -13,6 +13,7 @@
 #include "billboard.h"
 #include "blownupcave.h"
 #include "camera.h"
+#include "catchupclock.h"
 #include "cave.h"
 #include "cursor.h"
 #include "curtain.h"
@@ -56,6 +57,7 @@ struct GameOptions
     bool myPaced = true;         // swaps at most every 2 ms; off for fast deterministic runs
     FrameObserver* myObserver = nullptr;
     InputFeed* myInput = nullptr;  // null: the engine's keyboard and mouse
+    uint64_t myFrameLimit = 0;     // > 0: the game ends after this many logic frames
 };
 
 class Game
@@ -80,6 +82,8 @@ public:
     HGE* GetHGE() const { return myHGE; }
     // Swaps made so far.
     uint64_t GetSwapCount() const { return mySwapCount; }
+    // Logic frames run so far (several may go into one swap when the picture falls behind).
+    uint64_t GetLogicFrameCount() const { return myLogicFrames.load(); }
     // Once the workers have ended: the game as tools and bug reports see it, as JSON (the
     // scene, the heroine, the robot, what is carried, the notepad, the conversations played,
     // the flags, whether the end picture shows, the logic frames run).
@@ -109,8 +113,12 @@ public:
     void RenderToBuffer(InputWrapper& aInput, unsigned aBufferIndex);
 
 private:
+    // The logic frames real time calls for, into buffer aBufferIndex: one logic frame for each
+    // 2 ms of real time since the last ones (at most ten), so the game keeps its speed when the
+    // picture cannot keep up; unpaced, one.
+    void LogicFrames(InputWrapper& aInput, unsigned aBufferIndex);
     // One logic frame into buffer aBufferIndex: input, state flow, music, drawing, and last
-    // the inventory's hover card.
+    // the inventory's hover card; its game time is added to the buffer's.
     void LogicFrame(InputWrapper& aInput, unsigned aBufferIndex);
     // One render frame from buffer aBufferIndex.
     void RenderFrame(unsigned aBufferIndex);
@@ -152,9 +160,10 @@ private:
 
     GameOptions myOptions;
     FramePacer myPacer;
+    CatchUpClock myCatchUp;  // logic thread
     uint64_t mySwapCount = 0;
-    // Logic thread: frames run so far; the first frame's time is the set-up's, not play's.
-    uint64_t myLogicFrames = 0;
+    // Logic frames run so far; the first frame's time is the set-up's, not play's.
+    std::atomic<uint64_t> myLogicFrames{0};
     std::thread myLogicThread;
     std::thread myRenderThread;
 };
