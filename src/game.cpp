@@ -162,18 +162,29 @@ void Game::LogicThread(Game* aGame)
         // Every pass, frame or not: a release is reported to one frame only.
         input.ClearKeyEdges();
         input.ClearButtonEdges();
-        // The quit flag goes up before the frame is reported done, so no further swap starts.
-        if (aGame->EndRequested())
+        if (!FinishLogicPass(aGame->EndRequested(), frame, aGame->myQuit, aGame->myLogicDone))
         {
-            aGame->myQuit.store(true, std::memory_order_release);
             return;
-        }
-        if (frame)
-        {
-            aGame->myLogicDone.store(true, std::memory_order_release);
         }
         Wait(aGame->myOptions.myPaced, kPollSleep);
     }
+}
+
+bool Game::FinishLogicPass(bool aEnd, bool aFrame, std::atomic<bool>& aQuit,
+                           std::atomic<bool>& aLogicDone)
+{
+    // The quit flag goes up instead of the frame being reported done, so that the main thread
+    // cannot start one more swap.
+    if (aEnd)
+    {
+        aQuit.store(true, std::memory_order_release);
+        return false;
+    }
+    if (aFrame)
+    {
+        aLogicDone.store(true, std::memory_order_release);
+    }
+    return true;
 }
 
 void Game::LogicFrames(InputWrapper& aInput, unsigned aBufferIndex)

@@ -97,6 +97,7 @@ public:
     const Inventory& GetInventory() const { return myInventory; }
     const Notepad& GetNotepad() const { return myNotepad; }
     const Cursor& GetCursor() const { return myCursor; }
+    const Camera& GetCamera() const { return myCamera; }
     const Curtain& GetCurtain() const { return myCurtain; }
     const StartScreen& GetStartScreen() const { return myStartScreen; }
     const Billboard& GetBillboard() const { return myBillboard; }
@@ -104,6 +105,11 @@ public:
     std::array<std::pair<const char*, const LevelBaseData*>, 7> Scenes() const;
 
     static void LogicThread(Game* aGame);
+    // The end of a pass of the logic loop: when the game is to end (aEnd), the quit flag is
+    // raised and the frame is not reported done; otherwise a frame (aFrame) is reported done.
+    // False when the logic thread is to stop.
+    static bool FinishLogicPass(bool aEnd, bool aFrame, std::atomic<bool>& aQuit,
+                                std::atomic<bool>& aLogicDone);
     static void RenderThread(Game* aGame);
 
     // World set-up, the frame steps and the end condition live in gameworld.cpp.

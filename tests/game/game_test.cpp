@@ -200,6 +200,23 @@ TEST_F(GameTest, SwapsComeAtMostEveryTwoMilliseconds)
     EXPECT_GE(game.GetSwapCount(), 10u);
 }
 
+TEST(GameHandshake, AnEndingPassRaisesTheQuitFlagAndNeverReportsItsFrameDone)
+{
+    std::atomic<bool> quit{false};
+    std::atomic<bool> done{false};
+    EXPECT_TRUE(Game::FinishLogicPass(false, false, quit, done));  // an idle pass
+    EXPECT_FALSE(done.load());
+    EXPECT_TRUE(Game::FinishLogicPass(false, true, quit, done));
+    EXPECT_TRUE(done.load());
+    EXPECT_FALSE(quit.load());
+
+    // The main thread swaps only on done flags: the frame that asked to end leaves it clear.
+    done.store(false);
+    EXPECT_FALSE(Game::FinishLogicPass(true, true, quit, done));
+    EXPECT_TRUE(quit.load());
+    EXPECT_FALSE(done.load());
+}
+
 TEST(GameDeathTest, WithoutAWindowTheGameEndsWithOneLineAndStatusOne)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
