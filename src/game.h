@@ -98,6 +98,8 @@ public:
     const Notepad& GetNotepad() const { return myNotepad; }
     const Cursor& GetCursor() const { return myCursor; }
     const Camera& GetCamera() const { return myCamera; }
+    // The main thread's pacing of the swaps (main thread only).
+    const FramePacer& GetPacer() const { return myPacer; }
     const Curtain& GetCurtain() const { return myCurtain; }
     const StartScreen& GetStartScreen() const { return myStartScreen; }
     const Billboard& GetBillboard() const { return myBillboard; }
