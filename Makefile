@@ -52,7 +52,7 @@ tour: build
 	$(BUILD)/playthrough_tests --tour tour
 
 bench: build
-	cd $(BUILD) && ./marrowen-pacing
+	cd $(BUILD) && ./marrowen-startup && ./marrowen-frames && ./marrowen-pacing
 
 clean:
 	rm -rf $(BUILD) $(TSAN_BUILD)

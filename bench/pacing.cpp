@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "benchstats.h"
 #include "game.h"
 
 namespace
@@ -39,15 +40,6 @@ std::vector<ThreadTime> ThreadTimes()
     return times;
 }
 
-double Percentile(std::vector<double> aValues, double aFraction)
-{
-    if (aValues.empty())
-    {
-        return 0.0;
-    }
-    std::sort(aValues.begin(), aValues.end());
-    return aValues[static_cast<size_t>(aFraction * static_cast<double>(aValues.size() - 1))];
-}
 }  // namespace
 
 int main(int argc, char** argv)
@@ -78,9 +70,9 @@ int main(int argc, char** argv)
     game.Stop();
 
     printf("swaps per second: %.1f\n", static_cast<double>(swaps - firstSwap) / elapsed);
-    printf("lateness median us: %.1f\n", Percentile(lateUs, 0.5));
-    printf("lateness p99 us: %.1f\n", Percentile(lateUs, 0.99));
-    printf("lateness max us: %.1f\n", Percentile(lateUs, 1.0));
+    printf("lateness median us: %.1f\n", benchstats::Percentile(lateUs, 0.5));
+    printf("lateness p99 us: %.1f\n", benchstats::Percentile(lateUs, 0.99));
+    printf("lateness max us: %.1f\n", benchstats::Percentile(lateUs, 1.0));
     for (const ThreadTime& time : after)
     {
         double used = time.cpuSeconds;

@@ -206,6 +206,7 @@ void Game::LogicFrames(InputWrapper& aInput, unsigned aBufferIndex)
 
 void Game::LogicFrame(InputWrapper& aInput, unsigned aBufferIndex)
 {
+    const int64_t startNs = FramePacer::NowNs();
     RenderData& buffer = myRenderBuffers[static_cast<int>(aBufferIndex)];
     // Timed things start from zero, not from the time the world took to set up. Paced frames
     // are 2 ms of game time each, however the picture keeps up; unpaced ones take the timers'.
@@ -227,6 +228,10 @@ void Game::LogicFrame(InputWrapper& aInput, unsigned aBufferIndex)
     RenderToBuffer(aInput, aBufferIndex);
     const Vector2<int> mouse = aInput.GetMousePosition();
     myInventory.SubmitInfoCard(static_cast<float>(mouse.x), static_cast<float>(mouse.y), buffer);
+    if (myOptions.myObserver != nullptr)
+    {
+        myOptions.myObserver->OnLogicFrameTime(*this, FramePacer::NowNs() - startNs);
+    }
 }
 
 void Game::RenderThread(Game* aGame)

@@ -45,6 +45,8 @@ public:
     // Logic thread: aGame may be looked at (not changed), aBuffer is the frame's render buffer,
     // aUpdateMs the time given to Update.
     virtual void OnLogicFrame(const Game& aGame, RenderData& aBuffer, float aUpdateMs) = 0;
+    // Logic thread, at the end of every logic frame: how long its work took.
+    virtual void OnLogicFrameTime(const Game& /*aGame*/, int64_t /*aNanoseconds*/) {}
 
 protected:
     ~FrameObserver() = default;
