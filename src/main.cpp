@@ -76,10 +76,10 @@ int main(int argc, char** argv)
 {
     CommandLine arguments = ReadCommandLine(argc, argv);
     // A recording is read whole before anything opens: a damaged one stops the program here.
-    std::unique_ptr<ReplayFeed> replay;
+    std::vector<InputEvent> replayed;
     if (!arguments.myReplay.empty())
     {
-        replay = std::make_unique<ReplayFeed>(ReadRecording(arguments.myReplay));
+        replayed = ReadRecording(arguments.myReplay);
     }
     if (arguments.myHeadless)
     {
@@ -90,6 +90,13 @@ int main(int argc, char** argv)
     if (!arguments.myDataFolder.empty())
     {
         hge->System_SetState(HGE_DATAFOLDER, arguments.myDataFolder.c_str());
+    }
+    LiveFeed live(*hge->System_GetState(HGE_HWND));
+    std::unique_ptr<ReplayFeed> replay;
+    if (!arguments.myReplay.empty())
+    {
+        // Once the recording is over, the player takes over where it left off.
+        replay = std::make_unique<ReplayFeed>(std::move(replayed), &live);
     }
     if (arguments.myDemo)
     {
@@ -113,7 +120,6 @@ int main(int argc, char** argv)
     }
     // Without a window a fixed step needs no pace: the run goes as fast as it can.
     options.myPaced = !(arguments.myHeadless && options.myFixedStepMs > 0.0f);
-    LiveFeed live(*hge->System_GetState(HGE_HWND));
     RecordingFeed recording;
     if (!arguments.myRecord.empty())
     {
@@ -125,14 +131,10 @@ int main(int argc, char** argv)
         options.myInput = &recording;
     }
 
+    options.myFrameLimit = arguments.myFrames > 0 ? static_cast<uint64_t>(arguments.myFrames) : 0;
     Game game(hge, options);
     while (hge->System_PumpMessages() && game.SwapBuffers())
     {
-        if (arguments.myFrames > 0 &&
-            game.GetSwapCount() >= static_cast<unsigned long>(arguments.myFrames))
-        {
-            break;
-        }
     }
     // However the run ended (window closed, quit request, frame count), both workers end here.
     game.Stop();
