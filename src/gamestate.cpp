@@ -85,6 +85,6 @@ std::string Game::DescribeState() const
                       {"openingFinished", flags.openingFinished}};
     state["partsInstalled"] = myTimeMachine.GetInstalledParts().count();
     state["endPicture"] = myBillboard.IsShown();
-    state["frames"] = myLogicFrames;
+    state["frames"] = myLogicFrames.load();
     return state.dump(2);
 }

@@ -184,10 +184,18 @@ std::string FormatInputEvent(const InputEvent& aEvent)
     return frame;
 }
 
-ReplayFeed::ReplayFeed(std::vector<InputEvent> aEvents) : myEvents(std::move(aEvents)) {}
+ReplayFeed::ReplayFeed(std::vector<InputEvent> aEvents, InputFeed* aThen)
+    : myEvents(std::move(aEvents)), myThen(aThen)
+{
+}
 
 void ReplayFeed::Read(uint64_t aFrame, uint8_t aKeys[256], platform::MouseState& aMouse)
 {
+    if (myThen != nullptr && myNext == myEvents.size() && aFrame > GetLastFrame())
+    {
+        myThen->Read(aFrame, aKeys, aMouse);
+        return;
+    }
     aMouse = platform::MouseState();
     for (; myNext < myEvents.size() && myEvents[myNext].frame <= aFrame; ++myNext)
     {

@@ -7,11 +7,14 @@
 
 #include <nlohmann/json.hpp>
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "eventsingelton.h"
 #include "game.h"
 #include "inputwrapper/inputrecording.h"
 #include "route.h"
@@ -42,9 +45,12 @@ protected:
         const fs::path data = ourTourFolder.empty() ? standinworld::Folder() : BuildFolder();
         hge->System_SetState(HGE_DATAFOLDER, data.c_str());
         int milestones = 0;
+        // Where each milestone came, by logic frame: a recording can be cut there.
+        std::ofstream frames(aRecording.parent_path() / "milestones.txt");
         Playthrough play(*hge->System_GetState(HGE_HWND), StoryRoute(),
                          [&](const std::string& aName)
                          {
+                             frames << play.GetGame().GetLogicFrameCount() << " " << aName << "\n";
                              if (ourTourFolder.empty())
                              {
                                  return;
@@ -112,14 +118,17 @@ protected:
     // The game itself plays aRecording back on the real pictures; its state report.
     static nlohmann::json Replay(const fs::path& aRecording)
     {
-        const fs::path state = aRecording.parent_path() / (aRecording.stem().string() + ".json");
+        const fs::path state =
+            fs::temp_directory_path() / ("marrowen-replay-" + std::to_string(getpid()) + ".json");
         fs::remove(state);
         const std::string command = (BuildFolder() / "marrowen").string() +
                                     " --headless --fixed-step-ms 2 --replay " +
                                     aRecording.string() + " --state " + state.string();
         EXPECT_EQ(0, std::system(command.c_str())) << command;
         std::ifstream file(state);
-        return nlohmann::json::parse(file, nullptr, false);
+        const nlohmann::json report = nlohmann::json::parse(file, nullptr, false);
+        fs::remove(state);
+        return report;
     }
 
     bool myEnded = false;
@@ -163,6 +172,110 @@ TEST_F(PlaythroughTest, APlayerCanFinishTheGameAndTheRecordingPlaysBackToTheSame
     ASSERT_FALSE(events.empty());
     const uint64_t lastEvent = events.back().frame;
     EXPECT_LE(state["frames"].get<uint64_t>(), lastEvent + 500);
+}
+
+// At the end picture, after the route's own last Return is left out: Escape opens the quit
+// menu above it without ending the game; "continue" closes the menu; Return ends the game.
+class AtTheEndPicture : public FrameObserver
+{
+public:
+    explicit AtTheEndPicture(platform::InputSource& aInput) : myInput(aInput) {}
+
+    void OnLogicFrame(const Game& aGame, RenderData& /*aBuffer*/, float /*aUpdateMs*/) override
+    {
+        if (!aGame.GetBillboard().IsShown())
+        {
+            return;
+        }
+        const bool paused = PostMaster::GetInstance()->paused;
+        switch (myStep++)
+        {
+            case 5:
+                myInput.SetKey(0x01, true);
+                break;
+            case 6:
+                myInput.SetKey(0x01, false);
+                break;
+            case 20:
+                myMenuOpened = paused;
+                {
+                    const QuitMenu& menu = aGame.GetQuitMenu();
+                    const V target =
+                        (menu.GetContinueTopLeft() + menu.GetContinueBottomRight()) / 2;
+                    const V cursor = aGame.GetCursor().GetPosition();
+                    myInput.AddMotion(static_cast<int>(target.x - cursor.x),
+                                      static_cast<int>(target.y - cursor.y));
+                }
+                break;
+            case 21:
+                myInput.SetButton(0, true);
+                break;
+            case 22:
+                myInput.SetButton(0, false);
+                break;
+            case 30:
+                myMenuClosed = !paused;
+                myInput.SetKey(0x1C, true);
+                break;
+            case 31:
+                myInput.SetKey(0x1C, false);
+                break;
+            default:
+                break;
+        }
+    }
+
+    platform::InputSource& myInput;
+    int myStep = 0;
+    bool myMenuOpened = false;
+    bool myMenuClosed = false;
+};
+
+TEST_F(PlaythroughTest, AtTheEndPictureEscapeOpensTheMenuAndReturnEndsTheGame)
+{
+    std::ifstream file(BuildFolder() / "demo" / "route.txt");
+    std::stringstream text;
+    text << file.rdbuf();
+    std::vector<InputEvent> events;
+    std::string problem;
+    ASSERT_TRUE(ParseInputRecording(text.str(), events, problem)) << problem;
+    // Leave out the last Return (its press and its release), the one that ends the game at
+    // the end picture.
+    ASSERT_GE(events.size(), 2u);
+    ASSERT_EQ(0x1C, events.back().scanCode);
+    events.resize(events.size() - 2);
+    hgeSelectBackend(HGE_BACKEND_HEADLESS);
+    HGE* hge = hgeCreate(HGE_VERSION);
+    hge->System_SetState(HGE_DATAFOLDER, standinworld::Folder().c_str());
+    LiveFeed live(*hge->System_GetState(HGE_HWND));
+    ReplayFeed replay(events, &live);
+    AtTheEndPicture script(*hge->System_GetState(HGE_HWND));
+    GameOptions options;
+    options.myFixedStepMs = 2.0f;
+    options.myPaced = false;
+    options.myInput = &replay;
+    options.myObserver = &script;
+    {
+        Game game(hgeCreate(HGE_VERSION), options);
+        const uint64_t limit = events.back().frame + 20000;
+        while (game.SwapBuffers() && script.myStep < 100 && game.GetSwapCount() < limit)
+        {
+        }
+        EXPECT_FALSE(game.SwapBuffers()) << "Return at the end picture ends the game";
+        game.Stop();
+        EXPECT_TRUE(game.GetBillboard().IsDismissed());
+    }
+    hge->Release();
+    EXPECT_TRUE(script.myMenuOpened) << "Escape opens the quit menu above the end picture";
+    EXPECT_TRUE(script.myMenuClosed) << "and \"continue\" closes it without ending the game";
+}
+
+TEST_F(PlaythroughTest, TheAttractModesRouteStillReachesTheEnd)
+{
+    const nlohmann::json state = Replay(BuildFolder() / "demo" / "route.txt");
+    ASSERT_TRUE(state.is_object()) << "no state report";
+    EXPECT_EQ(true, state["endPicture"])
+        << "demo/route.txt is out of date: copy build/playthrough/route.txt over it";
 }
 }  // namespace
 
