@@ -1,6 +1,7 @@
 // The generated music, read back through the game's music stream: every track decodes to its
 // planned length, loops without a gap or a click, and the stream rejects bad files cleanly.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -27,7 +28,8 @@ std::vector<float> ReadFrames(MusicStream& aStream, int aFrames)
 
 std::string TempFile(const std::string& aName, const std::vector<char>& aBytes)
 {
-    const auto path = std::filesystem::temp_directory_path() / aName;
+    const auto path =
+        std::filesystem::temp_directory_path() / (std::to_string(getpid()) + "_" + aName);
     std::ofstream(path, std::ios::binary).write(aBytes.data(), aBytes.size());
     return path.string();
 }
