@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* aData, size_t aSize)
     // The game's volume, which the mix clamps to full.
     output.SetVolume(stream, 2.03f);
     output.Stream(stream).SetPaused(false);
-    std::vector<float> mix(2 * 4096);
+    std::vector<float> mix(size_t{2} * 4096);
     // A quarter of a second: past the end of a short track and into its loop.
     for (int chunk = 0; chunk < 3 && !output.Stream(stream).HasFailed(); ++chunk)
     {

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <condition_variable>
 #include <cstdarg>
+#include <cstddef>
 #include <cstdio>
 #include <mutex>
 #include <thread>
@@ -250,7 +251,7 @@ void AudioOutput::Mix(float* aOut, int aFrames)
     {
         const int frames = std::min(aFrames - done, ourChunkFrames);
         const int samples = frames * MusicStream::ourChannels;
-        float* out = aOut + done * MusicStream::ourChannels;
+        float* out = aOut + static_cast<std::ptrdiff_t>(done) * MusicStream::ourChannels;
         std::fill(out, out + samples, 0.0f);
         for (int index = 0; index < count; ++index)
         {

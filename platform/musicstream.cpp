@@ -3,6 +3,7 @@
 #include <mpg123.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 #include <fstream>
 #include <string>
@@ -188,7 +189,8 @@ void MusicStream::Read(float* aOut, int aFrames)
         int emptyReads = 0;
         while (written < aFrames && myHandle && emptyReads < 2)
         {
-            const int got = Decode(aOut + written * ourChannels, aFrames - written);
+            const int got = Decode(aOut + static_cast<std::ptrdiff_t>(written) * ourChannels,
+                                   aFrames - written);
             written += got;
             if (got > 0)
             {
@@ -207,7 +209,8 @@ void MusicStream::Read(float* aOut, int aFrames)
             }
         }
     }
-    std::fill(aOut + written * ourChannels, aOut + aFrames * ourChannels, 0.0f);
+    std::fill(aOut + static_cast<std::ptrdiff_t>(written) * ourChannels,
+              aOut + static_cast<std::ptrdiff_t>(aFrames) * ourChannels, 0.0f);
 }
 
 int64_t MusicStream::LengthInFrames() const

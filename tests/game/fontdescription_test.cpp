@@ -127,8 +127,13 @@ TEST(FontDescription, ProblemsGiveTheLineNumberInTheFileBlankLinesIncluded)
     for (const char* breaks : {"\n", "\r\n", "\r"})
     {
         const std::string b = breaks;
-        const FontDescription description = ParseFontDescription(
-            "f.fnt", "[HGEFONT]" + b + b + "Bitmap=a.png" + b + b + b + "Char=41,x" + b);
+        std::string text = "[HGEFONT]";
+        for (const char* line : {"", "Bitmap=a.png", "", "", "Char=41,x"})
+        {
+            text += b + line;
+        }
+        text += b;
+        const FontDescription description = ParseFontDescription("f.fnt", text);
         EXPECT_EQ(description.problem, "glyph line 6 cannot be read") << description.problem;
     }
 }

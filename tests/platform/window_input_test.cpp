@@ -114,9 +114,10 @@ protected:
 
 TEST_F(WindowInput, KeysMotionAndTheLeftButtonReachTheInputSource)
 {
-    for (const auto& [name, code] :
-         {std::make_pair("w", kKeyW), std::make_pair("Return", kKeyReturn)})
+    for (const auto& key : {std::make_pair("w", kKeyW), std::make_pair("Return", kKeyReturn)})
     {
+        const char* const name = key.first;
+        const auto code = key.second;
         windowtests::Xdotool(std::string("keydown ") + name);
         EXPECT_TRUE(PumpUntil([&] { return (Key(code) & kDown) != 0; })) << name << " down";
         windowtests::Xdotool(std::string("keyup ") + name);

@@ -126,7 +126,7 @@ protected:
                                     aRecording.string() + " --state " + state.string();
         EXPECT_EQ(0, std::system(command.c_str())) << command;
         std::ifstream file(state);
-        const nlohmann::json report = nlohmann::json::parse(file, nullptr, false);
+        nlohmann::json report = nlohmann::json::parse(file, nullptr, false);
         fs::remove(state);
         return report;
     }

@@ -141,7 +141,7 @@ inline platform::DecodedImage ScreenUnder(const std::string& aWindowId)
                 const uint32_t value = static_cast<uint8_t>(rgb[at + channel * sample]);
                 pixel |= value << (16 - 8 * channel);
             }
-            area.pixels[static_cast<size_t>(y * area.width + x)] = pixel;
+            area.pixels[static_cast<size_t>(y) * area.width + x] = pixel;
         }
     }
     return area;
