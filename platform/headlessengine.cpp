@@ -36,7 +36,8 @@ void HeadlessEngine::Gfx_RenderQuad(const hgeQuad* aQuad)
 {
     if (aQuad)
     {
-        myRecording.myQuads.push_back(*aQuad);
+        ForEachVisiblePart(*aQuad, [this](const hgeQuad& aPart)
+                           { myRecording.myQuads.push_back(aPart); });
     }
 }
 

@@ -334,7 +334,7 @@ void WindowEngine::Gfx_RenderQuad(const hgeQuad* aQuad)
 {
     if (myContextCurrent && aQuad)
     {
-        myBatch.Add(*aQuad);
+        ForEachVisiblePart(*aQuad, [this](const hgeQuad& aPart) { myBatch.Add(aPart); });
     }
 }
 
