@@ -64,4 +64,10 @@ bool LastPresentedFrame(HGE* aEngine, PresentedFrame& aFrame)
     aFrame = headless->Presented();
     return true;
 }
+
+std::string PicturePath(HGE* aEngine, HTEXTURE aTexture)
+{
+    auto* headless = dynamic_cast<HeadlessEngine*>(aEngine);
+    return headless ? headless->PicturePath(aTexture) : std::string();
+}
 }  // namespace platform

@@ -101,6 +101,13 @@ void TextureTable::Free(uint32_t aHandle)
     myEntries.erase(entry);
 }
 
+std::string TextureTable::PathOf(uint32_t aHandle) const
+{
+    std::lock_guard<std::mutex> lock(myMutex);
+    const auto entry = myEntries.find(aHandle);
+    return entry == myEntries.end() ? std::string() : entry->second.myKey;
+}
+
 int TextureTable::Width(uint32_t aHandle) const
 {
     const auto image = Find(aHandle);

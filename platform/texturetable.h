@@ -55,6 +55,9 @@ public:
 
     // The shared picture behind a handle, or null: the renderers keep it while they draw.
     std::shared_ptr<TextureImage> Find(uint32_t aHandle) const;
+    // The resolved file a handle was loaded from; "" for pictures from memory and unknown
+    // handles.
+    std::string PathOf(uint32_t aHandle) const;
 
 private:
     struct Entry
