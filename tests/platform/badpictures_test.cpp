@@ -162,7 +162,7 @@ TEST_F(BadPictures, UncompressedRowsFollowTheHeadersPitch)
     platform::DecodedImage image;
     std::string problem;
     ASSERT_TRUE(platform::DecodeImage(padded.data(), padded.size(), image, problem)) << problem;
-    EXPECT_EQ(image.pixels, sample.pixels);
+    EXPECT_EQ(std::vector<uint32_t>(image.pixels.begin(), image.pixels.end()), sample.pixels);
     // The last row needs no padding after it.
     const std::vector<uint8_t> lastUnpadded(padded.begin(), padded.end() - 12);
     ASSERT_TRUE(platform::DecodeImage(lastUnpadded.data(), lastUnpadded.size(), image, problem));
