@@ -308,9 +308,16 @@ bool WindowEngine::System_Snapshot(const char* aPngPath)
     return WritePng(aPngPath, ScreenWidth(), ScreenHeight(), pixels);
 }
 
+bool WindowEngine::WindowGone() const
+{
+    return myWindowGone || myWatch->Gone();
+}
+
 bool WindowEngine::Gfx_BeginScene(HTEXTURE aTarget)
 {
-    if (!myContext.Get() || aTarget != 0)
+    myFrameOpen = false;
+    // Once the window is gone nothing is drawn: the run is about to end.
+    if (!myContext.Get() || aTarget != 0 || WindowGone())
     {
         return false;
     }
@@ -328,12 +335,13 @@ bool WindowEngine::Gfx_BeginScene(HTEXTURE aTarget)
     myFrameWindowHeight = static_cast<int>(size & 0xFFFFFFFFu);
     myPicture.Bind(ScreenWidth(), ScreenHeight(), myFrameWindowWidth, myFrameWindowHeight);
     myBatch.BeginFrame(ScreenWidth(), ScreenHeight());
+    myFrameOpen = true;
     return true;
 }
 
 void WindowEngine::Gfx_Clear(DWORD aColor)
 {
-    if (myContextCurrent)
+    if (myFrameOpen)
     {
         myBatch.Clear(aColor);
     }
@@ -341,7 +349,7 @@ void WindowEngine::Gfx_Clear(DWORD aColor)
 
 void WindowEngine::Gfx_RenderQuad(const hgeQuad* aQuad)
 {
-    if (myContextCurrent && aQuad)
+    if (myFrameOpen && aQuad)
     {
         ForEachVisiblePart(*aQuad, [this](const hgeQuad& aPart) { myBatch.Add(aPart); });
     }
@@ -349,22 +357,25 @@ void WindowEngine::Gfx_RenderQuad(const hgeQuad* aQuad)
 
 void WindowEngine::Gfx_EndScene()
 {
-    if (myContextCurrent)
+    if (!myFrameOpen)
     {
-        myBatch.Flush();
-        if (mySnapshot.Wanted())
-        {
-            std::vector<uint32_t> pixels;
-            myPicture.ReadPixels(pixels);
-            mySnapshot.Hand(std::move(pixels));
-        }
+        return;
+    }
+    myFrameOpen = false;
+    myBatch.Flush();
+    if (mySnapshot.Wanted())
+    {
+        std::vector<uint32_t> pixels;
+        myPicture.ReadPixels(pixels);
+        mySnapshot.Hand(std::move(pixels));
+    }
+    // Asked again: showing the picture is the first touch of the window in a scaled frame.
+    if (!WindowGone())
+    {
         myPicture.Present(myFrameWindowWidth, myFrameWindowHeight,
                           FitPicture(myFrameWindowWidth, myFrameWindowHeight, ScreenWidth(),
                                      ScreenHeight(), myDisplay.myScaling));
-        if (!myWindowGone)
-        {
-            SDL_GL_SwapWindow(myWindow.get());
-        }
+        SDL_GL_SwapWindow(myWindow.get());
     }
 }
 }  // namespace platform

@@ -47,6 +47,8 @@ public:
 
 private:
     bool Fail();
+    // Render thread: whether the window was destroyed by someone else (asks the X server).
+    bool WindowGone() const;
     void HandleEvent(const SDL_Event& aEvent);
     void HandleWindowEvent(const SDL_WindowEvent& aEvent);
     void HandleKey(const SDL_KeyboardEvent& aEvent);
@@ -71,6 +73,7 @@ private:
     int myFrameWindowWidth = 0;  // render thread only: the drawable's size this frame
     int myFrameWindowHeight = 0;
     bool myContextCurrent = false;  // render thread only
+    bool myFrameOpen = false;       // render thread only: drawing since Gfx_BeginScene
     bool myCursorShown = true;
     bool myClosed = false;
     std::atomic<bool> myWindowGone{false};  // destroyed by someone else: no more swaps

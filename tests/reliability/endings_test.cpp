@@ -185,6 +185,16 @@ TEST_F(WindowEndings, AWindowDestroyedByAnotherProgramEndsTheRunNormally)
     EndBy([&] { Xdotool("windowclose " + myWindow); });
 }
 
+// Scaled, the picture is shown by a second pass into the window: that pass, and SDL's look at
+// the resized window's parent, must not touch the window once it is gone either.
+TEST_F(WindowEndings, AResizedWindowDestroyedByAnotherProgramEndsTheRunNormally)
+{
+    ASSERT_TRUE(StartWindow());
+    Xdotool("windowsize --sync " + myWindow + " 800 600");
+    std::this_thread::sleep_for(300ms);  // a few scaled frames
+    EndBy([&] { Xdotool("windowclose " + myWindow); });
+}
+
 TEST_F(WindowEndings, TheQuitMenusExitEndsTheRunNormally)
 {
     ASSERT_TRUE(StartWindow());
