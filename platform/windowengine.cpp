@@ -19,6 +19,30 @@ constexpr std::chrono::milliseconds kSnapshotWait{5000};
 constexpr int kMinimumWidth = 512;
 constexpr int kMinimumHeight = 384;
 
+// The drawing thread lets go of the GL context when it ends, and drops what SDL keeps for it:
+// a context still current on a thread that is gone can never be freed, and SDL frees its
+// per-thread data only for threads it started itself.
+class ReleaseAtThreadEnd
+{
+public:
+    ReleaseAtThreadEnd() = default;
+    ReleaseAtThreadEnd(const ReleaseAtThreadEnd&) = delete;
+    ReleaseAtThreadEnd& operator=(const ReleaseAtThreadEnd&) = delete;
+    ~ReleaseAtThreadEnd()
+    {
+        if (myArmed)
+        {
+            SDL_GL_MakeCurrent(nullptr, nullptr);
+            SDL_TLSCleanup();
+        }
+    }
+    void Arm() { myArmed = true; }
+
+private:
+    bool myArmed = false;
+};
+thread_local ReleaseAtThreadEnd ourReleaseAtThreadEnd;
+
 // Alt+Enter and F11, the desktop's usual fullscreen switches.
 bool IsFullscreenKey(const SDL_KeyboardEvent& aEvent)
 {
@@ -118,7 +142,7 @@ void WindowEngine::System_Shutdown()
         SetMouseCaptured(false);
     }
     myPads.reset();
-    // Still current on the (finished) render thread: GLX frees it once nothing uses it.
+    // The render thread let go of it when it ended (ReleaseAtThreadEnd).
     myContext.Reset();
     myWindow.reset();
     myWatch.reset();
@@ -328,6 +352,7 @@ bool WindowEngine::Gfx_BeginScene(HTEXTURE aTarget)
         {
             return false;
         }
+        ourReleaseAtThreadEnd.Arm();
     }
     // The window's size is read once per frame: drawing and showing must agree on it.
     const uint64_t size = myDrawableSize.load(std::memory_order_relaxed);
