@@ -1,7 +1,9 @@
 # Two entry points for a fresh Debian 12 machine: `make run` and `make test`; `make package`
 # makes the Debian package and `make install` installs under PREFIX.
 BUILD      ?= build
+ASAN_BUILD ?= build-asan
 TSAN_BUILD ?= build-tsan
+FUZZ_BUILD ?= build-fuzz
 JOBS       ?= 2
 PREFIX     ?= /usr/local
 
@@ -9,11 +11,12 @@ PACKAGES := build-essential cmake pkg-config libsdl2-dev libepoxy-dev libmpg123-
             libsquish-dev libstb-dev libcairo2-dev libfreetype-dev libmp3lame-dev \
             libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core nlohmann-json3-dev \
             libx11-dev xvfb xauth xdotool x11-apps netpbm hunspell hunspell-en-us dpkg-dev file \
-            desktop-file-utils
+            desktop-file-utils clang clang-tidy clang-format libclang-rt-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build run test test-tsan bench tour package install clean
+.PHONY: deps build run test test-asan test-tsan lint format fuzz bench soak tour package install \
+        clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
@@ -40,14 +43,48 @@ XRUN := $(if $(DISPLAY),,xvfb-run -a -s "-screen 0 1280x1024x24")
 
 test: build
 	cd $(BUILD) && $(XRUN) ctest --output-on-failure -j $(JOBS)
+	$(MAKE) lint
+	$(MAKE) test-asan
 	$(MAKE) test-tsan
 
-# The threaded parts again under ThreadSanitizer.
+# The sanitizer builds reuse the release build's pictures and music instead of drawing them
+# again with an instrumented generator. Every report (from a test or from a game it starts) is
+# written to the build's sanitizer-reports/ folder and fails the run; a report's exit status
+# (66) can never pass for the game's own "exit 1" on a damaged file.
+SANITIZER_COMMON = halt_on_error=1:exitcode=66:log_path=$(abspath $(1))/sanitizer-reports/report
+define sanitizer-check
+	@reports=$$(ls $(1)/sanitizer-reports 2>/dev/null | wc -l); \
+	echo "$(1): $$reports sanitizer reports"; \
+	if [ "$$reports" != 0 ]; then cat $(1)/sanitizer-reports/*; exit 1; fi
+endef
+
+# The whole suite, the playthrough included, under AddressSanitizer and UndefinedBehaviorSanitizer.
+# LeakSanitizer knows one leak that is not ours (tests/sanitizers/leaks.supp).
+test-asan: build
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSANITIZE=address,undefined \
+	    -DMARROWEN_PREBUILT_CONTENT=$(abspath $(BUILD))
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	rm -rf $(ASAN_BUILD)/sanitizer-reports && mkdir -p $(ASAN_BUILD)/sanitizer-reports
+	cd $(ASAN_BUILD) && \
+	    ASAN_OPTIONS=$(call SANITIZER_COMMON,$(ASAN_BUILD)):detect_leaks=1 \
+	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/leaks.supp:print_suppressions=0 \
+	    UBSAN_OPTIONS=$(call SANITIZER_COMMON,$(ASAN_BUILD)):print_stacktrace=1 \
+	    $(XRUN) ctest --output-on-failure -j $(JOBS)
+	$(call sanitizer-check,$(ASAN_BUILD))
+
+# Every test that starts threads, under ThreadSanitizer: the platform's (the snapshot
+# hand-over, the music output, the window's render thread), the game's, and the ways of ending
+# the real game. The damaged-file corpus stays out: each of its games ends while it loads,
+# before its logic and render threads start (the ASan run covers it).
 test-tsan: build
 	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSANITIZE=thread \
 	    -DMARROWEN_PREBUILT_CONTENT=$(abspath $(BUILD))
-	cmake --build $(TSAN_BUILD) -j $(JOBS) --target game_tests
-	cd $(TSAN_BUILD) && TSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure -j $(JOBS) -L game_tests
+	cmake --build $(TSAN_BUILD) -j $(JOBS) --target platform_tests game_tests reliability_tests
+	rm -rf $(TSAN_BUILD)/sanitizer-reports && mkdir -p $(TSAN_BUILD)/sanitizer-reports
+	cd $(TSAN_BUILD) && TSAN_OPTIONS=$(call SANITIZER_COMMON,$(TSAN_BUILD)) \
+	    $(XRUN) ctest --output-on-failure -j $(JOBS) -L 'platform_tests|game_tests|reliability_tests' \
+	    -E 'Corpus'
+	$(call sanitizer-check,$(TSAN_BUILD))
 
 # The whole story played through, a screenshot at each milestone, into tour/.
 tour: build
@@ -65,5 +102,34 @@ bench: build
 	cd $(BUILD) && ./marrowen-startup && ./marrowen-frames && ./marrowen-pacing && \
 	    $(XRUN) ./marrowen-render
 
+# Formatting and clang-tidy over our own code (.clang-tidy says which checks and why not others).
+LINT_DIRS := src platform content geometry tests bench fuzz
+lint: build
+	find $(LINT_DIRS) -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run -Werror
+	run-clang-tidy -quiet -j $(JOBS) -p $(BUILD) \
+	    '$(CURDIR)/(src|platform|content|geometry|tests|bench|fuzz)/' > $(BUILD)/clang-tidy.log 2>&1 || \
+	    { sed 's/\x1b\[[0-9;]*m//g' $(BUILD)/clang-tidy.log | grep -E -A3 'warning:|error:'; exit 1; }
+	@echo "clang-format and clang-tidy: clean"
+
+# Rewrites our sources in the project's format.
+format:
+	find $(LINT_DIRS) -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+# Each loader under libFuzzer (clang) for FUZZ_SECONDS seconds, from the kept inputs in
+# fuzz/corpus/; what the fuzzers learn, and any input that crashes one, lands in
+# $(FUZZ_BUILD)/found/.
+FUZZ_SECONDS ?= 30
+FUZZERS := dds image font mp3 dialogue recording
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DMARROWEN_FUZZ=ON -DMARROWEN_PREBUILT_CONTENT=$(abspath $(BUILD))
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(addprefix fuzz-,$(FUZZERS))
+	fuzz/run.sh $(abspath $(FUZZ_BUILD)) $(FUZZ_SECONDS) $(FUZZERS)
+
+# SOAK_MINUTES of seeded random keys and mouse against the real window under Xvfb.
+SOAK_MINUTES ?= 5
+soak: build
+	bench/soak.sh $(BUILD)/marrowen $(SOAK_MINUTES)
+
 clean:
-	rm -rf $(BUILD) $(TSAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(FUZZ_BUILD)
