@@ -4,6 +4,7 @@
 #include "eventsingelton.h"
 #include "game.h"
 #include "inputwrapper/inputwrapper.h"
+#include "itemcatalogue.h"
 #include "productcatalogue.h"
 #include "soundmanager.h"
 
@@ -58,8 +59,7 @@ void Game::InitWorld(HGE* aHGE, const Vector2<float>& aScreenSize)
         myInventory.AddProduct(product);
     }
     myInventory.Reserve(ourHeldRoom, ourSlotRoom);
-    myInventory.AddItem(Item(aHGE, "img/Items/icon_wire.dds", "img/Items/icon_wire.dds",
-                             Vector2<float>(), "wire", true));
+    myInventory.AddItem(itemcatalogue::Make(aHGE, "wire"));
 
     myCursor.Init(aHGE);
     myCurtain.Init(aHGE);

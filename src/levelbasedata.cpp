@@ -3,6 +3,7 @@
 #include "assertion.h"
 #include "eventsingelton.h"
 #include "feetpoint.h"
+#include "itemcatalogue.h"
 
 namespace
 {
@@ -188,6 +189,12 @@ void LevelBaseData::MarkPlayed(const std::string& aName)
 bool LevelBaseData::UseKeyReleased(const InputWrapper& aInput)
 {
     return aInput.KeyReleased(ourKeyE) || aInput.KeyReleased(ourKeyReturn);
+}
+
+Item LevelBaseData::MakeItem(const std::string& aName, const Vector2<float>& aPosition,
+                             bool aActive) const
+{
+    return itemcatalogue::Make(myHGE, aName, aPosition, aActive);
 }
 
 void LevelBaseData::PutBack(Inventory& aInventory, const std::string& aName)

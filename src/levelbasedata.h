@@ -130,6 +130,14 @@ protected:
     {
         BuildConversations(ReadDialogue(myHGE, aDialogueFile, aNames));
     }
+    // The catalogue's item aName, as a script gives it or lays it in the scene.
+    Item MakeItem(const std::string& aName, const Vector2<float>& aPosition = Vector2<float>(),
+                  bool aActive = true) const;
+    // Lays the catalogue's item aName at the end of the scene's items.
+    void PlaceItem(const std::string& aName, const Vector2<float>& aPosition, bool aActive = true)
+    {
+        myItems.push_back(MakeItem(aName, aPosition, aActive));
+    }
     // The caves keep their robot out of sight: he waits outside.
     void KeepRobotOutside() { myRobot.SetWorldPosition(Vector2<float>(-10000.0f, -10000.0f)); }
     // Places the heroine and centres the view on her.

@@ -29,10 +29,8 @@ void TimeMachine::Init(HGE* aHGE)
     mySpot = interactables::EngineSpot(aHGE);
     myParts.reset();
     myAllPartsIn = false;
-    myItems.emplace_back(aHGE, "img/h_fainted.dds", "img/h_fainted.dds",
-                         Vector2<float>(280.0f, 770.0f), "fainted ester", true);
-    myItems.emplace_back(aHGE, "img/Items/sprite_belt.dds", "img/Items/icon_belt.dds",
-                         Vector2<float>(150.0f, 300.0f), "engine belt", true);
+    PlaceItem("fainted ester", Vector2<float>(280.0f, 770.0f));
+    PlaceItem("engine belt", Vector2<float>(150.0f, 300.0f));
     myMusicName = "Machine";
     CreateConversations();
 }

@@ -33,8 +33,6 @@ private:
     void UseChildren(Inventory& aInventory);
     // Blacks the level's curtain out at once, for a jump between places.
     void CloseCurtain();
-    // A new active item that is drawn with aIcon wherever it shows.
-    Item NewItem(const char* aName, const char* aIcon, const Vector2<float>& aPosition) const;
 
     Curtain myCurtain;
     bool myFlying = false;
