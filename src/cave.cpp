@@ -84,6 +84,12 @@ void Cave::Update(Player& aPlayer, Camera& aCamera, float aElapsed)
     myStone.Update(aCamera, aPlayer.GetWorldPosition());
 }
 
+void Cave::SetState(const State& aState)
+{
+    myBlownApart = aState.blownApart;
+    myStone.SetUsed(aState.stoneUsed);
+}
+
 void Cave::RenderObjects(RenderData& aBuffer, const Camera& /*aCamera*/)
 {
     myRobot.Submit(aBuffer);

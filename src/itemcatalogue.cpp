@@ -115,19 +115,15 @@ std::vector<std::string> Names()
     return names;
 }
 
-std::string Fingerprint()
+std::string Fingerprint(const std::vector<std::string>& aNames)
 {
     // FNV-1a over the names, each closed by a zero byte so "ab","c" and "a","bc" differ.
     uint64_t hash = 0xcbf29ce484222325ull;
-    for (const Entry& entry : ourEntries)
+    for (const std::string& name : aNames)
     {
-        for (const char* c = entry.name;; ++c)
+        for (const char& c : name + '\0')
         {
-            hash = (hash ^ static_cast<unsigned char>(*c)) * 0x100000001b3ull;
-            if (*c == '\0')
-            {
-                break;
-            }
+            hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001b3ull;
         }
     }
     char text[17];
@@ -135,10 +131,27 @@ std::string Fingerprint()
     return text;
 }
 
+std::string Fingerprint()
+{
+    return Fingerprint(Names());
+}
+
 Item Make(HGE* aHGE, const std::string& aName, const Vector2<float>& aPosition, bool aActive)
 {
     const Entry* entry = Find(aName);
     MARROWEN_ASSERT(entry != nullptr && "No item of that name.", "itemcatalogue");
     return Item(aHGE, entry->scenePicture, entry->icon, aPosition, aName, aActive);
+}
+
+std::vector<Item> Rebuild(HGE* aHGE, const std::vector<Item::State>& aStates)
+{
+    std::vector<Item> items;
+    items.reserve(aStates.size());
+    for (const Item::State& state : aStates)
+    {
+        items.push_back(Make(aHGE, state.name, state.position, state.active));
+        items.back().SetFlags(state);
+    }
+    return items;
 }
 }  // namespace itemcatalogue

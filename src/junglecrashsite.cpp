@@ -137,6 +137,18 @@ void JungleCrashSite::Update(Player& aPlayer, Camera& aCamera, float aElapsed)
     myTree.Update(aCamera, aPlayer.GetWorldPosition());
 }
 
+void JungleCrashSite::SetState(const State& aState)
+{
+    myAxeReady = aState.axeReady;
+    myTreeChopped = aState.treeChopped;
+    if (myTreeChopped)
+    {
+        myTree.Vanish();
+    }
+    myCurtain.SetState(aState.curtain);
+    myRaft.SetState(aState.raft);
+}
+
 void JungleCrashSite::RenderObjects(RenderData& aBuffer, const Camera& /*aCamera*/)
 {
     myRobot.Submit(aBuffer);

@@ -225,6 +225,8 @@ void LevelBaseData::UpdateConversations(float aElapsed, Player& aPlayer, Invento
     }
     if (!conversation.GetBox().IsActive())
     {
+        // Asking again for one that has ended only clears the request.
+        myFinishedConversations += conversation.IsRunning() ? 1 : 0;
         aPlayer.ResumeAnimation();
         flags.conversationRunning = false;
         conversation.SetRunning(false);

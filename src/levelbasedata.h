@@ -110,6 +110,35 @@ public:
     // Every transfer zone of the scene: vertical, then horizontal, then cave zones.
     std::vector<ZoneRect> GetZoneRects() const;
 
+    // What a saved game keeps of a conversation: whether it has played, whether it is being
+    // shown, and how far it has been read.
+    struct ConversationState
+    {
+        std::string name;
+        bool played = false;
+        bool running = false;
+        ConversationBox::Reading reading;
+    };
+    // What a saved game keeps of the scene: its time, its robot, its items in list order, its
+    // conversations in list order and the one requested and current.
+    struct SceneState
+    {
+        float levelTime = 0.0f;
+        Robot::State robot;
+        std::vector<Item::State> items;
+        std::vector<ConversationState> conversations;
+        std::string requested;
+        std::string current;
+    };
+    SceneState GetSceneState() const;
+    // Whether aState belongs to this scene as built (its conversations, their lines, the
+    // robot's sheets); otherwise false with the reason in aProblem.
+    bool Fits(const SceneState& aState, std::string& aProblem) const;
+    // Takes over aState, which must fit; the items are made anew from their names.
+    void SetSceneState(const SceneState& aState);
+    // How many conversations have been read to their end in this scene so far.
+    unsigned GetFinishedConversations() const { return myFinishedConversations; }
+
     int GetMapWidth() const { return myMap.GetMapWidth(); }
     int GetMapHeight() const { return myMap.GetMapHeight(); }
     const CollisionMap& GetCollisionMap() const { return myCollision; }
@@ -170,6 +199,7 @@ protected:
     CollisionMap myCollision;
     std::string myMusicName;
     OverlayPair myOverlayPair;
+    unsigned myFinishedConversations = 0;
 
 private:
     // A refused exit: the heroine is set back beside zone aZoneIndex and told why.

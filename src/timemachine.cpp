@@ -119,6 +119,14 @@ void TimeMachine::HandleInput(InputWrapper& aInput, float /*aElapsed*/, Inventor
     }
 }
 
+void TimeMachine::SetState(const State& aState)
+{
+    myParts = aState.parts;
+    myAllPartsIn = aState.allPartsIn;
+    myWakeTime = aState.wakeTime;
+    mySpot.SetUsed(aState.engineUsed);
+}
+
 void TimeMachine::Update(Player& aPlayer, Camera& aCamera, float aElapsed)
 {
     myRobot.Follow(aPlayer.GetWorldPosition(), aElapsed);

@@ -245,6 +245,36 @@ void Vulcano::Update(Player& aPlayer, Camera& aCamera, float aElapsed)
     }
 }
 
+Vulcano::State Vulcano::GetState() const
+{
+    return State{myFlying,
+                 myDiamondDone,
+                 myChildrenReachable,
+                 myStairsUsedDown,
+                 myStairsUsedUp,
+                 myStairsBuilt,
+                 myChildrenSaved,
+                 mySinceDiamond,
+                 IsPalmOverlayShown(),
+                 myCurtain.GetState(),
+                 myOverlayPair.GetState()};
+}
+
+void Vulcano::SetState(const State& aState)
+{
+    myFlying = aState.flying;
+    myDiamondDone = aState.diamondDone;
+    myChildrenReachable = aState.childrenReachable;
+    myStairsUsedDown = aState.stairsUsedDown;
+    myStairsUsedUp = aState.stairsUsedUp;
+    myStairsBuilt = aState.stairsBuilt;
+    myChildrenSaved = aState.childrenSaved;
+    mySinceDiamond = aState.sinceDiamond;
+    myPalmOverlay.SetHidden(!aState.palmOverlayShown);
+    myCurtain.SetState(aState.curtain);
+    myOverlayPair.SetState(aState.overlayPair);
+}
+
 void Vulcano::RenderObjects(RenderData& aBuffer, const Camera& /*aCamera*/)
 {
     myRobot.Submit(aBuffer);
