@@ -7,6 +7,7 @@
 #include "eventsingelton.h"
 #include "fatal.h"
 #include "inputwrapper/inputwrapper.h"
+#include "savedgame.h"
 #include "soundmanager.h"
 
 namespace
@@ -38,7 +39,10 @@ void NameThread(std::thread& aThread, const char* aName)
 }  // namespace
 
 Game::Game(HGE* aHGE, const GameOptions& aOptions)
-    : myHGE(aHGE), myOptions(aOptions), myPacer(kSwapPeriodNs)
+    : myHGE(aHGE),
+      myOptions(aOptions),
+      mySaves(aOptions.mySaveFolder, [this](const std::string& aLine) { Say(aLine); }),
+      myPacer(kSwapPeriodNs)
 {
     if (myOptions.myFixedStepMs > 0.0f)
     {
@@ -59,7 +63,18 @@ Game::Game(HGE* aHGE, const GameOptions& aOptions)
 
     InitWorld(myHGE, Vector2<float>(1024.0f, 768.0f));
     PostMaster::Create();
-    if (myOptions.myStartInPlay)
+    const bool saveFound = mySaves.Exists();
+    OfferSave();
+    if (myOptions.myContinue && myOffer)
+    {
+        Continue();
+    }
+    else if (myOptions.myContinue && !saveFound)
+    {
+        // (A save found but refused has been spoken of already.)
+        Say("there is no saved game to continue; the game starts at the title");
+    }
+    else if (myOptions.myStartInPlay)
     {
         // Straight into play: no title, no prologue.
         myStartScreen.SkipToPlay();
@@ -93,6 +108,8 @@ void Game::Stop()
     }
     myQuit.store(true, std::memory_order_release);
     JoinWorkers();
+    SaveOnStop();
+    mySaves.Close();
 }
 
 void Game::JoinWorkers()

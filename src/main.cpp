@@ -1,5 +1,7 @@
 // Starts the game: the window by default, or headless for a set number of frames with a
-// screenshot of the last one. Runs can be recorded, played back and described.
+// screenshot of the last one. Runs can be recorded, played back and described. The player's
+// place is kept between runs (except in the attract mode), and --continue goes back to it.
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -26,12 +28,20 @@ struct Arguments
     GameOptions myOptions;
 };
 
+// A signal ends the run the way closing the window does, so the game is saved.
+volatile std::sig_atomic_t ourSignalled = 0;
+
+void OnSignal(int /*aSignal*/)
+{
+    ourSignalled = 1;
+}
+
 [[noreturn]] void Usage(const char* aProblem)
 {
     fprintf(stderr,
-            "marrowen: %s\nusage: marrowen [--play] [--fixed-step-ms MS] [--frames N] "
-            "[--headless [--screenshot FILE.png]] [--record FILE | --replay FILE | --demo] "
-            "[--state FILE.json]\n",
+            "marrowen: %s\nusage: marrowen [--play | --continue] [--fixed-step-ms MS] "
+            "[--frames N] [--headless [--screenshot FILE.png]] "
+            "[--record FILE | --replay FILE | --demo] [--state FILE.json]\n",
             aProblem);
     exit(2);
 }
@@ -66,6 +76,10 @@ Arguments Parse(int aCount, char** aValues)
         else if (strcmp(option, "--play") == 0)
         {
             arguments.myOptions.myStartInPlay = true;
+        }
+        else if (strcmp(option, "--continue") == 0)
+        {
+            arguments.myOptions.myContinue = true;
         }
         else if (strcmp(option, "--fixed-step-ms") == 0)
         {
@@ -103,6 +117,10 @@ Arguments Parse(int aCount, char** aValues)
     if (arguments.myDemo + !arguments.myReplay.empty() + !arguments.myRecord.empty() > 1)
     {
         Usage("--record, --replay and --demo exclude each other");
+    }
+    if (arguments.myOptions.myContinue && (arguments.myDemo || arguments.myOptions.myStartInPlay))
+    {
+        Usage("--continue goes with neither --demo nor --play");
     }
     return arguments;
 }
@@ -178,6 +196,11 @@ int main(int argc, char** argv)
     }
     // Without a window a fixed step needs no pace: the run goes as fast as it can.
     options.myPaced = !(arguments.myHeadless && options.myFixedStepMs > 0.0f);
+    // The attract mode is nobody's game: it leaves the player's save alone.
+    if (!arguments.myDemo)
+    {
+        options.mySaveFolder = SaveStore::DefaultFolder();
+    }
     LiveFeed live(*hge->System_GetState(HGE_HWND));
     RecordingFeed recording;
     if (!arguments.myRecord.empty())
@@ -191,7 +214,11 @@ int main(int argc, char** argv)
     }
 
     Game game(hge, options);
-    while (hge->System_PumpMessages() && game.SwapBuffers())
+    for (int signal : {SIGINT, SIGTERM, SIGHUP})
+    {
+        std::signal(signal, OnSignal);
+    }
+    while (!ourSignalled && hge->System_PumpMessages() && game.SwapBuffers())
     {
         if (arguments.myFrames > 0 &&
             game.GetSwapCount() >= static_cast<unsigned long>(arguments.myFrames))
@@ -199,7 +226,8 @@ int main(int argc, char** argv)
             break;
         }
     }
-    // However the run ended (window closed, quit request, frame count), both workers end here.
+    // However the run ended (window closed, quit request, signal, frame count), both workers end
+    // here and the game is saved.
     game.Stop();
     if (!arguments.myState.empty())
     {

@@ -1,0 +1,429 @@
+// Saving and continuing in whole games on the headless engine and the stand-in world: the title
+// offers a saved game and C goes on where it was left; Return starts anew and the old save stays
+// until the first autosave; scene changes and finished conversations save at once; the quit
+// menu is not part of what is kept; the end picture deletes the save; and a save that cannot be
+// continued is said in one line, offered nowhere and kept aside.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <thread>
+
+#include "eventsingelton.h"
+#include "filepaths.h"
+#include "game.h"
+#include "inputwrapper/inputrecording.h"
+#include "runtimefixtures.h"
+
+namespace
+{
+namespace fs = std::filesystem;
+using nlohmann::json;
+
+constexpr uint8_t ourKeyC = 0x2E;
+constexpr uint8_t ourKeyE = 0x12;
+constexpr uint8_t ourKeyReturn = 0x1C;
+constexpr uint8_t ourKeyEscape = 0x01;
+
+std::string Contents(const fs::path& aPath)
+{
+    std::ifstream file(aPath, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+// Whether the conversation aName of the scene being played is on screen, and at which line.
+struct Shown
+{
+    bool running = false;
+    int line = 0;
+};
+
+Shown ShownOf(const Game& aGame, const std::string& aName)
+{
+    for (const LevelConversation& conversation : aGame.GetCurrentLevel().GetConversations())
+    {
+        if (conversation.GetName() == aName)
+        {
+            return Shown{conversation.IsRunning(), conversation.GetBox().GetReading().line};
+        }
+    }
+    return Shown();
+}
+
+// Remembers what the test asks about each frame.
+class Watch : public FrameScript
+{
+public:
+    void Look(const Game& aGame) override
+    {
+        myScenes.push_back(aGame.GetCurrentSceneName());
+        myWakePlayed.push_back(aGame.GetCurrentLevel().IsPlayed("wake ester"));
+        myEndPicture = aGame.GetBillboard().IsShown();
+    }
+
+    std::vector<std::string> myScenes;
+    std::vector<bool> myWakePlayed;
+    bool myEndPicture = false;
+};
+
+class SaveGameTest : public HeadlessTest
+{
+protected:
+    void SetUp() override
+    {
+        HeadlessTest::SetUp();
+        UseStandInWorld();
+        mySaveFolder = myFolder / "saves";
+        myWatch.myInput = myHGE->System_GetState(HGE_HWND);
+    }
+
+    void TearDown() override
+    {
+        myHGE->System_GetState(HGE_HWND)->ReleaseAll();
+        HeadlessTest::TearDown();
+    }
+
+    GameOptions Options(bool aKeepSaves = true)
+    {
+        GameOptions options;
+        options.myFixedStepMs = 2.0f;
+        options.myPaced = false;
+        options.myObserver = &myWatch;
+        options.mySaveFolder = aKeepSaves ? mySaveFolder.string() : "";
+        return options;
+    }
+
+    // Swaps until aDone holds or aLimit swaps were made (false then).
+    static bool SwapUntil(Game& aGame, const std::function<bool()>& aDone, uint64_t aLimit = 20000)
+    {
+        while (!aDone() && aGame.GetSwapCount() < aLimit && aGame.SwapBuffers())
+        {
+        }
+        return aDone();
+    }
+    static void Swaps(Game& aGame, uint64_t aSwaps)
+    {
+        const uint64_t end = aGame.GetSwapCount() + aSwaps;
+        SwapUntil(aGame, [&] { return aGame.GetSwapCount() >= end; });
+    }
+
+    // The quads of the frame the engine presented last, once the game's workers ended.
+    std::vector<hgeQuad> Presented() const
+    {
+        platform::PresentedFrame frame;
+        EXPECT_TRUE(platform::LastPresentedFrame(myHGE, frame));
+        return frame.myQuads;
+    }
+
+    fs::path SavePath() const { return mySaveFolder / "save.json"; }
+    json SaveFile() const { return json::parse(Contents(SavePath()), nullptr, false); }
+    // Waits (the game idle) until the writer has put a save on disk for which aCheck holds.
+    bool SaveOnDiskSoon(const std::function<bool(const json&)>& aCheck) const
+    {
+        for (int wait = 0; wait < 500; ++wait)
+        {
+            const json save = SaveFile();
+            if (save.is_object() && aCheck(save["game"]))
+            {
+                return true;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return false;
+    }
+
+    // Plays from the time machine's start: the computer's wake-up read through, and the first
+    // line of "ester woken" too, so that one is on screen at its second line when the run
+    // stops. The game's state report at the end; the save is on disk.
+    std::string PlayUntilWoken()
+    {
+        GameOptions options = Options();
+        options.myStartInPlay = true;
+        Game game(hgeCreate(HGE_VERSION), options);
+        myWatch.Tap(800, ourKeyReturn);  // "wake ester" shows from frame 751
+        myWatch.Tap(810, ourKeyReturn);
+        myWatch.Tap(2400, ourKeyReturn);  // "ester woken" shows 3 s after it ended
+        Swaps(game, 2500);
+        game.Stop();
+        EXPECT_TRUE(ShownOf(game, "ester woken").running);
+        EXPECT_EQ(ShownOf(game, "ester woken").line, 1);
+        Rewatch();
+        return game.DescribeState();
+    }
+
+    // A fresh script for the next game: its frames count from 0 again.
+    void Rewatch()
+    {
+        myWatch = Watch();
+        myWatch.myInput = myHGE->System_GetState(HGE_HWND);
+    }
+
+    // The saved game changed by aChange, as the save file.
+    void ChangeSave(const std::function<void(json&)>& aChange) const
+    {
+        json save = SaveFile();
+        aChange(save["game"]);
+        std::ofstream(SavePath()) << save.dump(1);
+    }
+
+    fs::path mySaveFolder;
+    Watch myWatch;
+};
+
+// The parts of two state reports that a continued game must share with the one it continues.
+void ExpectSamePlace(const json& aLeft, const json& aContinued)
+{
+    for (const char* field :
+         {"scene", "heroine", "robotActive", "inventory", "slots", "notepad", "played"})
+    {
+        EXPECT_EQ(aLeft[field], aContinued[field]) << field;
+    }
+    for (const auto& [name, scene] : aLeft["world"]["scenes"].items())
+    {
+        EXPECT_EQ(scene["conversations"], aContinued["world"]["scenes"][name]["conversations"])
+            << name;
+        EXPECT_EQ(scene["items"], aContinued["world"]["scenes"][name]["items"]) << name;
+    }
+}
+
+TEST_F(SaveGameTest, TheTitleOffersTheSavedGameAndCGoesOnWhereItWasLeft)
+{
+    const json left = json::parse(PlayUntilWoken());
+    std::vector<hgeQuad> plainTitle;
+    {
+        Game game(hgeCreate(HGE_VERSION), Options(false));
+        EXPECT_FALSE(game.GetStartScreen().IsContinueOffered());
+        Swaps(game, 5);
+        game.Stop();
+        plainTitle = Presented();
+    }
+    {
+        Game game(hgeCreate(HGE_VERSION), Options());
+        EXPECT_TRUE(game.GetStartScreen().IsContinueOffered());
+        Swaps(game, 5);
+        game.Stop();
+        // "C: continue" in the game's font: one quad per letter, over the title picture.
+        EXPECT_GE(Presented().size(), plainTitle.size() + 10);
+    }
+    Rewatch();
+    myWatch.Tap(5, ourKeyC);  // seen released at frame 7
+    Game game(hgeCreate(HGE_VERSION), Options());
+    Swaps(game, 7);
+    EXPECT_FALSE(game.GetStartScreen().IsStarted());
+    Swaps(game, 2);
+    game.Stop();
+    EXPECT_TRUE(game.GetStartScreen().IsStarted()) << "no prologue";
+    const json continued = json::parse(game.DescribeState());
+    ExpectSamePlace(left, continued);
+    EXPECT_EQ(ShownOf(game, "ester woken").line, 1) << "the same line is on screen";
+    EXPECT_TRUE(ShownOf(game, "ester woken").running);
+}
+
+TEST_F(SaveGameTest, ReturnStartsANewGameAndTheOldSaveStaysUntilTheFirstAutosave)
+{
+    PlayUntilWoken();
+    const std::string old = Contents(SavePath());
+    {
+        myWatch.Tap(5, ourKeyReturn);
+        Game game(hgeCreate(HGE_VERSION), Options());
+        Swaps(game, 300);
+        game.Stop();
+        EXPECT_TRUE(game.GetStartScreen().IsSlideshowRunning());
+        EXPECT_EQ(Contents(SavePath()), old) << "left during the prologue: nothing saved";
+    }
+    Rewatch();
+    myWatch.Tap(5, ourKeyReturn);
+    for (int skip = 0; skip < 7; ++skip)
+    {
+        myWatch.Tap(20 + 4 * skip, ourKeyE);  // play starts at frame 46
+    }
+    myWatch.Tap(850, ourKeyReturn);  // "wake ester" shows from 1.5 s into play
+    myWatch.Tap(860, ourKeyReturn);
+    Game game(hgeCreate(HGE_VERSION), Options());
+    ASSERT_TRUE(SwapUntil(
+        game, [this] { return !myWatch.myWakePlayed.empty() && myWatch.myWakePlayed.back(); }));
+    EXPECT_EQ(Contents(SavePath()), old) << "no autosave before the first finished conversation";
+    EXPECT_TRUE(SaveOnDiskSoon(
+        [](const json& aGame)
+        {
+            const json& conversations = aGame["scenes"]["TimeMachine"]["conversations"];
+            return conversations[1]["name"] == "wake ester" && conversations[1]["played"] == true &&
+                   conversations[2]["running"] == false;
+        }))
+        << "the new game replaced the old save when its first conversation ended";
+    game.Stop();
+}
+
+TEST_F(SaveGameTest, ChangingSceneSavesAtOnce)
+{
+    PlayUntilWoken();
+    // The way out of the time machine, as the scene has it.
+    const ZoneRect exit = [this]
+    {
+        GameOptions options = Options(false);
+        options.myStartInPlay = true;
+        Game game(hgeCreate(HGE_VERSION), options);
+        game.Stop();
+        return game.GetCurrentLevel().GetZoneRects().at(0);
+    }();
+    // She stands with her feet just inside it, the conversation over.
+    ChangeSave(
+        [&exit](json& aGame)
+        {
+            aGame["heroine"] = {exit.left + 2.0f - 32.0f, exit.top + 2.0f - 100.0f};
+            aGame["flags"]["conversationRunning"] = false;
+            for (json& conversation : aGame["scenes"]["TimeMachine"]["conversations"])
+            {
+                conversation["running"] = false;
+            }
+        });
+    GameOptions options = Options();
+    options.myContinue = true;
+    Game game(hgeCreate(HGE_VERSION), options);
+    ASSERT_TRUE(SwapUntil(
+        game, [this]
+        { return !myWatch.myScenes.empty() && myWatch.myScenes.back() == "JungleCrashSite"; }));
+    EXPECT_TRUE(
+        SaveOnDiskSoon([](const json& aGame) { return aGame["scene"] == "JungleCrashSite"; }));
+    game.Stop();
+}
+
+TEST_F(SaveGameTest, TheQuitMenuThatEndsTheRunIsNotKept)
+{
+    PlayUntilWoken();
+    GameOptions options = Options();
+    options.myContinue = true;
+    // The cursor starts at (512, 384); the stand-in exit button is 16 x 16 at (426, 240).
+    myWatch.Tap(10, ourKeyEscape);
+    myWatch.Click(20, -78, -136);
+    Game game(hgeCreate(HGE_VERSION), options);
+    Swaps(game, 1000);
+    EXPECT_LT(game.GetSwapCount(), 100u) << "the exit button ended the game";
+    game.Stop();
+    const json state = json::parse(game.DescribeState());
+    EXPECT_EQ(state["flags"]["quitRequested"], true);
+    const json saved = SaveFile()["game"];
+    EXPECT_EQ(saved["flags"]["paused"], false);
+    EXPECT_EQ(saved["flags"]["quitRequested"], false);
+    EXPECT_EQ(saved["flags"]["conversationRunning"], true) << "the rest of the flags are kept";
+    EXPECT_EQ(saved["scene"], "TimeMachine");
+}
+
+TEST_F(SaveGameTest, TheEndPictureDeletesTheSaveAndNothingIsSavedAfter)
+{
+    PlayUntilWoken();
+    ChangeSave(
+        [](json& aGame)
+        {
+            for (json& conversation : aGame["scenes"]["TimeMachine"]["conversations"])
+            {
+                conversation["played"] =
+                    conversation["played"] || conversation["name"] == "home trip";
+            }
+        });
+    GameOptions options = Options();
+    options.myContinue = true;
+    Game game(hgeCreate(HGE_VERSION), options);
+    ASSERT_TRUE(SwapUntil(game, [this] { return myWatch.myEndPicture; }));
+    Swaps(game, 10);
+    game.Stop();
+    EXPECT_FALSE(fs::exists(SavePath())) << "a finished game starts anew";
+    EXPECT_EQ(std::distance(fs::directory_iterator(mySaveFolder), fs::directory_iterator()), 0);
+}
+
+// A good save spoilt in some way, and the words that say how.
+struct Damage
+{
+    const char* what;
+    std::function<std::string(const std::string&)> spoil;
+    const char* reason;
+};
+
+std::string Edited(const std::string& aText, const std::function<void(json&)>& aChange)
+{
+    json save = json::parse(aText);
+    aChange(save);
+    return save.dump();
+}
+
+const Damage ourDamages[] = {
+    {"truncated", [](const std::string& aText) { return aText.substr(0, aText.size() * 2 / 3); },
+     "cut short"},
+    {"of a later version",
+     [](const std::string& aText)
+     { return Edited(aText, [](json& aSave) { aSave["version"] = 7; }); },
+     "version 7"},
+    {"naming an unknown item",
+     [](const std::string& aText)
+     {
+         return Edited(aText, [](json& aSave)
+                       { aSave["game"]["inventory"]["held"][0]["name"] = "wire of gold"; });
+     },
+     "\"wire of gold\""},
+    {"garbage",
+     [](const std::string&) { return std::string("\x89PNG\r\n\x1a\n\x00\x01garbage", 17); },
+     "not JSON"},
+    {"from other dialogue",
+     [](const std::string& aText)
+     {
+         return Edited(
+             aText, [](json& aSave)
+             { aSave["game"]["scenes"]["Cave"]["conversations"][1]["name"] = "Leaving"; });
+     },
+     "\"Leaving\""},
+};
+
+TEST_F(SaveGameTest, ASaveThatCannotBeContinuedIsSaidInOneLineOfferedNowhereAndKeptAside)
+{
+    PlayUntilWoken();
+    const std::string good = Contents(SavePath());
+    for (bool continueAsked : {false, true})
+    {
+        for (const Damage& damage : ourDamages)
+        {
+            SCOPED_TRACE(std::string(damage.what) + (continueAsked ? ", with --continue" : ""));
+            const std::string spoilt = damage.spoil(good);
+            std::ofstream(SavePath(), std::ios::binary) << spoilt;
+            fs::remove(SavePath().string() + ".bad");
+            GameOptions options = Options();
+            options.myContinue = continueAsked;
+            testing::internal::CaptureStderr();
+            {
+                Game game(hgeCreate(HGE_VERSION), options);
+                EXPECT_FALSE(game.GetStartScreen().IsContinueOffered());
+                Swaps(game, 5);
+                game.Stop();
+                EXPECT_FALSE(game.GetStartScreen().IsStarted()) << "the title, as with no save";
+            }
+            const std::string said = testing::internal::GetCapturedStderr();
+            EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+            EXPECT_EQ(
+                said.find("marrowen: the save " + SavePath().string() + " cannot be continued: "),
+                0u)
+                << said;
+            EXPECT_NE(said.find(damage.reason), std::string::npos) << said;
+            EXPECT_FALSE(fs::exists(SavePath())) << "not continued, not overwritten";
+            EXPECT_EQ(Contents(SavePath().string() + ".bad"), spoilt);
+            // The same line in the engine's log (other tests write there too).
+            const std::string log = Contents(platform::ExecutableFolder() + "/marrowen.log");
+            EXPECT_NE(log.find(said.substr(std::string("marrowen: ").size())), std::string::npos);
+        }
+    }
+}
+
+TEST(SaveGameRecording, RecordingsNameTheContinueKey)
+{
+    std::vector<InputEvent> events;
+    std::string problem;
+    ASSERT_TRUE(ParseInputRecording("marrowen-input 1\n12 down C\n14 up C\n", events, problem))
+        << problem;
+    ASSERT_EQ(events.size(), 2u);
+    EXPECT_EQ(events[0].scanCode, ourKeyC);
+    EXPECT_EQ(FormatInputEvent(events[1]), "14 up C");
+}
+}  // namespace
