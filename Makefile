@@ -10,7 +10,7 @@ PACKAGES := build-essential cmake pkg-config libsdl2-dev libepoxy-dev libmpg123-
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build run test test-tsan bench clean
+.PHONY: deps build run test test-tsan bench tour clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
@@ -46,8 +46,13 @@ test-tsan: build
 	cmake --build $(TSAN_BUILD) -j $(JOBS) --target game_tests
 	cd $(TSAN_BUILD) && TSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure -j $(JOBS) -L game_tests
 
+# The whole story played through, a screenshot at each milestone, into tour/.
+tour: build
+	cmake --build $(BUILD) -j $(JOBS) --target playthrough_tests
+	$(BUILD)/playthrough_tests --tour tour
+
 bench: build
-	cd $(BUILD) && ./marrowen-pacing
+	cd $(BUILD) && ./marrowen-startup && ./marrowen-frames && ./marrowen-pacing
 
 clean:
 	rm -rf $(BUILD) $(TSAN_BUILD)

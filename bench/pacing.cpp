@@ -1,7 +1,5 @@
-// Runs the headless game for a while and reports the swap rate and how much CPU each thread
-// used: the pacing should give 500 swaps per second without any thread spinning a whole core.
-#include <unistd.h>
-
+// marrowen-pacing [SECONDS]: runs the game headless at its pace and prints the swaps per
+// second, how late they came after their deadlines, and the CPU time of each thread.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -11,17 +9,19 @@
 #include <string>
 #include <vector>
 
+#include "benchstats.h"
 #include "game.h"
 
 namespace
 {
 struct ThreadTime
 {
+    std::string id;
     std::string name;
     double cpuSeconds;
 };
 
-// CPU time of every thread of this process, from /proc (schedstat: nanoseconds on the CPU).
+// The CPU time of every thread of this process, from /proc.
 std::vector<ThreadTime> ThreadTimes()
 {
     std::vector<ThreadTime> times;
@@ -30,6 +30,7 @@ std::vector<ThreadTime> ThreadTimes()
         std::ifstream comm(task.path() / "comm");
         std::ifstream schedstat(task.path() / "schedstat");
         ThreadTime time;
+        time.id = task.path().filename().string();
         unsigned long long runNs = 0;
         std::getline(comm, time.name);
         schedstat >> runNs;
@@ -38,6 +39,7 @@ std::vector<ThreadTime> ThreadTimes()
     }
     return times;
 }
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -48,41 +50,38 @@ int main(int argc, char** argv)
     HGE* hge = game.GetHGE();
 
     using Clock = std::chrono::steady_clock;
+    const std::vector<ThreadTime> before = ThreadTimes();
     const Clock::time_point start = Clock::now();
     const Clock::time_point end =
         start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
-    uint64_t swaps = game.GetSwapCount();
-    Clock::time_point lastSwap = start;
-    double shortestMs = 1e9;
-    double longestMs = 0.0;
-    int stalls = 0;  // intervals of more than two periods
+    const uint64_t firstSwap = game.GetSwapCount();
+    uint64_t swaps = firstSwap;
+    std::vector<double> lateUs;
     while (Clock::now() < end && hge->System_PumpMessages() && game.SwapBuffers())
     {
         if (game.GetSwapCount() != swaps)
         {
-            const Clock::time_point now = Clock::now();
-            if (swaps > 0)
-            {
-                const double ms = std::chrono::duration<double, std::milli>(now - lastSwap).count();
-                shortestMs = std::min(shortestMs, ms);
-                longestMs = std::max(longestMs, ms);
-                stalls += ms > 4.0 ? 1 : 0;
-            }
             swaps = game.GetSwapCount();
-            lastSwap = now;
+            lateUs.push_back(static_cast<double>(game.GetPacer().GetLastLatenessNs()) / 1000.0);
         }
     }
     const double elapsed = std::chrono::duration<double>(Clock::now() - start).count();
-    const std::vector<ThreadTime> times = ThreadTimes();
+    const std::vector<ThreadTime> after = ThreadTimes();
     game.Stop();
 
-    printf("swaps: %llu in %.2f s = %.1f per second (interval %.3f .. %.3f ms, %d over 4 ms)\n",
-           static_cast<unsigned long long>(swaps), elapsed, static_cast<double>(swaps) / elapsed,
-           shortestMs, longestMs, stalls);
-    for (const ThreadTime& time : times)
+    printf("swaps per second: %.1f\n", static_cast<double>(swaps - firstSwap) / elapsed);
+    printf("lateness median us: %.1f\n", benchstats::Percentile(lateUs, 0.5));
+    printf("lateness p99 us: %.1f\n", benchstats::Percentile(lateUs, 0.99));
+    printf("lateness max us: %.1f\n", benchstats::Percentile(lateUs, 1.0));
+    for (const ThreadTime& time : after)
     {
-        printf("thread %-16s cpu %6.2f s = %5.1f %% of one core\n", time.name.c_str(),
-               time.cpuSeconds, 100.0 * time.cpuSeconds / elapsed);
+        double used = time.cpuSeconds;
+        for (const ThreadTime& earlier : before)
+        {
+            used -= earlier.id == time.id ? earlier.cpuSeconds : 0.0;
+        }
+        printf("cpu %% of one core, %s (%s): %.1f\n", time.name.c_str(), time.id.c_str(),
+               100.0 * used / elapsed);
     }
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "imagedecoder.h"
 
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -175,8 +176,19 @@ bool DecodeWithStb(const uint8_t* aData, size_t aSize, const char* aFormat, Deco
 }
 }  // namespace
 
+namespace
+{
+std::atomic<int> ourDecoded{0};
+}  // namespace
+
+int DecodedPictureCount()
+{
+    return ourDecoded.load();
+}
+
 bool DecodeImage(const uint8_t* aData, size_t aSize, DecodedImage& aImage, std::string& aProblem)
 {
+    ++ourDecoded;
     switch (KindOf(aData, aSize))
     {
         case Kind::Dds:

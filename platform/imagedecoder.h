@@ -11,4 +11,6 @@ namespace platform
 {
 // On failure false and a short problem ("truncated BMP data", "unknown picture format").
 bool DecodeImage(const uint8_t* aData, size_t aSize, DecodedImage& aImage, std::string& aProblem);
+// How many pictures this process has decoded so far (for the timing tools).
+int DecodedPictureCount();
 }  // namespace platform

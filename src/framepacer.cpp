@@ -1,18 +1,23 @@
 #include "framepacer.h"
 
+#include <sys/prctl.h>
 #include <time.h>
 
 namespace
 {
-// Sleeping alone wakes up to ~150 us late; the rest of the wait is spun.
-constexpr int64_t kSpinNs = 500000;
 constexpr int64_t kNsPerSecond = 1000000000;
+// With the default 50 us of timer slack a sleep ends up to ~150 us late; with 1 us it is
+// the kernel's wake-up time alone.
+constexpr unsigned long kTimerSlackNs = 1000;
 // Lateness up to this many periods (a slow wake-up on a busy machine) is made up by the next
 // swaps; more is a stall, after which the schedule starts anew.
 constexpr int64_t kStallPeriods = 5;
 }  // namespace
 
-FramePacer::FramePacer(int64_t aPeriodNs) : myPeriodNs(aPeriodNs) {}
+FramePacer::FramePacer(int64_t aPeriodNs) : myPeriodNs(aPeriodNs)
+{
+    prctl(PR_SET_TIMERSLACK, kTimerSlackNs, 0, 0, 0);
+}
 
 int64_t FramePacer::NowNs()
 {
@@ -32,19 +37,12 @@ void FramePacer::WaitForDeadline() const
     {
         return;
     }
-    const int64_t wakeNs = myDeadlineNs - kSpinNs;
-    if (NowNs() < wakeNs)
+    timespec wake;
+    wake.tv_sec = static_cast<time_t>(myDeadlineNs / kNsPerSecond);
+    wake.tv_nsec = static_cast<long>(myDeadlineNs % kNsPerSecond);
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &wake, nullptr) != 0)
     {
-        timespec wake;
-        wake.tv_sec = static_cast<time_t>(wakeNs / kNsPerSecond);
-        wake.tv_nsec = static_cast<long>(wakeNs % kNsPerSecond);
-        while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &wake, nullptr) != 0)
-        {
-            // Interrupted by a signal: sleep on to the same absolute time.
-        }
-    }
-    while (NowNs() < myDeadlineNs)
-    {
+        // Interrupted by a signal: sleep on to the same absolute time.
     }
 }
 
@@ -54,9 +52,9 @@ void FramePacer::MarkSwapAt(int64_t aNowNs)
     {
         // First swap, or a stall: start a new schedule from now.
         myDeadlineNs = aNowNs + myPeriodNs;
+        myLastLatenessNs = 0;
+        return;
     }
-    else
-    {
-        myDeadlineNs += myPeriodNs;
-    }
+    myLastLatenessNs = aNowNs - myDeadlineNs;
+    myDeadlineNs += myPeriodNs;
 }

@@ -2,6 +2,7 @@
 
 #include <pthread.h>
 
+#include <algorithm>
 #include <chrono>
 
 #include "eventsingelton.h"
@@ -13,6 +14,8 @@
 namespace
 {
 constexpr int64_t kSwapPeriodNs = 2000000;  // at most 500 swaps per second
+// When the picture falls behind, at most this many logic frames are run for one of them.
+constexpr int64_t kMostLogicFramesAtOnce = 10;
 constexpr auto kPollSleep = std::chrono::microseconds(1000);
 // While a worker is still busy the main thread waits in short naps instead of spinning.
 constexpr auto kBusyNap = std::chrono::microseconds(100);
@@ -42,7 +45,8 @@ Game::Game(HGE* aHGE, const GameOptions& aOptions)
     : myHGE(aHGE),
       myOptions(aOptions),
       mySaves(aOptions.mySaveFolder, [this](const std::string& aLine) { Say(aLine); }),
-      myPacer(kSwapPeriodNs)
+      myPacer(kSwapPeriodNs),
+      myCatchUp(kSwapPeriodNs, kMostLogicFramesAtOnce)
 {
     if (myOptions.myFixedStepMs > 0.0f)
     {
@@ -168,32 +172,63 @@ void Game::LogicThread(Game* aGame)
         if (frame)
         {
             aGame->myLogicGo.store(false, std::memory_order_relaxed);
-            aGame->LogicFrame(input, aGame->myLogicBuffer.load(std::memory_order_relaxed));
+            aGame->LogicFrames(input, aGame->myLogicBuffer.load(std::memory_order_relaxed));
         }
         // Every pass, frame or not: a release is reported to one frame only.
         input.ClearKeyEdges();
         input.ClearButtonEdges();
-        // The quit flag goes up before the frame is reported done, so no further swap starts.
-        if (aGame->EndRequested())
+        if (!FinishLogicPass(aGame->EndRequested(), frame, aGame->myQuit, aGame->myLogicDone))
         {
-            aGame->myQuit.store(true, std::memory_order_release);
             return;
-        }
-        if (frame)
-        {
-            aGame->myLogicDone.store(true, std::memory_order_release);
         }
         Wait(aGame->myOptions.myPaced, kPollSleep);
     }
 }
 
-void Game::LogicFrame(InputWrapper& aInput, unsigned aBufferIndex)
+bool Game::FinishLogicPass(bool aEnd, bool aFrame, std::atomic<bool>& aQuit,
+                           std::atomic<bool>& aLogicDone)
+{
+    // The quit flag goes up instead of the frame being reported done, so that the main thread
+    // cannot start one more swap.
+    if (aEnd)
+    {
+        aQuit.store(true, std::memory_order_release);
+        return false;
+    }
+    if (aFrame)
+    {
+        aLogicDone.store(true, std::memory_order_release);
+    }
+    return true;
+}
+
+void Game::LogicFrames(InputWrapper& aInput, unsigned aBufferIndex)
 {
     RenderData& buffer = myRenderBuffers[static_cast<int>(aBufferIndex)];
-    // Timed things start from zero, not from the time the world took to set up.
-    const float delta = myFrameTimer->GetDelta().InMilliseconds();
-    const float elapsedMs = myLogicFrames++ == 0 ? 0.0f : delta;
-    buffer.SetElapsed(elapsedMs);
+    // Unpaced, each buffer takes one frame; paced, as many as real time calls for.
+    const int due = myOptions.myPaced ? myCatchUp.FramesDue(FramePacer::NowNs()) : 1;
+    // Animations advance by all the time the buffer stands for.
+    buffer.SetElapsed(0.0f);
+    for (int frame = 0; frame < due && !EndRequested(); ++frame)
+    {
+        // Only the last frame's picture is drawn; the ones before it were caught up.
+        buffer.Clear();
+        LogicFrame(aInput, aBufferIndex);
+        aInput.ClearKeyEdges();
+        aInput.ClearButtonEdges();
+    }
+}
+
+void Game::LogicFrame(InputWrapper& aInput, unsigned aBufferIndex)
+{
+    const int64_t startNs = FramePacer::NowNs();
+    RenderData& buffer = myRenderBuffers[static_cast<int>(aBufferIndex)];
+    // Timed things start from zero, not from the time the world took to set up. Paced frames
+    // are 2 ms of game time each, however the picture keeps up; unpaced ones take the timers'.
+    const float delta =
+        myOptions.myPaced ? kSwapPeriodNs / 1e6f : myFrameTimer->GetDelta().InMilliseconds();
+    const float elapsedMs = myLogicFrames.fetch_add(1) == 0 ? 0.0f : delta;
+    buffer.SetElapsed(buffer.GetElapsed() + elapsedMs);
     aInput.Update();
     UpdateWorld(aInput, elapsedMs);
     // While the quit menu pauses the game the state flow stands still; animations and the
@@ -208,6 +243,10 @@ void Game::LogicFrame(InputWrapper& aInput, unsigned aBufferIndex)
     RenderToBuffer(aInput, aBufferIndex);
     const Vector2<int> mouse = aInput.GetMousePosition();
     myInventory.SubmitInfoCard(static_cast<float>(mouse.x), static_cast<float>(mouse.y), buffer);
+    if (myOptions.myObserver != nullptr)
+    {
+        myOptions.myObserver->OnLogicFrameTime(*this, FramePacer::NowNs() - startNs);
+    }
 }
 
 void Game::RenderThread(Game* aGame)

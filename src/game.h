@@ -15,6 +15,7 @@
 #include "billboard.h"
 #include "blownupcave.h"
 #include "camera.h"
+#include "catchupclock.h"
 #include "cave.h"
 #include "cursor.h"
 #include "curtain.h"
@@ -48,6 +49,8 @@ public:
     // Logic thread: aGame may be looked at (not changed), aBuffer is the frame's render buffer,
     // aUpdateMs the time given to Update.
     virtual void OnLogicFrame(const Game& aGame, RenderData& aBuffer, float aUpdateMs) = 0;
+    // Logic thread, at the end of every logic frame: how long its work took.
+    virtual void OnLogicFrameTime(const Game& /*aGame*/, int64_t /*aNanoseconds*/) {}
 
 protected:
     ~FrameObserver() = default;
@@ -60,6 +63,7 @@ struct GameOptions
     bool myPaced = true;         // swaps at most every 2 ms; off for fast deterministic runs
     FrameObserver* myObserver = nullptr;
     InputFeed* myInput = nullptr;  // null: the engine's keyboard and mouse
+    uint64_t myFrameLimit = 0;     // > 0: the game ends after this many logic frames
     // Where the game keeps its save; "" keeps none (tests and tools unless they ask).
     std::string mySaveFolder;
     bool myContinue = false;  // straight into the saved game, when there is one
@@ -87,6 +91,8 @@ public:
     HGE* GetHGE() const { return myHGE; }
     // Swaps made so far.
     uint64_t GetSwapCount() const { return mySwapCount; }
+    // Logic frames run so far (several may go into one swap when the picture falls behind).
+    uint64_t GetLogicFrameCount() const { return myLogicFrames.load(); }
     // On the logic thread (an observer) or once the workers have ended: the game as tools and
     // bug reports see it, as JSON (the scene, the heroine, the robot, what is carried, the
     // notepad, the conversations played, the flags, whether the end picture shows, the logic
@@ -104,6 +110,9 @@ public:
     const Inventory& GetInventory() const { return myInventory; }
     const Notepad& GetNotepad() const { return myNotepad; }
     const Cursor& GetCursor() const { return myCursor; }
+    const Camera& GetCamera() const { return myCamera; }
+    // The main thread's pacing of the swaps (main thread only).
+    const FramePacer& GetPacer() const { return myPacer; }
     const Curtain& GetCurtain() const { return myCurtain; }
     const StartScreen& GetStartScreen() const { return myStartScreen; }
     const Billboard& GetBillboard() const { return myBillboard; }
@@ -111,6 +120,11 @@ public:
     std::array<std::pair<const char*, const LevelBaseData*>, 7> Scenes() const;
 
     static void LogicThread(Game* aGame);
+    // The end of a pass of the logic loop: when the game is to end (aEnd), the quit flag is
+    // raised and the frame is not reported done; otherwise a frame (aFrame) is reported done.
+    // False when the logic thread is to stop.
+    static bool FinishLogicPass(bool aEnd, bool aFrame, std::atomic<bool>& aQuit,
+                                std::atomic<bool>& aLogicDone);
     static void RenderThread(Game* aGame);
 
     // World set-up, the frame steps and the end condition live in gameworld.cpp.
@@ -120,8 +134,12 @@ public:
     void RenderToBuffer(InputWrapper& aInput, unsigned aBufferIndex);
 
 private:
+    // The logic frames real time calls for, into buffer aBufferIndex: one logic frame for each
+    // 2 ms of real time since the last ones (at most ten), so the game keeps its speed when the
+    // picture cannot keep up; unpaced, one.
+    void LogicFrames(InputWrapper& aInput, unsigned aBufferIndex);
     // One logic frame into buffer aBufferIndex: input, state flow, music, drawing, and last
-    // the inventory's hover card.
+    // the inventory's hover card; its game time is added to the buffer's.
     void LogicFrame(InputWrapper& aInput, unsigned aBufferIndex);
     // One render frame from buffer aBufferIndex.
     void RenderFrame(unsigned aBufferIndex);
@@ -190,9 +208,10 @@ private:
     std::unique_ptr<SavedGame> myOffer;
     bool mySavedOnStop = false;
     FramePacer myPacer;
+    CatchUpClock myCatchUp;  // logic thread
     uint64_t mySwapCount = 0;
-    // Logic thread: frames run so far; the first frame's time is the set-up's, not play's.
-    uint64_t myLogicFrames = 0;
+    // Logic frames run so far; the first frame's time is the set-up's, not play's.
+    std::atomic<uint64_t> myLogicFrames{0};
     std::thread myLogicThread;
     std::thread myRenderThread;
 };

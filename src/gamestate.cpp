@@ -79,7 +79,7 @@ std::string Game::DescribeState() const
                       {"openingFinished", flags.openingFinished}};
     state["partsInstalled"] = myTimeMachine.GetInstalledParts().count();
     state["endPicture"] = myBillboard.IsShown();
-    state["frames"] = myLogicFrames;
+    state["frames"] = myLogicFrames.load();
     state["world"] = nlohmann::json::parse(SaveText())["game"];
     return state.dump(2);
 }

@@ -172,5 +172,7 @@ void Game::RenderToBuffer(InputWrapper& aInput, unsigned aBufferIndex)
 
 bool Game::EndRequested() const
 {
-    return PostMaster::GetInstance()->quitRequested || myBillboard.IsDismissed();
+    const bool framesDone =
+        myOptions.myFrameLimit > 0 && myLogicFrames.load() >= myOptions.myFrameLimit;
+    return PostMaster::GetInstance()->quitRequested || myBillboard.IsDismissed() || framesDone;
 }

@@ -164,16 +164,23 @@ int main(int argc, char** argv)
 {
     Arguments arguments = Parse(argc, argv);
     // A recording is read whole before anything opens: a damaged one stops the program here.
-    std::unique_ptr<ReplayFeed> replay;
+    std::vector<InputEvent> replayed;
     if (!arguments.myReplay.empty())
     {
-        replay = std::make_unique<ReplayFeed>(ReadRecording(arguments.myReplay));
+        replayed = ReadRecording(arguments.myReplay);
     }
     if (arguments.myHeadless)
     {
         hgeSelectBackend(HGE_BACKEND_HEADLESS);
     }
     HGE* hge = hgeCreate(HGE_VERSION);
+    LiveFeed live(*hge->System_GetState(HGE_HWND));
+    std::unique_ptr<ReplayFeed> replay;
+    if (!arguments.myReplay.empty())
+    {
+        // Once the recording is over, the player takes over where it left off.
+        replay = std::make_unique<ReplayFeed>(std::move(replayed), &live);
+    }
     if (arguments.myDemo)
     {
         std::vector<InputEvent> events;
@@ -201,7 +208,6 @@ int main(int argc, char** argv)
     {
         options.mySaveFolder = SaveStore::DefaultFolder();
     }
-    LiveFeed live(*hge->System_GetState(HGE_HWND));
     RecordingFeed recording;
     if (!arguments.myRecord.empty())
     {
@@ -213,6 +219,7 @@ int main(int argc, char** argv)
         options.myInput = &recording;
     }
 
+    options.myFrameLimit = arguments.myFrames > 0 ? static_cast<uint64_t>(arguments.myFrames) : 0;
     Game game(hge, options);
     for (int signal : {SIGINT, SIGTERM, SIGHUP})
     {
@@ -220,11 +227,6 @@ int main(int argc, char** argv)
     }
     while (!ourSignalled && hge->System_PumpMessages() && game.SwapBuffers())
     {
-        if (arguments.myFrames > 0 &&
-            game.GetSwapCount() >= static_cast<unsigned long>(arguments.myFrames))
-        {
-            break;
-        }
     }
     // However the run ended (window closed, quit request, signal, frame count), both workers end
     // here and the game is saved.

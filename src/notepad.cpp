@@ -1,5 +1,6 @@
 #include "notepad.h"
 
+#include "engineparts.h"
 #include "eventsingelton.h"
 
 namespace
@@ -12,20 +13,6 @@ const char* const ourMarkPictures[4] = {
     "img/Inventory-Notepad/notepad_highlight_Crystal.dds",
     "img/Inventory-Notepad/notepad_highlight_Magnet.dds",
     "img/Inventory-Notepad/notepad_highlight_Wire.dds",
-};
-
-struct Part
-{
-    const char* itemName;
-    size_t mark;
-};
-
-// In the order they are checked.
-const Part ourParts[] = {
-    {"Diamond", 1},
-    {"gold necklace", 3},
-    {"MagneticRock", 2},
-    {"combined rubber", 0},
 };
 }  // namespace
 
@@ -58,11 +45,11 @@ void Notepad::HandleInput(InputWrapper& aInput)
 
 void Notepad::CheckParts(const Inventory& aInventory)
 {
-    for (const Part& part : ourParts)
+    for (const EnginePart& part : ourEngineParts)
     {
         if (aInventory.HasItem(part.itemName))
         {
-            myMarks.set(part.mark);
+            myMarks.set(part.slot);
         }
     }
 }

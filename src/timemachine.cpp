@@ -1,25 +1,13 @@
 #include "timemachine.h"
 
+#include "engineparts.h"
+
 namespace
 {
 // Where the woken heroine stands; the trip home starts from here on (down and right of it).
 const Vector2<float> ourWakingPlace(310.0f, 770.0f);
 constexpr float ourWakeUpMs = 1500.0f;
 constexpr float ourWokenDelayMs = 3000.0f;
-
-struct Part
-{
-    const char* itemName;
-    size_t slot;
-};
-
-// In the order the engine takes them.
-const Part ourParts[] = {
-    {"Diamond", 1},
-    {"gold necklace", 3},
-    {"MagneticRock", 2},
-    {"combined rubber", 0},
-};
 }  // namespace
 
 void TimeMachine::Init(HGE* aHGE)
@@ -105,7 +93,7 @@ void TimeMachine::HandleInput(InputWrapper& aInput, float /*aElapsed*/, Inventor
     // as she carries things); the others can follow later, one press each.
     for (size_t pass = 0; pass < aInventory.GetItems().size(); ++pass)
     {
-        for (const Part& part : ourParts)
+        for (const EnginePart& part : ourEngineParts)
         {
             if (aInventory.RemoveItem(part.itemName))
             {

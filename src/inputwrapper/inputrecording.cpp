@@ -19,6 +19,17 @@ const KeyName ourKeys[] = {
     {"N", 0x31}, {"H", 0x23}, {"O", 0x18}, {"C", 0x2E}, {"Return", 0x1C}, {"Escape", 0x01},
 };
 
+// The format's key names, as a problem lists them.
+std::string KeyNames()
+{
+    std::string names;
+    for (const KeyName& key : ourKeys)
+    {
+        names += (names.empty() ? "" : " ") + std::string(key.name);
+    }
+    return names;
+}
+
 // A whole decimal number in aText; false for anything else.
 template <typename Number>
 bool ParseNumber(const std::string& aText, Number& aValue)
@@ -45,7 +56,7 @@ bool ParseEvent(const std::vector<std::string>& aWords, InputEvent& aEvent, std:
         aEvent.kind = verb == "down" ? InputEvent::KEY_DOWN : InputEvent::KEY_UP;
         if (aWords.size() != 3 || !ScanCodeOf(aWords[2], aEvent.scanCode))
         {
-            aProblem = "\"" + verb + "\" takes one key of W A S D E I N H O Return Escape";
+            aProblem = "\"" + verb + "\" takes one key of " + KeyNames();
             return false;
         }
         return true;
@@ -176,10 +187,18 @@ std::string FormatInputEvent(const InputEvent& aEvent)
     return frame;
 }
 
-ReplayFeed::ReplayFeed(std::vector<InputEvent> aEvents) : myEvents(std::move(aEvents)) {}
+ReplayFeed::ReplayFeed(std::vector<InputEvent> aEvents, InputFeed* aThen)
+    : myEvents(std::move(aEvents)), myThen(aThen)
+{
+}
 
 void ReplayFeed::Read(uint64_t aFrame, uint8_t aKeys[256], platform::MouseState& aMouse)
 {
+    if (myThen != nullptr && myNext == myEvents.size() && aFrame > GetLastFrame())
+    {
+        myThen->Read(aFrame, aKeys, aMouse);
+        return;
+    }
     aMouse = platform::MouseState();
     for (; myNext < myEvents.size() && myEvents[myNext].frame <= aFrame; ++myNext)
     {

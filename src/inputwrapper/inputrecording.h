@@ -49,16 +49,18 @@ bool ParseInputRecording(const std::string& aText, std::vector<InputEvent>& aEve
 std::string FormatInputEvent(const InputEvent& aEvent);
 
 // Plays a recording back: each frame's reading is the state its events have built so far.
+// After its last event it can hand over to another feed (the player's keyboard and mouse).
 class ReplayFeed : public InputFeed
 {
 public:
-    explicit ReplayFeed(std::vector<InputEvent> aEvents);
+    explicit ReplayFeed(std::vector<InputEvent> aEvents, InputFeed* aThen = nullptr);
     void Read(uint64_t aFrame, uint8_t aKeys[256], platform::MouseState& aMouse) override;
     // Frame of the last event; 0 for an empty recording.
     uint64_t GetLastFrame() const;
 
 private:
     std::vector<InputEvent> myEvents;
+    InputFeed* myThen;
     size_t myNext = 0;
     uint8_t myKeys[256] = {};
     uint8_t myLeftButton = 0;

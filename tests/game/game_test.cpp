@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "catchupclock.h"
 #include "eventsingelton.h"
 #include "framepacer.h"
 #include "runtimefixtures.h"
@@ -199,6 +200,23 @@ TEST_F(GameTest, SwapsComeAtMostEveryTwoMilliseconds)
     EXPECT_GE(game.GetSwapCount(), 10u);
 }
 
+TEST(GameHandshake, AnEndingPassRaisesTheQuitFlagAndNeverReportsItsFrameDone)
+{
+    std::atomic<bool> quit{false};
+    std::atomic<bool> done{false};
+    EXPECT_TRUE(Game::FinishLogicPass(false, false, quit, done));  // an idle pass
+    EXPECT_FALSE(done.load());
+    EXPECT_TRUE(Game::FinishLogicPass(false, true, quit, done));
+    EXPECT_TRUE(done.load());
+    EXPECT_FALSE(quit.load());
+
+    // The main thread swaps only on done flags: the frame that asked to end leaves it clear.
+    done.store(false);
+    EXPECT_FALSE(Game::FinishLogicPass(true, true, quit, done));
+    EXPECT_TRUE(quit.load());
+    EXPECT_FALSE(done.load());
+}
+
 TEST(GameDeathTest, WithoutAWindowTheGameEndsWithOneLineAndStatusOne)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
@@ -239,4 +257,29 @@ TEST(FramePacer, WaitingReachesTheDeadline)
     pacer.MarkSwap();
     pacer.WaitForDeadline();
     EXPECT_TRUE(pacer.IsDue());
+}
+
+TEST(CatchUpClock, AFallingBehindPictureGetsTheFramesRealTimeCallsFor)
+{
+    constexpr int64_t ms = 1000000;
+    CatchUpClock clock(2 * ms, 10);
+    EXPECT_EQ(1, clock.FramesDue(1000 * ms));  // the first buffer: one frame
+    // A picture that keeps up: one frame a buffer, even when a buffer comes a little early.
+    EXPECT_EQ(1, clock.FramesDue(1002 * ms));
+    EXPECT_EQ(1, clock.FramesDue(1003 * ms));
+    // Every 2 ms of real time counts once: a second of 60 pictures gets 500 frames, about 8
+    // a picture.
+    int frames = 0;
+    for (int picture = 1; picture <= 60; ++picture)
+    {
+        const int due = clock.FramesDue(1003 * ms + picture * 1000 * ms / 60);
+        EXPECT_GE(due, 7);
+        EXPECT_LE(due, 9);
+        frames += due;
+    }
+    EXPECT_NEAR(500, frames, 1);
+    // A stall: ten frames at most, and the rest of the lost time is let go.
+    const int64_t afterStall = 3003 * ms;
+    EXPECT_EQ(10, clock.FramesDue(afterStall));
+    EXPECT_EQ(1, clock.FramesDue(afterStall + 2 * ms));
 }

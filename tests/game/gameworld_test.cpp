@@ -22,13 +22,18 @@ public:
         bool paused;
         bool openingFinished;
         std::string music;
+        bool drawnWhereSheStands;
     };
 
-    void Look(const Game& /*aGame*/) override
+    void Look(const Game& aGame) override
     {
         const PostMaster& flags = *PostMaster::GetInstance();
-        mySeen.push_back(
-            Seen{flags.paused, flags.openingFinished, SoundManager::Instance()->GetCurrent()});
+        const Player& heroine = aGame.GetPlayer();
+        const bool drawnWhereSheStands =
+            heroine.GetScreenPosition() ==
+            heroine.GetWorldPosition() - aGame.GetCamera().GetPosition();
+        mySeen.push_back(Seen{flags.paused, flags.openingFinished,
+                              SoundManager::Instance()->GetCurrent(), drawnWhereSheStands});
     }
 
     std::vector<Seen> mySeen;
@@ -134,6 +139,18 @@ TEST_F(GameWorldTest, EscapeOpensTheMenuContinueResumesAndExitEndsTheGame)
     // The button let go over "exit" at frame 43 ends the game: no frame follows it.
     EXPECT_TRUE(myEnded);
     EXPECT_EQ(44u, seen.size());
+}
+
+TEST_F(GameWorldTest, TheViewIsKeptWithinTheSceneBeforeTheHeroineIsPlacedOnScreen)
+{
+    // She starts parked far outside the time machine, the view centred on her beyond its edges:
+    // every frame, her picture must stand where the clamped view shows her floor position.
+    Run(true, 30);
+    ASSERT_GE(myScript.mySeen.size(), 29u);
+    for (size_t frame = 0; frame < myScript.mySeen.size(); ++frame)
+    {
+        EXPECT_TRUE(myScript.mySeen[frame].drawnWhereSheStands) << frame;
+    }
 }
 
 TEST_F(GameWorldTest, ThePausedGameShowsTheCursorOnTop)

@@ -205,6 +205,25 @@ TEST_F(PlayerTest, TheCameraFollowsOnlyBeyondTheDeadZoneMargins)
     }
 }
 
+TEST_F(PlayerTest, EachAxisPushesTheCameraAlongItselfOnly)
+{
+    LoadMap();
+    // High on the screen (y 300 <= 306) and far left (x 400 <= 408): a step right must not
+    // scroll up, and a step down must not scroll left.
+    myCamera.SetPosition(V(100, 100));
+    Start(V(500, 400));
+    Frame({ourKeyD});
+    EXPECT_EQ(V(100, 100), myCamera.GetPosition());
+    Frame({ourKeyS});
+    EXPECT_EQ(V(100, 100), myCamera.GetPosition());
+    // Low and far right (y 460 >= 459, x 613 >= 612): a step up or left scrolls neither.
+    Start(V(713, 560));
+    Frame({ourKeyW});
+    EXPECT_EQ(V(100, 100), myCamera.GetPosition());
+    Frame({ourKeyA});
+    EXPECT_EQ(V(100, 100), myCamera.GetPosition());
+}
+
 TEST_F(PlayerTest, ABlockedStepDoesNotPushTheCamera)
 {
     LoadMap({{31, 27}});  // world x 496 .. 511.9, y 432 .. 447.9

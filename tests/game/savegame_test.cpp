@@ -17,7 +17,6 @@
 #include "eventsingelton.h"
 #include "filepaths.h"
 #include "game.h"
-#include "inputwrapper/inputrecording.h"
 #include "runtimefixtures.h"
 
 namespace
@@ -416,14 +415,4 @@ TEST_F(SaveGameTest, ASaveThatCannotBeContinuedIsSaidInOneLineOfferedNowhereAndK
     }
 }
 
-TEST(SaveGameRecording, RecordingsNameTheContinueKey)
-{
-    std::vector<InputEvent> events;
-    std::string problem;
-    ASSERT_TRUE(ParseInputRecording("marrowen-input 1\n12 down C\n14 up C\n", events, problem))
-        << problem;
-    ASSERT_EQ(events.size(), 2u);
-    EXPECT_EQ(events[0].scanCode, ourKeyC);
-    EXPECT_EQ(FormatInputEvent(events[1]), "14 up C");
-}
 }  // namespace

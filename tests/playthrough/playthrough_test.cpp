@@ -7,6 +7,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -42,9 +44,12 @@ protected:
         const fs::path data = ourTourFolder.empty() ? standinworld::Folder() : BuildFolder();
         hge->System_SetState(HGE_DATAFOLDER, data.c_str());
         int milestones = 0;
+        // Where each milestone came, by logic frame: a recording can be cut there.
+        std::ofstream frames(aRecording.parent_path() / "milestones.txt");
         Playthrough play(*hge->System_GetState(HGE_HWND), StoryRoute(),
                          [&](const std::string& aName)
                          {
+                             frames << play.GetGame().GetLogicFrameCount() << " " << aName << "\n";
                              if (ourTourFolder.empty())
                              {
                                  return;
@@ -113,7 +118,8 @@ protected:
     // aSaves/marrowen (never the player's own); its state report.
     static nlohmann::json Replay(const fs::path& aRecording, const fs::path& aSaves)
     {
-        const fs::path state = aRecording.parent_path() / (aRecording.stem().string() + ".json");
+        const fs::path state =
+            fs::temp_directory_path() / ("marrowen-replay-" + std::to_string(getpid()) + ".json");
         fs::remove(state);
         const std::string command = "XDG_DATA_HOME=" + aSaves.string() + " " +
                                     (BuildFolder() / "marrowen").string() +
@@ -121,7 +127,9 @@ protected:
                                     aRecording.string() + " --state " + state.string();
         EXPECT_EQ(0, std::system(command.c_str())) << command;
         std::ifstream file(state);
-        return nlohmann::json::parse(file, nullptr, false);
+        const nlohmann::json report = nlohmann::json::parse(file, nullptr, false);
+        fs::remove(state);
+        return report;
     }
 
     bool myEnded = false;
@@ -157,6 +165,17 @@ TEST_F(PlaythroughTest, APlayerCanFinishTheGameAndTheRecordingPlaysBackToTheSame
     EXPECT_EQ(nlohmann::json::array({true, true, true, true}), state["notepad"]);
     EXPECT_TRUE(fs::exists(saves / "marrowen")) << "the replay saved along the way";
     EXPECT_FALSE(fs::exists(saves / "marrowen" / "save.json")) << "and the end deleted it";
+}
+
+TEST_F(PlaythroughTest, TheAttractModesRouteStillReachesTheEnd)
+{
+    const fs::path saves = BuildFolder() / "playthrough" / "demo-saves";
+    fs::remove_all(saves);
+    const nlohmann::json state = Replay(BuildFolder() / "demo" / "route.txt", saves);
+    fs::remove_all(saves);
+    ASSERT_TRUE(state.is_object()) << "no state report";
+    EXPECT_EQ(true, state["endPicture"])
+        << "demo/route.txt is out of date: copy build/playthrough/route.txt over it";
 }
 }  // namespace
 

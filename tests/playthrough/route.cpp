@@ -7,6 +7,7 @@
 #include "junglecrashsite.h"
 #include "timemachine.h"
 #include "village.h"
+#include "vulcano.h"
 
 namespace
 {
@@ -142,13 +143,18 @@ public:
         return Until("carry " + aItem,
                      [aItem](const Playthrough& aPlay) { return aPlay.Holds(aItem); });
     }
-    // A few frames later, so the frame drawn last shows it.
-    Route& Milestone(const std::string& aName)
+    // A few frames later, so the frame drawn last shows it; with aReady, once that holds.
+    Route& Milestone(const std::string& aName,
+                     std::function<bool(const Playthrough&)> aReady = nullptr)
     {
         auto frames = std::make_shared<int>(0);
         return Add("milestone " + aName,
-                   [aName, frames](Playthrough& aPlay)
+                   [aName, aReady, frames](Playthrough& aPlay)
                    {
+                       if (aReady && !aReady(aPlay))
+                       {
+                           return false;
+                       }
                        if (++*frames < 4)
                        {
                            return false;
@@ -360,7 +366,8 @@ void LogsRopeAndRaft(Route& aRoute)
         .Use()
         .Until("across the river",
                [](const Playthrough& aPlay) { return aPlay.Heroine().x > 1097.0f; })
-        .Milestone("across the river");
+        .Milestone("across the river", [](const Playthrough& aPlay)
+                   { return SceneOf<JungleCrashSite>(aPlay).GetCurtain().GetAlpha() == 0; });
 }
 
 void Volcano(Route& aRoute)
@@ -378,7 +385,8 @@ void Volcano(Route& aRoute)
         .Milestone("the refined rubber")
         .Combine({"banana", "banana tree leaf 1", "banana tree leaf 2"})
         .Expect("The bird suit")
-        .Milestone("the flight")
+        .Milestone("the flight", [](const Playthrough& aPlay)
+                   { return SceneOf<Vulcano>(aPlay).GetOverlayPair().GetPictureAlpha() == 255; })
         .Expect("Landing")
         .Milestone("on the ledge")
         .Use({"Diamond"})
@@ -389,7 +397,8 @@ void Volcano(Route& aRoute)
         .Use({"building stairs"})
         .Until("at the foot of the stairs",
                [](const Playthrough& aPlay) { return aPlay.Heroine() == V(428, 689); })
-        .Milestone("the stairs")
+        .Milestone("the stairs", [](const Playthrough& aPlay)
+                   { return SceneOf<Vulcano>(aPlay).GetCurtain().GetAlpha() == 0; })
         .WalkToItem("stair up")
         .Use()
         .Until("at the top of the stairs",

@@ -1,0 +1,74 @@
+// marrowen-frames: the logic thread's work per frame in each scene, while the whole story is
+// played (the attract mode's route, headless, fixed step, as fast as it goes), and the peak
+// memory at its end.
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <vector>
+
+#include "benchstats.h"
+#include "game.h"
+#include "inputwrapper/inputrecording.h"
+
+namespace
+{
+class FrameTimes : public FrameObserver
+{
+public:
+    void OnLogicFrame(const Game& /*aGame*/, RenderData& /*aBuffer*/, float /*aUpdateMs*/) override
+    {
+    }
+    void OnLogicFrameTime(const Game& aGame, int64_t aNanoseconds) override
+    {
+        if (aGame.GetStartScreen().IsStarted())
+        {
+            myMicroseconds[aGame.GetCurrentSceneName()].push_back(
+                static_cast<double>(aNanoseconds) / 1000.0);
+        }
+    }
+
+    std::map<std::string, std::vector<double>> myMicroseconds;
+};
+}  // namespace
+
+int main()
+{
+    hgeSelectBackend(HGE_BACKEND_HEADLESS);
+    HGE* hge = hgeCreate(HGE_VERSION);
+    DWORD size = 0;
+    void* route = hge->Resource_Load("demo/route.txt", &size);
+    std::vector<InputEvent> events;
+    std::string problem;
+    if (route == nullptr ||
+        !ParseInputRecording(std::string(static_cast<const char*>(route), size), events, problem))
+    {
+        fprintf(stderr, "marrowen-frames: demo/route.txt: %s\n",
+                route ? problem.c_str() : "cannot be read");
+        return 1;
+    }
+    hge->Resource_Free(route);
+    ReplayFeed replay(std::move(events));
+    FrameTimes times;
+    GameOptions options;
+    options.myFixedStepMs = 2.0f;
+    options.myPaced = false;
+    options.myInput = &replay;
+    options.myObserver = &times;
+    {
+        Game game(hge, options);
+        while (game.SwapBuffers())
+        {
+        }
+        game.Stop();
+        printf("end picture reached: %s\n", game.GetBillboard().IsShown() ? "yes" : "no");
+    }
+    for (const auto& [scene, microseconds] : times.myMicroseconds)
+    {
+        printf("logic frame us, %s: median %.1f, p99 %.1f (%zu frames)\n", scene.c_str(),
+               benchstats::Percentile(microseconds, 0.5),
+               benchstats::Percentile(microseconds, 0.99), microseconds.size());
+    }
+    printf("peak memory at the end of the story MB: %.0f\n", benchstats::PeakMemoryMb());
+    return 0;
+}
