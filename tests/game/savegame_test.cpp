@@ -7,11 +7,13 @@
 
 #include <nlohmann/json.hpp>
 
+#include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <memory>
 #include <thread>
 
 #include "eventsingelton.h"
@@ -54,20 +56,21 @@ Shown ShownOf(const Game& aGame, const std::string& aName)
     return Shown();
 }
 
-// Remembers what the test asks about each frame.
+// What the last frame showed of what the test waits for; written on the logic thread and read
+// by the test's thread while the game runs.
 class Watch : public FrameScript
 {
 public:
     void Look(const Game& aGame) override
     {
-        myScenes.push_back(aGame.GetCurrentSceneName());
-        myWakePlayed.push_back(aGame.GetCurrentLevel().IsPlayed("wake ester"));
-        myEndPicture = aGame.GetBillboard().IsShown();
+        myScene.store(aGame.GetCurrentSceneName());
+        myWakePlayed.store(aGame.GetCurrentLevel().IsPlayed("wake ester"));
+        myEndPicture.store(aGame.GetBillboard().IsShown());
     }
 
-    std::vector<std::string> myScenes;
-    std::vector<bool> myWakePlayed;
-    bool myEndPicture = false;
+    std::atomic<const char*> myScene{""};
+    std::atomic<bool> myWakePlayed{false};
+    std::atomic<bool> myEndPicture{false};
 };
 
 class SaveGameTest : public HeadlessTest
@@ -78,7 +81,7 @@ protected:
         HeadlessTest::SetUp();
         UseStandInWorld();
         mySaveFolder = myFolder / "saves";
-        myWatch.myInput = myHGE->System_GetState(HGE_HWND);
+        Rewatch();
     }
 
     void TearDown() override
@@ -92,7 +95,7 @@ protected:
         GameOptions options;
         options.myFixedStepMs = 2.0f;
         options.myPaced = false;
-        options.myObserver = &myWatch;
+        options.myObserver = myWatch.get();
         options.mySaveFolder = aKeepSaves ? mySaveFolder.string() : "";
         return options;
     }
@@ -144,9 +147,9 @@ protected:
         GameOptions options = Options();
         options.myStartInPlay = true;
         Game game(hgeCreate(HGE_VERSION), options);
-        myWatch.Tap(800, ourKeyReturn);  // "wake ester" shows from frame 751
-        myWatch.Tap(810, ourKeyReturn);
-        myWatch.Tap(2400, ourKeyReturn);  // "ester woken" shows 3 s after it ended
+        myWatch->Tap(800, ourKeyReturn);  // "wake ester" shows from frame 751
+        myWatch->Tap(810, ourKeyReturn);
+        myWatch->Tap(2400, ourKeyReturn);  // "ester woken" shows 3 s after it ended
         Swaps(game, 2500);
         game.Stop();
         EXPECT_TRUE(ShownOf(game, "ester woken").running);
@@ -158,8 +161,8 @@ protected:
     // A fresh script for the next game: its frames count from 0 again.
     void Rewatch()
     {
-        myWatch = Watch();
-        myWatch.myInput = myHGE->System_GetState(HGE_HWND);
+        myWatch = std::make_unique<Watch>();
+        myWatch->myInput = myHGE->System_GetState(HGE_HWND);
     }
 
     // The saved game changed by aChange, as the save file.
@@ -171,7 +174,7 @@ protected:
     }
 
     fs::path mySaveFolder;
-    Watch myWatch;
+    std::unique_ptr<Watch> myWatch;
 };
 
 // The parts of two state reports that a continued game must share with the one it continues.
@@ -210,7 +213,7 @@ TEST_F(SaveGameTest, TheTitleOffersTheSavedGameAndCGoesOnWhereItWasLeft)
         EXPECT_GE(Presented().size(), plainTitle.size() + 10);
     }
     Rewatch();
-    myWatch.Tap(5, ourKeyC);  // seen released at frame 7
+    myWatch->Tap(5, ourKeyC);  // seen released at frame 7
     Game game(hgeCreate(HGE_VERSION), Options());
     Swaps(game, 7);
     EXPECT_FALSE(game.GetStartScreen().IsStarted());
@@ -228,7 +231,7 @@ TEST_F(SaveGameTest, ReturnStartsANewGameAndTheOldSaveStaysUntilTheFirstAutosave
     PlayUntilWoken();
     const std::string old = Contents(SavePath());
     {
-        myWatch.Tap(5, ourKeyReturn);
+        myWatch->Tap(5, ourKeyReturn);
         Game game(hgeCreate(HGE_VERSION), Options());
         Swaps(game, 300);
         game.Stop();
@@ -236,16 +239,15 @@ TEST_F(SaveGameTest, ReturnStartsANewGameAndTheOldSaveStaysUntilTheFirstAutosave
         EXPECT_EQ(Contents(SavePath()), old) << "left during the prologue: nothing saved";
     }
     Rewatch();
-    myWatch.Tap(5, ourKeyReturn);
+    myWatch->Tap(5, ourKeyReturn);
     for (int skip = 0; skip < 7; ++skip)
     {
-        myWatch.Tap(20 + 4 * skip, ourKeyE);  // play starts at frame 46
+        myWatch->Tap(20 + 4 * skip, ourKeyE);  // play starts at frame 46
     }
-    myWatch.Tap(850, ourKeyReturn);  // "wake ester" shows from 1.5 s into play
-    myWatch.Tap(860, ourKeyReturn);
+    myWatch->Tap(850, ourKeyReturn);  // "wake ester" shows from 1.5 s into play
+    myWatch->Tap(860, ourKeyReturn);
     Game game(hgeCreate(HGE_VERSION), Options());
-    ASSERT_TRUE(SwapUntil(
-        game, [this] { return !myWatch.myWakePlayed.empty() && myWatch.myWakePlayed.back(); }));
+    ASSERT_TRUE(SwapUntil(game, [this] { return myWatch->myWakePlayed.load(); }));
     EXPECT_EQ(Contents(SavePath()), old) << "no autosave before the first finished conversation";
     EXPECT_TRUE(SaveOnDiskSoon(
         [](const json& aGame)
@@ -285,8 +287,7 @@ TEST_F(SaveGameTest, ChangingSceneSavesAtOnce)
     options.myContinue = true;
     Game game(hgeCreate(HGE_VERSION), options);
     ASSERT_TRUE(SwapUntil(
-        game, [this]
-        { return !myWatch.myScenes.empty() && myWatch.myScenes.back() == "JungleCrashSite"; }));
+        game, [this] { return std::string(myWatch->myScene.load()) == "JungleCrashSite"; }));
     EXPECT_TRUE(
         SaveOnDiskSoon([](const json& aGame) { return aGame["scene"] == "JungleCrashSite"; }));
     game.Stop();
@@ -298,8 +299,8 @@ TEST_F(SaveGameTest, TheQuitMenuThatEndsTheRunIsNotKept)
     GameOptions options = Options();
     options.myContinue = true;
     // The cursor starts at (512, 384); the stand-in exit button is 16 x 16 at (426, 240).
-    myWatch.Tap(10, ourKeyEscape);
-    myWatch.Click(20, -78, -136);
+    myWatch->Tap(10, ourKeyEscape);
+    myWatch->Click(20, -78, -136);
     Game game(hgeCreate(HGE_VERSION), options);
     Swaps(game, 1000);
     EXPECT_LT(game.GetSwapCount(), 100u) << "the exit button ended the game";
@@ -328,7 +329,7 @@ TEST_F(SaveGameTest, TheEndPictureDeletesTheSaveAndNothingIsSavedAfter)
     GameOptions options = Options();
     options.myContinue = true;
     Game game(hgeCreate(HGE_VERSION), options);
-    ASSERT_TRUE(SwapUntil(game, [this] { return myWatch.myEndPicture; }));
+    ASSERT_TRUE(SwapUntil(game, [this] { return myWatch->myEndPicture.load(); }));
     Swaps(game, 10);
     game.Stop();
     EXPECT_FALSE(fs::exists(SavePath())) << "a finished game starts anew";
