@@ -9,5 +9,5 @@ constexpr int ourSaveVersion = 1;
 
 std::string EncodeSave(const SavedGame& aSave);
 // False, with the reason in aProblem, unless aText is a whole save of this version made by a
-// game with these items; aSave is then unspecified.
+// game with these items; aSave may then hold part of it and is not to be used.
 bool DecodeSave(const std::string& aText, SavedGame& aSave, std::string& aProblem);

@@ -32,7 +32,7 @@ SaveStore::~SaveStore()
 
 std::string SaveStore::DefaultFolder()
 {
-    // The base directory specification ignores a relative XDG_DATA_HOME.
+    // XDG base directories: a relative XDG_DATA_HOME does not count.
     const char* data = std::getenv("XDG_DATA_HOME");
     if (data != nullptr && fs::path(data).is_absolute())
     {
