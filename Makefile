@@ -1,16 +1,19 @@
-# Two entry points for a fresh Debian 12 machine: `make run` and `make test`.
+# Two entry points for a fresh Debian 12 machine: `make run` and `make test`; `make package`
+# makes the Debian package and `make install` installs under PREFIX.
 BUILD      ?= build
 TSAN_BUILD ?= build-tsan
 JOBS       ?= 2
+PREFIX     ?= /usr/local
 
 PACKAGES := build-essential cmake pkg-config libsdl2-dev libepoxy-dev libmpg123-dev \
             libsquish-dev libstb-dev libcairo2-dev libfreetype-dev libmp3lame-dev \
             libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core nlohmann-json3-dev \
-            xvfb xauth xdotool hunspell hunspell-en-us
+            libx11-dev xvfb xauth xdotool x11-apps netpbm hunspell hunspell-en-us dpkg-dev file \
+            desktop-file-utils
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build run test test-tsan bench tour clean
+.PHONY: deps build run test test-tsan bench tour package install clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
@@ -50,6 +53,13 @@ test-tsan: build
 tour: build
 	cmake --build $(BUILD) -j $(JOBS) --target playthrough_tests
 	$(BUILD)/playthrough_tests --tour tour
+
+# marrowen_<version>_<arch>.deb in the build folder; `apt install ./build/marrowen_*.deb`.
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 bench: build
 	cd $(BUILD) && ./marrowen-startup && ./marrowen-frames && ./marrowen-pacing

@@ -2,6 +2,7 @@
 
 #include "characters/characters.h"
 #include "cutscenes/cutscenes.h"
+#include "icon/icon.h"
 #include "interface/fontgenerator.h"
 #include "interface/interface.h"
 #include "items/items.h"
@@ -17,6 +18,7 @@ void GenerateAll(ContentWriter& aWriter)
     GenerateCharacters(aWriter);
     GenerateCutscenes(aWriter);
     GenerateFont(aWriter);
+    GenerateIcon(aWriter);
     GenerateInterface(aWriter);
     GenerateItems(aWriter);
     GenerateMusic(aWriter);

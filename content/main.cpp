@@ -1,5 +1,6 @@
 // marrowen-content --out DIR [--preview PREVIEW_DIR]
-// Writes img/ and aud/ under DIR; with --preview, also PNG previews of them.
+// Writes img/ and aud/ under DIR, and the desktop icon in icon/; with --preview, also PNG
+// previews of them.
 #include <cstdio>
 #include <cstring>
 #include <string>

@@ -1,11 +1,14 @@
 #include "audiooutput.h"
 
 #include <SDL2/SDL.h>
+#include <dlfcn.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <condition_variable>
+#include <cstdarg>
+#include <cstdio>
 #include <mutex>
 #include <thread>
 
@@ -27,6 +30,41 @@ namespace
 constexpr int ourFrameBytes = static_cast<int>(sizeof(float)) * MusicStream::ourChannels;
 // Frames handed to the mix at most at once: big catch-ups are cut into pieces of this size.
 constexpr int ourChunkFrames = 2048;
+
+// ALSA, which SDL loads for the sound card, prints its own complaints on standard error when
+// there is no card ("cannot find card '0'" and seven more lines), though the game then plays
+// on silently as it should. Its messages go to our log instead. ALSA is not linked: the handler
+// is set through the same shared library SDL opens later, if it is there at all.
+void LogAlsaMessage(const char* aFile, int aLine, const char* aFunction, int, const char* aFormat,
+                    ...)
+{
+    char message[512];
+    va_list args;
+    va_start(args, aFormat);
+    vsnprintf(message, sizeof(message), aFormat, args);
+    va_end(args);
+    char line[768];
+    snprintf(line, sizeof(line), "ALSA %s:%d (%s): %s", aFile, aLine, aFunction, message);
+    AppendLogLine(line);
+}
+
+void SendAlsaMessagesToTheLog()
+{
+    static std::once_flag once;
+    std::call_once(once,
+                   []
+                   {
+                       using Handler =
+                           void (*)(const char*, int, const char*, int, const char*, ...);
+                       // Never closed: ALSA keeps calling the handler for the process's life.
+                       void* alsa = dlopen("libasound.so.2", RTLD_NOW | RTLD_GLOBAL);
+                       void* setter = alsa ? dlsym(alsa, "snd_lib_error_set_handler") : nullptr;
+                       if (setter != nullptr)
+                       {
+                           reinterpret_cast<int (*)(Handler)>(setter)(&LogAlsaMessage);
+                       }
+                   });
+}
 
 // The sound card through SDL. Opened for exactly our format (SDL converts if the card wants
 // another one) and started at once; closing it stops the callback before it returns.
@@ -135,6 +173,7 @@ AudioOutput::AudioOutput(AudioMode aMode)
     myScratch.resize(static_cast<size_t>(ourChunkFrames) * MusicStream::ourChannels);
     if (aMode == AudioMode::Device)
     {
+        SendAlsaMessagesToTheLog();
         auto device = std::make_unique<SdlDevice>(*this);
         if (device->HasDevice())
         {

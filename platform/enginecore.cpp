@@ -72,14 +72,7 @@ void EngineCore::System_Log(const char* aFormat, ...)
     va_start(args, aFormat);
     vsnprintf(line, sizeof(line), aFormat, args);
     va_end(args);
-    const size_t length = std::strlen(line);
-    std::lock_guard<std::mutex> lock(myLogMutex);
-    const std::string path = ExecutableFolder() + "/marrowen.log";
-    if (FILE* file = std::fopen(path.c_str(), "a"))
-    {
-        std::fprintf(file, length > 0 && line[length - 1] == '\n' ? "%s" : "%s\n", line);
-        std::fclose(file);
-    }
+    AppendLogLine(line);
 }
 
 void* EngineCore::Resource_Load(const char* aFileName, DWORD* aSize)

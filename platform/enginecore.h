@@ -20,7 +20,7 @@ public:
     EngineCore() = default;
     EngineCore(const EngineCore&) = delete;
     EngineCore& operator=(const EngineCore&) = delete;
-    // The data folder goes back to the executable's folder with the engine that named it.
+    // The data folder goes back to the default with the engine that named it.
     ~EngineCore() override;
 
     void Release() override;
@@ -59,7 +59,6 @@ private:
     std::string myTitle = "Marrowen";
     InputSource myInput;
     TextureTable myTextures;
-    std::mutex myLogMutex;
     std::mutex myResourceMutex;
     std::map<const void*, std::unique_ptr<uint8_t[]>> myResources;
 };

@@ -2,6 +2,9 @@
 
 #include <strings.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <mutex>
@@ -48,16 +51,33 @@ const std::string& ExecutableFolder()
     return folder;
 }
 
+std::string FindDataFolder(const std::string& aExecutableFolder)
+{
+    const fs::path executable(aExecutableFolder);
+    for (const fs::path& candidate :
+         {executable, (executable / MARROWEN_INSTALLED_DATA).lexically_normal()})
+    {
+        std::error_code error;
+        if (fs::is_directory(candidate / "img", error))
+        {
+            return candidate.string();
+        }
+    }
+    return aExecutableFolder;
+}
+
 namespace
 {
 std::mutex ourDataMutex;
 std::string ourDataFolder;
+std::mutex ourLogMutex;
 }  // namespace
 
 std::string DataFolder()
 {
+    static const std::string found = FindDataFolder(ExecutableFolder());
     std::lock_guard<std::mutex> lock(ourDataMutex);
-    return ourDataFolder.empty() ? ExecutableFolder() : ourDataFolder;
+    return ourDataFolder.empty() ? found : ourDataFolder;
 }
 
 void SetDataFolder(const std::string& aFolder)
@@ -101,6 +121,44 @@ std::string ResolvePath(const std::string& aPath)
         }
     }
     return IsRegularFile(found) ? found.lexically_normal().string() : "";
+}
+
+std::string LogFilePath()
+{
+    const char* state = std::getenv("XDG_STATE_HOME");
+    fs::path folder;
+    // Relative values are to be ignored, as the XDG rules say.
+    if (state != nullptr && fs::path(state).is_absolute())
+    {
+        folder = state;
+    }
+    else if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0')
+    {
+        folder = fs::path(home) / ".local" / "state";
+    }
+    else
+    {
+        return "";
+    }
+    return (folder / "marrowen" / "marrowen.log").string();
+}
+
+void AppendLogLine(const char* aLine)
+{
+    const std::string path = LogFilePath();
+    if (path.empty())
+    {
+        return;
+    }
+    const size_t length = std::strlen(aLine);
+    std::lock_guard<std::mutex> lock(ourLogMutex);
+    std::error_code error;
+    fs::create_directories(fs::path(path).parent_path(), error);
+    if (FILE* file = std::fopen(path.c_str(), "a"))
+    {
+        std::fprintf(file, length > 0 && aLine[length - 1] == '\n' ? "%s" : "%s\n", aLine);
+        std::fclose(file);
+    }
 }
 
 bool ReadWholeFile(const std::string& aResolvedPath, std::vector<uint8_t>& aBytes)

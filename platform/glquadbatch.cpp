@@ -106,27 +106,6 @@ void GlQuadBatch::Flush()
     myVertices.clear();
 }
 
-void GlQuadBatch::ReadPixels(int aWidth, int aHeight, std::vector<uint32_t>& aPixels) const
-{
-    const size_t rowLength = static_cast<size_t>(aWidth);
-    std::vector<uint32_t> bottomUp(rowLength * static_cast<size_t>(aHeight));
-    glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 4);
-    glPixelStorei(GL_PACK_ROW_LENGTH, 0);
-    glReadPixels(0, 0, aWidth, aHeight, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, bottomUp.data());
-    // OpenGL counts rows from the bottom; the screen has no transparency.
-    aPixels.resize(bottomUp.size());
-    for (int row = 0; row < aHeight; ++row)
-    {
-        const uint32_t* from = &bottomUp[static_cast<size_t>(aHeight - 1 - row) * rowLength];
-        uint32_t* to = &aPixels[static_cast<size_t>(row) * rowLength];
-        for (size_t x = 0; x < rowLength; ++x)
-        {
-            to[x] = from[x] | 0xFF000000u;
-        }
-    }
-}
-
 bool GlQuadBatch::Bind(HTEXTURE aHandle)
 {
     if (aHandle == 0)

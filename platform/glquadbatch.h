@@ -29,9 +29,6 @@ public:
     void Add(const hgeQuad& aQuad);
     // Draws every quad added so far.
     void Flush();
-    // The picture drawn so far (call after Flush, before the swap) as 0xFFRRGGBB pixels, top
-    // row first.
-    void ReadPixels(int aWidth, int aHeight, std::vector<uint32_t>& aPixels) const;
 
 private:
     struct Vertex

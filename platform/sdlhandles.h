@@ -12,12 +12,14 @@ struct SdlDeleter
     void operator()(SDL_Surface* aSurface) const { SDL_FreeSurface(aSurface); }
     void operator()(SDL_Renderer* aRenderer) const { SDL_DestroyRenderer(aRenderer); }
     void operator()(SDL_Texture* aTexture) const { SDL_DestroyTexture(aTexture); }
+    void operator()(SDL_GameController* aPad) const { SDL_GameControllerClose(aPad); }
 };
 
 using WindowHandle = std::unique_ptr<SDL_Window, SdlDeleter>;
 using SurfaceHandle = std::unique_ptr<SDL_Surface, SdlDeleter>;
 using RendererHandle = std::unique_ptr<SDL_Renderer, SdlDeleter>;
 using TextureHandle = std::unique_ptr<SDL_Texture, SdlDeleter>;
+using GameControllerHandle = std::unique_ptr<SDL_GameController, SdlDeleter>;
 
 // An OpenGL context (SDL_GLContext is a plain pointer type, so it gets its own owner).
 class GlContextHandle

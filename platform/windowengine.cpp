@@ -1,5 +1,6 @@
 #include "windowengine.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -13,6 +14,18 @@ namespace
 {
 // Long enough for a frame of a busy game on a loaded machine with software OpenGL.
 constexpr std::chrono::milliseconds kSnapshotWait{5000};
+// Half the game's size: any smaller and the conversations could no longer be read.
+constexpr int kMinimumWidth = 512;
+constexpr int kMinimumHeight = 384;
+
+// Alt+Enter and F11, the desktop's usual fullscreen switches.
+bool IsFullscreenKey(const SDL_KeyboardEvent& aEvent)
+{
+    const SDL_Scancode key = aEvent.keysym.scancode;
+    const bool altEnter = (aEvent.keysym.mod & KMOD_ALT) != 0 &&
+                          (key == SDL_SCANCODE_RETURN || key == SDL_SCANCODE_KP_ENTER);
+    return altEnter || key == SDL_SCANCODE_F11;
+}
 
 // SDL numbers mouse buttons from 1 (left, middle, right, X1, X2); the game from 0 (left,
 // right, middle, ...).
@@ -52,14 +65,17 @@ bool WindowEngine::System_Initiate()
     {
         return Fail();
     }
+    myDisplay = GetDisplayOptions();
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 2);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 1);
+    const Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE |
+                         (myDisplay.myFullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
     myWindow.reset(SDL_CreateWindow(Title().c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                    ScreenWidth(), ScreenHeight(),
-                                    SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN));
+                                    ScreenWidth(), ScreenHeight(), flags));
     if (myWindow)
     {
+        SDL_SetWindowMinimumSize(myWindow.get(), kMinimumWidth, kMinimumHeight);
         myWatch = std::make_unique<X11WindowWatch>(myWindow.get());
         myContext = GlContextHandle(SDL_GL_CreateContext(myWindow.get()));
     }
@@ -67,10 +83,20 @@ bool WindowEngine::System_Initiate()
     {
         return Fail();
     }
+    // Current here until released below: the one moment the main thread can ask the driver.
+    if (!GlPictureTarget::Supported())
+    {
+        SetLastError("no window: OpenGL cannot draw off screen here (no framebuffer objects)");
+        System_Shutdown();
+        return false;
+    }
     SDL_GL_SetSwapInterval(0);  // refused under Xvfb, which is fine
     SDL_GL_MakeCurrent(myWindow.get(), nullptr);
+    myPads = std::make_unique<Gamepads>();
+    myLastPadFeed = std::chrono::steady_clock::now();
+    Resized();
     System_ShowCursor(myCursorShown);
-    SetMouseCaptured((SDL_GetWindowFlags(myWindow.get()) & SDL_WINDOW_INPUT_FOCUS) != 0);
+    UpdateMouseCapture();
     return true;
 }
 
@@ -87,6 +113,7 @@ void WindowEngine::System_Shutdown()
     {
         SetMouseCaptured(false);
     }
+    myPads.reset();
     // Still current on the (finished) render thread: GLX frees it once nothing uses it.
     myContext.Reset();
     myWindow.reset();
@@ -104,42 +131,78 @@ bool WindowEngine::System_PumpMessages()
             myWindowGone = true;
             myClosed = true;
         }
-        switch (event.type)
-        {
-            case SDL_QUIT:
-                myClosed = true;
-                break;
-            case SDL_WINDOWEVENT:
-                HandleWindowEvent(event.window);
-                break;
-            case SDL_KEYDOWN:
-            case SDL_KEYUP:
-            {
-                const uint8_t code = GameScanCode(event.key.keysym.scancode);
-                if (code != 0 && event.type == SDL_KEYDOWN)
-                {
-                    Input().SetKey(code, true);
-                }
-                else if (code != 0)
-                {
-                    Input().ReleaseKeyAfterRead(code);
-                }
-                break;
-            }
-            case SDL_MOUSEMOTION:
-                Input().AddMotion(event.motion.xrel, event.motion.yrel);
-                break;
-            case SDL_MOUSEBUTTONDOWN:
-                Input().SetButton(GameButton(event.button.button), true);
-                break;
-            case SDL_MOUSEBUTTONUP:
-                Input().ReleaseButtonAfterRead(GameButton(event.button.button));
-                break;
-            default:
-                break;
-        }
+        HandleEvent(event);
+    }
+    if (myWindow)
+    {
+        FeedGamepads();
     }
     return myWindow && !myClosed;
+}
+
+void WindowEngine::HandleEvent(const SDL_Event& aEvent)
+{
+    if (myPads->HandleEvent(aEvent))
+    {
+        return;
+    }
+    switch (aEvent.type)
+    {
+        case SDL_QUIT:
+            myClosed = true;
+            break;
+        case SDL_WINDOWEVENT:
+            HandleWindowEvent(aEvent.window);
+            break;
+        case SDL_KEYDOWN:
+        case SDL_KEYUP:
+            HandleKey(aEvent.key);
+            break;
+        case SDL_MOUSEMOTION:
+        {
+            int x = 0;
+            int y = 0;
+            myMotion.Scale(aEvent.motion.xrel, aEvent.motion.yrel, x, y);
+            if (x != 0 || y != 0)
+            {
+                Input().AddMotion(x, y);
+            }
+            break;
+        }
+        case SDL_MOUSEBUTTONDOWN:
+            Input().SetButton(GameButton(aEvent.button.button), true);
+            break;
+        case SDL_MOUSEBUTTONUP:
+            Input().ReleaseButtonAfterRead(GameButton(aEvent.button.button));
+            break;
+        default:
+            break;
+    }
+}
+
+void WindowEngine::HandleKey(const SDL_KeyboardEvent& aEvent)
+{
+    // The switch is the window's, not the game's: its presses (and their repeats while held)
+    // never reach the game, or Alt+Enter would also talk on in a conversation.
+    if (aEvent.type == SDL_KEYDOWN && IsFullscreenKey(aEvent))
+    {
+        if (aEvent.repeat == 0)
+        {
+            const bool fullscreen =
+                (SDL_GetWindowFlags(myWindow.get()) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+            SDL_SetWindowFullscreen(myWindow.get(), fullscreen ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+        }
+        return;
+    }
+    const uint8_t code = GameScanCode(aEvent.keysym.scancode);
+    if (code != 0 && aEvent.type == SDL_KEYDOWN)
+    {
+        Input().SetKey(code, true);
+    }
+    else if (code != 0)
+    {
+        Input().ReleaseKeyAfterRead(code);
+    }
 }
 
 void WindowEngine::HandleWindowEvent(const SDL_WindowEvent& aEvent)
@@ -149,12 +212,17 @@ void WindowEngine::HandleWindowEvent(const SDL_WindowEvent& aEvent)
         case SDL_WINDOWEVENT_CLOSE:
             myClosed = true;
             break;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            Resized();
+            break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
-            SetMouseCaptured(true);
+        case SDL_WINDOWEVENT_ENTER:
+        case SDL_WINDOWEVENT_LEAVE:
+            UpdateMouseCapture();
             break;
         case SDL_WINDOWEVENT_FOCUS_LOST:
             // Keys let go elsewhere never reach us: forget them, and free the pointer.
-            SetMouseCaptured(false);
+            UpdateMouseCapture();
             Input().ReleaseAll();
             break;
         default:
@@ -162,9 +230,39 @@ void WindowEngine::HandleWindowEvent(const SDL_WindowEvent& aEvent)
     }
 }
 
+void WindowEngine::Resized()
+{
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(myWindow.get(), &width, &height);
+    myMotion.SetFit(FitPicture(width, height, ScreenWidth(), ScreenHeight(), myDisplay.myScaling));
+    SDL_GL_GetDrawableSize(myWindow.get(), &width, &height);
+    myDrawableSize.store(static_cast<uint64_t>(width) << 32 | static_cast<uint32_t>(height),
+                         std::memory_order_relaxed);
+}
+
+void WindowEngine::FeedGamepads()
+{
+    const auto now = std::chrono::steady_clock::now();
+    // After a stall the cursor does not leap: a pump covers a tenth of a second at most.
+    const double seconds =
+        std::min(0.1, std::chrono::duration<double>(now - myLastPadFeed).count());
+    myLastPadFeed = now;
+    myPads->Feed(Input(), seconds);
+}
+
+void WindowEngine::UpdateMouseCapture()
+{
+    // Taken only with the focus and the pointer over the window: a click on the title bar
+    // that gives the window the focus must still be able to drag it or its frame.
+    const bool focused = (SDL_GetWindowFlags(myWindow.get()) & SDL_WINDOW_INPUT_FOCUS) != 0;
+    SetMouseCaptured(focused && SDL_GetMouseFocus() == myWindow.get());
+}
+
 void WindowEngine::SetMouseCaptured(bool aCaptured)
 {
-    // Relative mode reports motion without the pointer stopping at the window's edge.
+    // Relative mode reports motion without the pointer stopping at the window's edge; it
+    // keeps the pointer in the window until the focus goes elsewhere.
     SDL_SetRelativeMouseMode(aCaptured ? SDL_TRUE : SDL_FALSE);
 }
 
@@ -219,6 +317,7 @@ bool WindowEngine::Gfx_BeginScene(HTEXTURE aTarget)
             return false;
         }
     }
+    myPicture.Bind(ScreenWidth(), ScreenHeight());
     myBatch.BeginFrame(ScreenWidth(), ScreenHeight());
     return true;
 }
@@ -247,9 +346,15 @@ void WindowEngine::Gfx_EndScene()
         if (mySnapshot.Wanted())
         {
             std::vector<uint32_t> pixels;
-            myBatch.ReadPixels(ScreenWidth(), ScreenHeight(), pixels);
+            myPicture.ReadPixels(pixels);
             mySnapshot.Hand(std::move(pixels));
         }
+        const uint64_t size = myDrawableSize.load(std::memory_order_relaxed);
+        const int width = static_cast<int>(size >> 32);
+        const int height = static_cast<int>(size & 0xFFFFFFFFu);
+        myPicture.Present(
+            width, height,
+            FitPicture(width, height, ScreenWidth(), ScreenHeight(), myDisplay.myScaling));
         if (!myWindowGone)
         {
             SDL_GL_SwapWindow(myWindow.get());

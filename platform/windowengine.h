@@ -1,12 +1,18 @@
 #pragma once
-// The engine with a real window: SDL2 for the window and its events, OpenGL for drawing.
-// The window and its context are made on the main thread; the render thread takes the
-// context over at its first frame and keeps it.
+// The engine with a real window: SDL2 for the window, its events and the gamepads, OpenGL for
+// drawing. The window and its context are made on the main thread; the render thread takes
+// the context over at its first frame and keeps it. The window may have any size: the game's
+// picture is drawn at its own size and shown scaled to fit, and mouse motion is scaled back.
 #include <atomic>
+#include <chrono>
 #include <memory>
 
+#include "displayoptions.h"
 #include "enginecore.h"
+#include "gamepads.h"
+#include "glpicturetarget.h"
 #include "glquadbatch.h"
+#include "picturefit.h"
 #include "sdlhandles.h"
 #include "snapshothandover.h"
 #include "x11windowwatch.h"
@@ -19,10 +25,12 @@ public:
     WindowEngine();
     ~WindowEngine() override;
 
-    // False, with one line on standard error, when no window can be made.
+    // Opens the window as the display options say (set them before). False, with the reason
+    // in platform::LastError(), when no window can be made.
     bool System_Initiate() override;
     void System_Shutdown() override;
-    // False once the window was closed or destroyed, and while there is no window.
+    // False once the window was closed or destroyed, and while there is no window. Alt+Enter
+    // and F11 switch fullscreen on and off here, unseen by the game.
     bool System_PumpMessages() override;
     void System_ShowCursor(bool aShow) override;
     // Waits (up to a few seconds) for the render thread to draw its next frame, which it reads
@@ -37,18 +45,33 @@ public:
 
 private:
     bool Fail();
+    void HandleEvent(const SDL_Event& aEvent);
     void HandleWindowEvent(const SDL_WindowEvent& aEvent);
+    void HandleKey(const SDL_KeyboardEvent& aEvent);
+    // The mouse is the game's while the window has the focus and the pointer is over it.
+    void UpdateMouseCapture();
     void SetMouseCaptured(bool aCaptured);
+    // Main thread: takes in the window's new size.
+    void Resized();
+    void FeedGamepads();
 
     std::unique_ptr<SdlSubsystem> myVideo;
     WindowHandle myWindow;
     std::unique_ptr<X11WindowWatch> myWatch;
     GlContextHandle myContext;
+    std::unique_ptr<Gamepads> myPads;
     GlQuadBatch myBatch;
     SnapshotHandover mySnapshot;
+    DisplayOptions myDisplay;  // as they were when the window opened
+    MotionScaler myMotion;     // main thread only
+    std::chrono::steady_clock::time_point myLastPadFeed;
+    GlPictureTarget myPicture;      // render thread only
     bool myContextCurrent = false;  // render thread only
     bool myCursorShown = true;
     bool myClosed = false;
     std::atomic<bool> myWindowGone{false};  // destroyed by someone else: no more swaps
+    // The drawable's size, width in the high half: written by the main thread at a resize,
+    // read by the render thread at every present.
+    std::atomic<uint64_t> myDrawableSize{0};
 };
 }  // namespace platform

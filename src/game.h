@@ -116,6 +116,7 @@ public:
     const Curtain& GetCurtain() const { return myCurtain; }
     const StartScreen& GetStartScreen() const { return myStartScreen; }
     const Billboard& GetBillboard() const { return myBillboard; }
+    const QuitMenu& GetQuitMenu() const { return myQuitMenu; }
     // The seven scenes with their class names, in the order they are set up.
     std::array<std::pair<const char*, const LevelBaseData*>, 7> Scenes() const;
 

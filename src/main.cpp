@@ -1,6 +1,7 @@
 // Starts the game: the window by default, or headless for a set number of frames with a
-// screenshot of the last one. Runs can be recorded, played back and described. The player's
-// place is kept between runs (except in the attract mode), and --continue goes back to it.
+// screenshot of the last one. Runs can be recorded, played back and described; `marrowen
+// --help` lists every option. The player's place is kept between runs (except in the attract
+// mode), and --continue goes back to it.
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -10,119 +11,20 @@
 #include <sstream>
 #include <string>
 
+#include "commandline.h"
+#include "displayoptions.h"
 #include "fatal.h"
 #include "game.h"
 #include "inputwrapper/inputrecording.h"
 
 namespace
 {
-struct Arguments
-{
-    bool myHeadless = false;
-    long myFrames = -1;  // the run ends after this many logic frames
-    std::string myScreenshot;
-    std::string myRecord;
-    std::string myReplay;
-    std::string myState;
-    bool myDemo = false;
-    GameOptions myOptions;
-};
-
 // A signal ends the run the way closing the window does, so the game is saved.
 volatile std::sig_atomic_t ourSignalled = 0;
 
 void OnSignal(int /*aSignal*/)
 {
     ourSignalled = 1;
-}
-
-[[noreturn]] void Usage(const char* aProblem)
-{
-    fprintf(stderr,
-            "marrowen: %s\nusage: marrowen [--play | --continue] [--fixed-step-ms MS] "
-            "[--frames N] [--headless [--screenshot FILE.png]] "
-            "[--record FILE | --replay FILE | --demo] [--state FILE.json]\n",
-            aProblem);
-    exit(2);
-}
-
-const char* NextValue(int& aIndex, int aCount, char** aValues)
-{
-    if (aIndex + 1 >= aCount)
-    {
-        Usage("an option is missing its value");
-    }
-    return aValues[++aIndex];
-}
-
-Arguments Parse(int aCount, char** aValues)
-{
-    Arguments arguments;
-    for (int i = 1; i < aCount; ++i)
-    {
-        const char* option = aValues[i];
-        if (strcmp(option, "--headless") == 0)
-        {
-            arguments.myHeadless = true;
-        }
-        else if (strcmp(option, "--frames") == 0)
-        {
-            arguments.myFrames = strtol(NextValue(i, aCount, aValues), nullptr, 10);
-        }
-        else if (strcmp(option, "--screenshot") == 0)
-        {
-            arguments.myScreenshot = NextValue(i, aCount, aValues);
-        }
-        else if (strcmp(option, "--play") == 0)
-        {
-            arguments.myOptions.myStartInPlay = true;
-        }
-        else if (strcmp(option, "--continue") == 0)
-        {
-            arguments.myOptions.myContinue = true;
-        }
-        else if (strcmp(option, "--fixed-step-ms") == 0)
-        {
-            arguments.myOptions.myFixedStepMs = strtof(NextValue(i, aCount, aValues), nullptr);
-        }
-        else if (strcmp(option, "--record") == 0)
-        {
-            arguments.myRecord = NextValue(i, aCount, aValues);
-        }
-        else if (strcmp(option, "--replay") == 0)
-        {
-            arguments.myReplay = NextValue(i, aCount, aValues);
-        }
-        else if (strcmp(option, "--state") == 0)
-        {
-            arguments.myState = NextValue(i, aCount, aValues);
-        }
-        else if (strcmp(option, "--demo") == 0)
-        {
-            arguments.myDemo = true;
-        }
-        else
-        {
-            Usage((std::string("unknown option ") + option).c_str());
-        }
-    }
-    if (arguments.myHeadless && arguments.myFrames <= 0 && arguments.myReplay.empty())
-    {
-        Usage("--headless needs --frames N with N > 0, or a --replay that ends the game");
-    }
-    if (!arguments.myHeadless && !arguments.myScreenshot.empty())
-    {
-        Usage("--screenshot goes with --headless");
-    }
-    if (arguments.myDemo + !arguments.myReplay.empty() + !arguments.myRecord.empty() > 1)
-    {
-        Usage("--record, --replay and --demo exclude each other");
-    }
-    if (arguments.myOptions.myContinue && (arguments.myDemo || arguments.myOptions.myStartInPlay))
-    {
-        Usage("--continue goes with neither --demo nor --play");
-    }
-    return arguments;
 }
 
 // The events of a recording; a file that cannot be read whole ends the program naming it.
@@ -158,11 +60,31 @@ std::string DemoRoute(HGE* aHGE)
     aHGE->Resource_Free(data);
     return text;
 }
+
+// The options as given, or the end of the program: the help and the version on standard
+// output (status 0), a command line that cannot be followed with the usage on standard error
+// (status 2).
+CommandLine ReadCommandLine(int aCount, char** aValues)
+{
+    CommandLine line;
+    std::string problem;
+    if (!ParseCommandLine(aCount, aValues, line, problem))
+    {
+        fprintf(stderr, "marrowen: %s\n%s", problem.c_str(), UsageText().c_str());
+        exit(2);
+    }
+    if (line.myHelp || line.myVersion)
+    {
+        fputs((line.myHelp ? UsageText() : VersionText() + "\n").c_str(), stdout);
+        exit(0);
+    }
+    return line;
+}
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    Arguments arguments = Parse(argc, argv);
+    CommandLine arguments = ReadCommandLine(argc, argv);
     // A recording is read whole before anything opens: a damaged one stops the program here.
     std::vector<InputEvent> replayed;
     if (!arguments.myReplay.empty())
@@ -173,7 +95,12 @@ int main(int argc, char** argv)
     {
         hgeSelectBackend(HGE_BACKEND_HEADLESS);
     }
+    platform::SetDisplayOptions(arguments.myDisplay);
     HGE* hge = hgeCreate(HGE_VERSION);
+    if (!arguments.myDataFolder.empty())
+    {
+        hge->System_SetState(HGE_DATAFOLDER, arguments.myDataFolder.c_str());
+    }
     LiveFeed live(*hge->System_GetState(HGE_HWND));
     std::unique_ptr<ReplayFeed> replay;
     if (!arguments.myReplay.empty())

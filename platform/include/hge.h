@@ -25,7 +25,8 @@ enum hgeIntState
 enum hgeStringState
 {
     HGE_TITLE,
-    HGE_DATAFOLDER,  // where relative file names start; the executable's folder by default
+    HGE_DATAFOLDER,  // where relative file names start; by default the game's data beside the
+                     // executable, or the installed share/marrowen/
 };
 
 enum hgeHwndState
@@ -79,7 +80,7 @@ public:
     virtual bool System_GetState(hgeBoolState aState) = 0;
     virtual int System_GetState(hgeIntState aState) = 0;
     virtual platform::InputSource* System_GetState(hgeHwndState aState) = 0;
-    // Appends one formatted line to marrowen.log beside the executable.
+    // Appends one formatted line to the log ($XDG_STATE_HOME/marrowen/marrowen.log).
     virtual void System_Log(const char* aFormat, ...) = 0;
     // Main thread: handles every waiting window event; false once the window was closed.
     virtual bool System_PumpMessages() = 0;

@@ -198,3 +198,21 @@ TEST(AssetsFiles, TheBuildFolderHoldsEveryNamedFile)
     }
 }
 }  // namespace
+
+TEST(AssetsFiles, TheDesktopIconIsASquarePngBadgeWithClearCorners)
+{
+    // Menus and task bars show it on any background: the corners outside the rounded badge
+    // must be transparent, the badge itself opaque.
+    const assets::Engine engine;
+    const assets::Pixels icon = engine.Load("icon/marrowen.png");
+    ASSERT_EQ(icon.width, 256);
+    ASSERT_EQ(icon.height, 256);
+    for (const auto& [x, y] : {std::pair{0, 0}, {255, 0}, {0, 255}, {255, 255}, {10, 10}})
+    {
+        EXPECT_EQ(icon.Alpha(x, y), 0u) << x << ", " << y;
+    }
+    for (const auto& [x, y] : {std::pair{128, 30}, {30, 128}, {128, 128}, {226, 200}})
+    {
+        EXPECT_EQ(icon.Alpha(x, y), 255u) << x << ", " << y;
+    }
+}

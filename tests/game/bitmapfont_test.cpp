@@ -155,7 +155,7 @@ TEST_F(BitmapFontTest, WrongFirstLineIsLoggedAndGivesAnEmptyFont)
     const BitmapFont font(myHGE, path, false);
     EXPECT_EQ(font.GetStringWidth("A"), 0.0f);
     EXPECT_FALSE(font.GetProblem().empty());
-    std::ifstream log(platform::ExecutableFolder() + "/marrowen.log");
+    std::ifstream log(platform::LogFilePath());
     std::stringstream lines;
     lines << log.rdbuf();
     EXPECT_NE(lines.str().find("Font " + path + " has incorrect format.\n"), std::string::npos);

@@ -410,8 +410,9 @@ TEST_F(SaveGameTest, ASaveThatCannotBeContinuedIsSaidInOneLineOfferedNowhereAndK
             EXPECT_FALSE(fs::exists(SavePath())) << "not continued, not overwritten";
             EXPECT_EQ(Contents(SavePath().string() + ".bad"), spoilt);
             // The same line in the engine's log (other tests write there too).
-            const std::string log = Contents(platform::ExecutableFolder() + "/marrowen.log");
-            EXPECT_NE(log.find(said.substr(std::string("marrowen: ").size())), std::string::npos);
+            const std::string log = Contents(platform::LogFilePath());
+            EXPECT_NE(log.find(said.substr(std::string("marrowen: ").size())), std::string::npos)
+                << platform::LogFilePath();
         }
     }
 }

@@ -127,14 +127,17 @@ TEST_F(Engine, RelativePathsStartAtTheExecutablesFolder)
     std::filesystem::remove_all(besideUs);
 }
 
-TEST_F(Engine, LogLinesGoToTheLogBesideTheExecutable)
+TEST_F(Engine, LogLinesGoToTheLogInTheUsersStateFolder)
 {
     const std::string marker =
         "engine test " + std::to_string(getpid()) + " at " +
         std::to_string(std::chrono::steady_clock::now().time_since_epoch().count());
     myHge->System_Log("%s: %d", marker.c_str(), 42);
     // Other test programs may log into the same file meanwhile: look for our whole line.
-    std::ifstream log(platform::ExecutableFolder() + "/marrowen.log");
+    const std::string path = platform::LogFilePath();
+    ASSERT_FALSE(path.empty());
+    EXPECT_NE(path, platform::ExecutableFolder() + "/marrowen.log") << "not beside the game";
+    std::ifstream log(path);
     std::string line;
     int found = 0;
     while (std::getline(log, line))

@@ -4,11 +4,11 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdio>
-#include <cstdlib>
 #include <functional>
 #include <string>
 #include <thread>
+#include <tuple>
+#include <utility>
 
 #include "hge.h"
 #include "inputsource.h"
@@ -22,37 +22,15 @@ constexpr uint8_t kDown = 0x80;
 // Generous: the machine may be busy with a parallel build and software OpenGL.
 constexpr auto kPatience = std::chrono::seconds(10);
 
-// Runs an xdotool command (bounded in time); its standard output.
-std::string Xdotool(const std::string& aArguments)
-{
-    const std::string command = "timeout 10 xdotool " + aArguments + " 2>/dev/null";
-    std::string output;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr)
-    {
-        return output;
-    }
-    char chunk[256];
-    while (fgets(chunk, sizeof chunk, pipe) != nullptr)
-    {
-        output += chunk;
-    }
-    pclose(pipe);
-    return output;
-}
-
 class WindowInput : public testing::Test
 {
 protected:
     void SetUp() override
     {
-        if (!windowtests::HasDisplay())
+        const std::string missing = windowtests::WhatIsMissing({"xdotool"});
+        if (!missing.empty())
         {
-            GTEST_SKIP() << "no X display";
-        }
-        if (std::system("command -v xdotool >/dev/null 2>&1") != 0)
-        {
-            GTEST_SKIP() << "xdotool is not installed";
+            GTEST_SKIP() << missing;
         }
         myLock = std::make_unique<windowtests::DisplayLock>();
         myTitle = "Marrowen input " + std::to_string(getpid());
@@ -63,12 +41,11 @@ protected:
         myHge->System_ShowCursor(false);
         myInput = myHge->System_GetState(HGE_HWND);
         myHge->System_PumpMessages();
-        myWindow = Xdotool("search --sync --name '^" + myTitle + "$'");
-        myWindow = myWindow.substr(0, myWindow.find('\n'));
+        myWindow = windowtests::FindWindow(myTitle);
         ASSERT_FALSE(myWindow.empty()) << "the window is not on the display";
         // No window manager under Xvfb: give it the keyboard focus and the pointer ourselves.
-        Xdotool("windowfocus --sync " + myWindow);
-        Xdotool("mousemove --window " + myWindow + " 512 384");
+        windowtests::Xdotool("windowfocus --sync " + myWindow);
+        windowtests::Xdotool("mousemove --window " + myWindow + " 512 384");
         ASSERT_TRUE(PumpUntil([] { return true; }));
     }
 
@@ -102,6 +79,24 @@ protected:
         return false;
     }
 
+    // Pumps until the motion read adds up to at least aX, aY (each in its direction); what it
+    // added up to then.
+    std::pair<int, int> MotionUpTo(int aX, int aY)
+    {
+        std::pair<int, int> moved{0, 0};
+        const auto reached = [](int aMoved, int aTarget)
+        { return aTarget >= 0 ? aMoved >= aTarget : aMoved <= aTarget; };
+        PumpUntil(
+            [&]
+            {
+                const platform::MouseState mouse = myInput->ReadMouse();
+                moved.first += mouse.x;
+                moved.second += mouse.y;
+                return reached(moved.first, aX) && reached(moved.second, aY);
+            });
+        return moved;
+    }
+
     uint8_t Key(uint8_t aScanCode)
     {
         uint8_t keys[256];
@@ -122,37 +117,42 @@ TEST_F(WindowInput, KeysMotionAndTheLeftButtonReachTheInputSource)
     for (const auto& [name, code] :
          {std::make_pair("w", kKeyW), std::make_pair("Return", kKeyReturn)})
     {
-        Xdotool(std::string("keydown ") + name);
+        windowtests::Xdotool(std::string("keydown ") + name);
         EXPECT_TRUE(PumpUntil([&] { return (Key(code) & kDown) != 0; })) << name << " down";
-        Xdotool(std::string("keyup ") + name);
+        windowtests::Xdotool(std::string("keyup ") + name);
         EXPECT_TRUE(PumpUntil([&] { return Key(code) == 0; })) << name << " up";
     }
 
     myInput->ReadMouse();  // forget the motion of putting the pointer in place
-    Xdotool("mousemove_relative -- 40 -25");
-    int movedX = 0;
-    int movedY = 0;
-    EXPECT_TRUE(PumpUntil(
-        [&]
-        {
-            const platform::MouseState mouse = myInput->ReadMouse();
-            movedX += mouse.x;
-            movedY += mouse.y;
-            return movedX >= 40 && movedY <= -25;
-        }))
-        << "moved " << movedX << ", " << movedY;
-    EXPECT_EQ(40, movedX) << "each motion counted once";
-    EXPECT_EQ(-25, movedY);
+    windowtests::Xdotool("mousemove_relative -- 40 -25");
+    EXPECT_EQ(MotionUpTo(40, -25), std::make_pair(40, -25)) << "each motion counted once";
 
     // A click is quicker than any poll: the press must still be seen once.
-    Xdotool("click 1");
+    windowtests::Xdotool("click 1");
     EXPECT_TRUE(PumpUntil([&] { return (myInput->ReadMouse().buttons[0] & kDown) != 0; }));
     EXPECT_TRUE(PumpUntil([&] { return myInput->ReadMouse().buttons[0] == 0; }));
 }
 
+TEST_F(WindowInput, MotionIsScaledBackByThePicturesScaleInAResizedWindow)
+{
+    // Half the game's size: the picture is drawn at half scale, so the cursor drawn on it must
+    // move two game pixels for every pixel the pointer moves.
+    for (const auto& [size, expectedX, expectedY] :
+         {std::make_tuple("512 384", 40, -24), std::make_tuple("768 576", 26, -16)})
+    {
+        windowtests::Xdotool("windowsize --sync " + myWindow + " " + size);
+        // A smaller window leaves the pointer outside, which frees it: bring it back in.
+        windowtests::Xdotool("mousemove --window " + myWindow + " 100 100");
+        ASSERT_TRUE(PumpUntil([] { return true; }));
+        myInput->ReadMouse();
+        windowtests::Xdotool("mousemove_relative -- 20 -12");
+        EXPECT_EQ(MotionUpTo(expectedX, expectedY), std::make_pair(expectedX, expectedY)) << size;
+    }
+}
+
 TEST_F(WindowInput, DestroyingTheWindowEndsTheEventPump)
 {
-    Xdotool("windowclose " + myWindow);
+    windowtests::Xdotool("windowclose " + myWindow);
     const auto end = std::chrono::steady_clock::now() + kPatience;
     bool open = true;
     while (open && std::chrono::steady_clock::now() < end)

@@ -14,6 +14,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "eventsingelton.h"
 #include "game.h"
 #include "inputwrapper/inputrecording.h"
 #include "route.h"
@@ -165,6 +166,102 @@ TEST_F(PlaythroughTest, APlayerCanFinishTheGameAndTheRecordingPlaysBackToTheSame
     EXPECT_EQ(nlohmann::json::array({true, true, true, true}), state["notepad"]);
     EXPECT_TRUE(fs::exists(saves / "marrowen")) << "the replay saved along the way";
     EXPECT_FALSE(fs::exists(saves / "marrowen" / "save.json")) << "and the end deleted it";
+}
+
+// At the end picture, after the route's own last Return is left out: Escape opens the quit
+// menu above it without ending the game; "continue" closes the menu; Return ends the game.
+class AtTheEndPicture : public FrameObserver
+{
+public:
+    explicit AtTheEndPicture(platform::InputSource& aInput) : myInput(aInput) {}
+
+    void OnLogicFrame(const Game& aGame, RenderData& /*aBuffer*/, float /*aUpdateMs*/) override
+    {
+        if (!aGame.GetBillboard().IsShown())
+        {
+            return;
+        }
+        const bool paused = PostMaster::GetInstance()->paused;
+        switch (myStep++)
+        {
+            case 5:
+                myInput.SetKey(0x01, true);
+                break;
+            case 6:
+                myInput.SetKey(0x01, false);
+                break;
+            case 20:
+                myMenuOpened = paused;
+                {
+                    const QuitMenu& menu = aGame.GetQuitMenu();
+                    const V target =
+                        (menu.GetContinueTopLeft() + menu.GetContinueBottomRight()) / 2;
+                    const V cursor = aGame.GetCursor().GetPosition();
+                    myInput.AddMotion(static_cast<int>(target.x - cursor.x),
+                                      static_cast<int>(target.y - cursor.y));
+                }
+                break;
+            case 21:
+                myInput.SetButton(0, true);
+                break;
+            case 22:
+                myInput.SetButton(0, false);
+                break;
+            case 30:
+                myMenuClosed = !paused;
+                myInput.SetKey(0x1C, true);
+                break;
+            case 31:
+                myInput.SetKey(0x1C, false);
+                break;
+            default:
+                break;
+        }
+    }
+
+    platform::InputSource& myInput;
+    int myStep = 0;
+    bool myMenuOpened = false;
+    bool myMenuClosed = false;
+};
+
+TEST_F(PlaythroughTest, AtTheEndPictureEscapeOpensTheMenuAndReturnEndsTheGame)
+{
+    std::ifstream file(BuildFolder() / "demo" / "route.txt");
+    std::stringstream text;
+    text << file.rdbuf();
+    std::vector<InputEvent> events;
+    std::string problem;
+    ASSERT_TRUE(ParseInputRecording(text.str(), events, problem)) << problem;
+    // Leave out the last Return (its press and its release), the one that ends the game at
+    // the end picture.
+    ASSERT_GE(events.size(), 2u);
+    ASSERT_EQ(0x1C, events.back().scanCode);
+    events.resize(events.size() - 2);
+    hgeSelectBackend(HGE_BACKEND_HEADLESS);
+    HGE* hge = hgeCreate(HGE_VERSION);
+    hge->System_SetState(HGE_DATAFOLDER, standinworld::Folder().c_str());
+    LiveFeed live(*hge->System_GetState(HGE_HWND));
+    ReplayFeed replay(events, &live);
+    AtTheEndPicture script(*hge->System_GetState(HGE_HWND));
+    GameOptions options;
+    options.myFixedStepMs = 2.0f;
+    options.myPaced = false;
+    options.myInput = &replay;
+    options.myObserver = &script;
+    {
+        Game game(hgeCreate(HGE_VERSION), options);
+        const uint64_t limit = events.back().frame + 20000;
+        while (game.SwapBuffers() && script.myStep < 100 && game.GetSwapCount() < limit)
+        {
+        }
+        EXPECT_FALSE(game.SwapBuffers()) << "Return at the end picture ends the game";
+        game.Stop();
+        EXPECT_TRUE(game.GetBillboard().IsDismissed());
+    }
+    hge->Release();
+    EXPECT_TRUE(script.myMenuOpened) << "Escape opens the quit menu above the end picture";
+    EXPECT_TRUE(script.myMenuClosed) << "and \"continue\" closes it without ending the game";
 }
 
 TEST_F(PlaythroughTest, TheAttractModesRouteStillReachesTheEnd)

@@ -1,0 +1,32 @@
+#pragma once
+// What the player asks for on the command line. One table of options drives both the parsing
+// and the help text, so an option can never be accepted without being described.
+#include <string>
+
+#include "displayoptions.h"
+#include "game.h"
+
+struct CommandLine
+{
+    bool myHelp = false;     // print the help and stop
+    bool myVersion = false;  // print the version and stop
+    bool myHeadless = false;
+    long myFrames = -1;  // the run ends after this many logic frames
+    std::string myScreenshot;
+    std::string myRecord;
+    std::string myReplay;
+    std::string myState;
+    std::string myDataFolder;  // empty: the data beside the game or installed with it
+    bool myDemo = false;
+    platform::DisplayOptions myDisplay;
+    GameOptions myOptions;
+};
+
+// Reads the arguments after the program's name. False, with one line saying why in aProblem,
+// when they cannot be followed. --help and --version end the reading where they stand.
+bool ParseCommandLine(int aCount, const char* const* aValues, CommandLine& aLine,
+                      std::string& aProblem);
+// The usage line, one line per option, the keys, and where the log and the save are.
+std::string UsageText();
+// The program's name and version ("marrowen 1.2.3").
+std::string VersionText();
