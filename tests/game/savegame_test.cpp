@@ -1,14 +1,21 @@
 // Saving and continuing in whole games on the headless engine and the stand-in world: the title
 // offers a saved game and C goes on where it was left; Return starts anew and the old save stays
 // until the first autosave; scene changes and finished conversations save at once; the quit
-// menu is not part of what is kept; the end picture deletes the save; and a save that cannot be
-// continued is said in one line, offered nowhere and kept aside.
+// menu is not part of what is kept; the end picture deletes the save and nothing saves over it,
+// not even the quit menu; a save that cannot be written is said and leaves the old one; and a
+// save that cannot be continued is said in one line, offered nowhere and kept aside.
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
 
+#include <sys/resource.h>
+
+#include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <chrono>
+#include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -314,18 +321,42 @@ TEST_F(SaveGameTest, TheQuitMenuThatEndsTheRunIsNotKept)
     EXPECT_EQ(saved["scene"], "TimeMachine");
 }
 
+// At the end picture: Escape, then the quit menu's exit button.
+class QuitAtTheEnd : public Watch
+{
+public:
+    void Look(const Game& aGame) override
+    {
+        Watch::Look(aGame);
+        if (aGame.GetBillboard().IsShown() && !myQuitting)
+        {
+            myQuitting = true;
+            Tap(myFrame + 5, ourKeyEscape);
+            // The cursor has not moved from (512, 384); the stand-in exit button is 16 x 16 at
+            // (426, 240).
+            Click(myFrame + 20, -78, -136);
+        }
+        ++myFrame;
+    }
+
+private:
+    bool myQuitting = false;
+    int myFrame = 0;  // the frame being looked at, as the script counts them
+};
+
+// The saved game made to stand just before the trip home: the end picture comes at once.
+void BeforeTheTripHome(json& aGame)
+{
+    for (json& conversation : aGame["scenes"]["TimeMachine"]["conversations"])
+    {
+        conversation["played"] = conversation["played"] || conversation["name"] == "home trip";
+    }
+}
+
 TEST_F(SaveGameTest, TheEndPictureDeletesTheSaveAndNothingIsSavedAfter)
 {
     PlayUntilWoken();
-    ChangeSave(
-        [](json& aGame)
-        {
-            for (json& conversation : aGame["scenes"]["TimeMachine"]["conversations"])
-            {
-                conversation["played"] =
-                    conversation["played"] || conversation["name"] == "home trip";
-            }
-        });
+    ChangeSave(BeforeTheTripHome);
     GameOptions options = Options();
     options.myContinue = true;
     Game game(hgeCreate(HGE_VERSION), options);
@@ -334,6 +365,60 @@ TEST_F(SaveGameTest, TheEndPictureDeletesTheSaveAndNothingIsSavedAfter)
     game.Stop();
     EXPECT_FALSE(fs::exists(SavePath())) << "a finished game starts anew";
     EXPECT_EQ(std::distance(fs::directory_iterator(mySaveFolder), fs::directory_iterator()), 0);
+}
+
+TEST_F(SaveGameTest, TheQuitMenuOverTheEndPictureEndsTheRunWithoutASave)
+{
+    PlayUntilWoken();
+    ChangeSave(BeforeTheTripHome);
+    auto watch = std::make_unique<QuitAtTheEnd>();
+    watch->myInput = myHGE->System_GetState(HGE_HWND);
+    myWatch = std::move(watch);
+    GameOptions options = Options();
+    options.myContinue = true;
+    Game game(hgeCreate(HGE_VERSION), options);
+    ASSERT_TRUE(SwapUntil(game, [this] { return myWatch->myEndPicture.load(); }));
+    const uint64_t shown = game.GetSwapCount();
+    Swaps(game, 1000);
+    EXPECT_LT(game.GetSwapCount(), shown + 100) << "the exit button ended the run";
+    game.Stop();
+    const json state = json::parse(game.DescribeState());
+    EXPECT_EQ(state["flags"]["quitRequested"], true);
+    EXPECT_EQ(state["endPicture"], true);
+    EXPECT_FALSE(game.GetBillboard().IsDismissed()) << "ended by the menu, not by Return";
+    EXPECT_FALSE(fs::exists(SavePath())) << "a finished game starts anew";
+}
+
+TEST_F(SaveGameTest, ASaveThatCannotBeWrittenIsSaidInOneLineAndTheOldOneStays)
+{
+    PlayUntilWoken();
+    const std::string old = Contents(SavePath());
+    // No file may grow past half a save: every new save fails half-way through its bytes.
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    const rlimit half{old.size() / 2, before.rlim_max};
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &half), 0);
+    testing::internal::CaptureStderr();
+    bool played = false;
+    {
+        GameOptions options = Options();
+        options.myContinue = true;
+        Game game(hgeCreate(HGE_VERSION), options);
+        Swaps(game, 50);
+        game.Stop();  // which saves, or tries to
+        played = game.GetSwapCount() >= 50;
+    }
+    const std::string said = testing::internal::GetCapturedStderr();
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_TRUE(played) << "the game went on regardless";
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_EQ(said.find("marrowen: the game could not be saved: "), 0u) << said;
+    EXPECT_NE(said.find(std::strerror(EFBIG)), std::string::npos) << said;
+    EXPECT_EQ(Contents(SavePath()), old) << "the old save is untouched";
+    EXPECT_EQ(std::distance(fs::directory_iterator(mySaveFolder), fs::directory_iterator()), 1)
+        << "and nothing is left beside it";
 }
 
 // A good save spoilt in some way, and the words that say how.
@@ -368,6 +453,18 @@ const Damage ourDamages[] = {
     {"garbage",
      [](const std::string&) { return std::string("\x89PNG\r\n\x1a\n\x00\x01garbage", 17); },
      "not JSON"},
+    {"missing a field",
+     [](const std::string& aText)
+     { return Edited(aText, [](json& aSave) { aSave["game"].erase("heroine"); }); },
+     "heroine"},
+    {"missing a scene",
+     [](const std::string& aText)
+     { return Edited(aText, [](json& aSave) { aSave["game"]["scenes"].erase("Village"); }); },
+     "Village"},
+    {"made for other items",
+     [](const std::string& aText)
+     { return Edited(aText, [](json& aSave) { aSave["items"] = "0000000000000000"; }); },
+     "other items"},
     {"from other dialogue",
      [](const std::string& aText)
      {
@@ -382,6 +479,14 @@ TEST_F(SaveGameTest, ASaveThatCannotBeContinuedIsSaidInOneLineOfferedNowhereAndK
 {
     PlayUntilWoken();
     const std::string good = Contents(SavePath());
+    // The title as it looks with no save at all.
+    size_t plainTitle = 0;
+    {
+        Game game(hgeCreate(HGE_VERSION), Options(false));
+        Swaps(game, 5);
+        game.Stop();
+        plainTitle = Presented().size();
+    }
     for (bool continueAsked : {false, true})
     {
         for (const Damage& damage : ourDamages)
@@ -399,6 +504,7 @@ TEST_F(SaveGameTest, ASaveThatCannotBeContinuedIsSaidInOneLineOfferedNowhereAndK
                 Swaps(game, 5);
                 game.Stop();
                 EXPECT_FALSE(game.GetStartScreen().IsStarted()) << "the title, as with no save";
+                EXPECT_EQ(Presented().size(), plainTitle) << "no \"C: continue\" on it";
             }
             const std::string said = testing::internal::GetCapturedStderr();
             EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
