@@ -1,6 +1,6 @@
-// The save on disk: written whole or not at all, whenever the writer is stopped; written in the
-// background with the latest request winning; a save that cannot be written is reported; and
-// the folder follows the XDG base directories.
+// The save on disk: written whole or not at all, wherever the write fails or the writer is
+// killed; written in the background with the latest request winning; a save that cannot be
+// written is reported; and the folder follows the XDG base directories.
 #include "savestore.h"
 
 #include <gtest/gtest.h>
@@ -8,11 +8,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <thread>
 
 #include "savecodec.h"
@@ -85,9 +88,15 @@ TEST(WholeFile, AWriteStoppedAtAnyByteLeavesTheOldSaveWhole)
     const std::string path = (folder / "save.json").string();
     const std::string old = SaveAt(100.0f);
     const std::string fresh = SaveAt(2000.0f) + std::string(3000, ' ');
+    // Every one of the first bytes, then ever wider steps, and the last two.
+    std::set<size_t> limits = {fresh.size() - 1, fresh.size()};
+    for (size_t limit = 0; limit < fresh.size(); limit += limit < 64 ? 1 : limit / 4)
+    {
+        limits.insert(limit);
+    }
     for (Cut cut : {Cut::KILLED, Cut::FAILED})
     {
-        for (size_t limit = 0; limit <= fresh.size(); limit += 1 + limit / 3)
+        for (size_t limit : limits)
         {
             SCOPED_TRACE(std::to_string(limit) + (cut == Cut::KILLED ? " killed" : " failed"));
             std::string problem;
@@ -120,6 +129,80 @@ TEST(WholeFile, AWriteStoppedAtAnyByteLeavesTheOldSaveWhole)
             }
         }
     }
+    fs::remove_all(folder);
+}
+
+// The game's own writer thread, handed saves without pause in a process that is killed at a
+// moment that moves across whole writes (making the temporary file, its bytes, fsync, rename,
+// the folder's fsync): whatever it was doing, the save left is one of the two it was given.
+TEST(WholeFile, AWriterKilledAtAnyMomentLeavesTheOldSaveOrTheNewOne)
+{
+    const fs::path folder = testpictures::TempFolder("wholefile_killed");
+    const std::string path = (folder / "save.json").string();
+    const std::string first = SaveAt(1.0f);
+    const std::string second = SaveAt(2.0f) + std::string(30000, ' ');
+    std::string problem;
+    // How long one whole write takes here, to spread the kills over a few of them.
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < 10; ++i)
+    {
+        ASSERT_TRUE(WriteWholeFile(path, i % 2 == 0 ? second : first, problem)) << problem;
+    }
+    const auto oneWrite = (std::chrono::steady_clock::now() - start) / 10;
+    constexpr int ourKills = 60;
+    int seenFirst = 0;
+    int seenSecond = 0;
+    for (int kill = 0; kill < ourKills; ++kill)
+    {
+        SCOPED_TRACE(kill);
+        ASSERT_TRUE(WriteWholeFile(path, first, problem)) << problem;
+        int started[2];
+        ASSERT_EQ(pipe(started), 0);
+        const pid_t child = fork();
+        if (child == 0)
+        {
+            const rlimit noCore{0, 0};
+            setrlimit(RLIMIT_CORE, &noCore);
+            SaveStore store(folder.string(), nullptr);
+            // The writer thread runs: the clock starts.
+            if (write(started[1], "1", 1) != 1)
+            {
+                _exit(1);
+            }
+            for (unsigned long i = 0;; ++i)
+            {
+                store.Write(i % 2 == 0 ? second : first);
+                std::this_thread::sleep_for(std::chrono::microseconds(50));
+            }
+        }
+        close(started[1]);
+        char ready = 0;
+        ASSERT_EQ(read(started[0], &ready, 1), 1);
+        close(started[0]);
+        // From a few writes' time down to none at all.
+        std::this_thread::sleep_for(oneWrite * 3 * (ourKills - kill) / ourKills +
+                                    std::chrono::microseconds(200 * kill % 1000));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << status;
+        const std::string left = Contents(path);
+        seenFirst += left == first ? 1 : 0;
+        seenSecond += left == second ? 1 : 0;
+        EXPECT_TRUE(left == first || left == second) << left.size() << " bytes";
+        // What else is there can only be the temporary file of the write cut short; the game
+        // never reads it.
+        for (const std::string& other : Others(folder, "save.json"))
+        {
+            EXPECT_EQ(other.rfind("save.json.", 0), 0u) << other;
+            EXPECT_NE(other, "save.json.bad") << other;
+            fs::remove(folder / other);
+        }
+    }
+    std::printf("kills leaving the first save: %d, the second: %d\n", seenFirst, seenSecond);
+    // Both outcomes happened: the writer was really at work when it was killed.
+    EXPECT_GT(seenFirst, 0);
+    EXPECT_GT(seenSecond, 0);
     fs::remove_all(folder);
 }
 
