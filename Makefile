@@ -62,7 +62,8 @@ install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 bench: build
-	cd $(BUILD) && ./marrowen-startup && ./marrowen-frames && ./marrowen-pacing
+	cd $(BUILD) && ./marrowen-startup && ./marrowen-frames && ./marrowen-pacing && \
+	    $(XRUN) ./marrowen-render
 
 clean:
 	rm -rf $(BUILD) $(TSAN_BUILD)

@@ -46,6 +46,17 @@ public:
     void Texture_Unlock(HTEXTURE aTexture) override;
 
 protected:
+    // Passes the parts of aQuad worth drawing to aDraw: nothing for a fully transparent quad,
+    // the visible tiles of a mostly transparent large picture, or the quad whole.
+    template <typename Draw>
+    void ForEachVisiblePart(const hgeQuad& aQuad, Draw&& aDraw) const
+    {
+        const std::shared_ptr<TextureImage> image = myTextures.Find(aQuad.tex);
+        platform::ForEachVisiblePart(aQuad, image ? image->Tiles() : nullptr,
+                                     image ? image->myPicture.width : 0,
+                                     image ? image->myPicture.height : 0, aDraw);
+    }
+
     const std::string& Title() const { return myTitle; }
     int ScreenWidth() const { return myScreenWidth; }
     int ScreenHeight() const { return myScreenHeight; }

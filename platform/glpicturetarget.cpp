@@ -9,8 +9,17 @@ bool GlPictureTarget::Supported()
             epoxy_has_gl_extension("GL_EXT_framebuffer_blit"));
 }
 
-void GlPictureTarget::Bind(int aWidth, int aHeight)
+void GlPictureTarget::Bind(int aWidth, int aHeight, int aWindowWidth, int aWindowHeight)
 {
+    myDirect = aWindowWidth == aWidth && aWindowHeight == aHeight;
+    if (myDirect)
+    {
+        myWidth = aWidth;
+        myHeight = aHeight;
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+        glViewport(0, 0, aWidth, aHeight);
+        return;
+    }
     if (myFramebuffer == 0 || aWidth != myWidth || aHeight != myHeight)
     {
         if (myFramebuffer != 0)
@@ -35,8 +44,8 @@ void GlPictureTarget::ReadPixels(std::vector<uint32_t>& aPixels) const
 {
     const size_t rowLength = static_cast<size_t>(myWidth);
     std::vector<uint32_t> bottomUp(rowLength * static_cast<size_t>(myHeight));
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, myFramebuffer);
-    glReadBuffer(GL_COLOR_ATTACHMENT0);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, myDirect ? 0 : myFramebuffer);
+    glReadBuffer(myDirect ? GL_BACK : GL_COLOR_ATTACHMENT0);
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
     glPixelStorei(GL_PACK_ROW_LENGTH, 0);
     glReadPixels(0, 0, myWidth, myHeight, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, bottomUp.data());
@@ -55,6 +64,10 @@ void GlPictureTarget::ReadPixels(std::vector<uint32_t>& aPixels) const
 
 void GlPictureTarget::Present(int aWindowWidth, int aWindowHeight, const PictureFit& aFit) const
 {
+    if (myDirect)
+    {
+        return;
+    }
     glBindFramebuffer(GL_READ_FRAMEBUFFER, myFramebuffer);
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
     glViewport(0, 0, aWindowWidth, aWindowHeight);

@@ -36,7 +36,8 @@ void HeadlessEngine::Gfx_RenderQuad(const hgeQuad* aQuad)
 {
     if (aQuad)
     {
-        myRecording.myQuads.push_back(*aQuad);
+        ForEachVisiblePart(*aQuad, [this](const hgeQuad& aPart)
+                           { myRecording.myQuads.push_back(aPart); });
     }
 }
 
@@ -62,5 +63,11 @@ bool LastPresentedFrame(HGE* aEngine, PresentedFrame& aFrame)
     }
     aFrame = headless->Presented();
     return true;
+}
+
+std::string PicturePath(HGE* aEngine, HTEXTURE aTexture)
+{
+    auto* headless = dynamic_cast<HeadlessEngine*>(aEngine);
+    return headless ? headless->PicturePath(aTexture) : std::string();
 }
 }  // namespace platform

@@ -27,6 +27,8 @@ public:
 
     // A copy of the last presented frame.
     PresentedFrame Presented() const;
+    // The file a picture came from ("" if none).
+    std::string PicturePath(HTEXTURE aTexture) { return Textures().PathOf(aTexture); }
 
 private:
     PresentedFrame myRecording;  // render thread only

@@ -2,6 +2,7 @@
 // What the headless engine last presented, for tests and tools that check the drawing without
 // looking at pixels.
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "hge.h"
@@ -17,4 +18,6 @@ struct PresentedFrame
 
 // The last frame the engine presented; false when aEngine is not the headless backend.
 bool LastPresentedFrame(HGE* aEngine, PresentedFrame& aFrame);
+// The file a picture of the headless engine aEngine came from ("" if none).
+std::string PicturePath(HGE* aEngine, HTEXTURE aTexture);
 }  // namespace platform

@@ -55,6 +55,8 @@ uint32_t TextureTable::LoadFromMemory(const uint8_t* aData, size_t aSize)
 
 uint32_t TextureTable::Insert(const std::string& aKey, DecodedImage&& aImage)
 {
+    // Worked out before the table is locked: other threads may load meanwhile.
+    TileMap tiles = TileMap::Of(aImage);
     std::lock_guard<std::mutex> lock(myMutex);
     if (!aKey.empty())
     {
@@ -74,6 +76,7 @@ uint32_t TextureTable::Insert(const std::string& aKey, DecodedImage&& aImage)
     Entry entry;
     entry.myKey = aKey;
     entry.myImage = std::make_shared<TextureImage>();
+    entry.myImage->myTiles = std::move(tiles);
     entry.myImage->myPicture = std::move(aImage);
     myEntries.emplace(handle, std::move(entry));
     if (!aKey.empty())
@@ -96,6 +99,13 @@ void TextureTable::Free(uint32_t aHandle)
         myByPath.erase(entry->second.myKey);
     }
     myEntries.erase(entry);
+}
+
+std::string TextureTable::PathOf(uint32_t aHandle) const
+{
+    std::lock_guard<std::mutex> lock(myMutex);
+    const auto entry = myEntries.find(aHandle);
+    return entry == myEntries.end() ? std::string() : entry->second.myKey;
 }
 
 int TextureTable::Width(uint32_t aHandle) const
@@ -129,6 +139,7 @@ void TextureTable::Unlock(uint32_t aHandle)
     if (entry != myEntries.end() && entry->second.myWritable)
     {
         entry->second.myWritable = false;
+        entry->second.myImage->myTilesValid = false;
         ++entry->second.myImage->myVersion;
     }
 }

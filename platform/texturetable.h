@@ -11,6 +11,7 @@
 #include <unordered_map>
 
 #include "decodedimage.h"
+#include "visibleparts.h"
 
 namespace platform
 {
@@ -20,6 +21,12 @@ struct TextureImage
 {
     DecodedImage myPicture;
     std::atomic<uint32_t> myVersion{0};
+    // Its visible tiles, worked out once; no longer trusted once the pixels were changed.
+    TileMap myTiles;
+    std::atomic<bool> myTilesValid{true};
+
+    // The tiles to draw it by, or null to draw it whole.
+    const TileMap* Tiles() const { return myTilesValid.load() ? &myTiles : nullptr; }
 };
 
 class TextureTable
@@ -48,6 +55,9 @@ public:
 
     // The shared picture behind a handle, or null: the renderers keep it while they draw.
     std::shared_ptr<TextureImage> Find(uint32_t aHandle) const;
+    // The resolved file a handle was loaded from; "" for pictures from memory and unknown
+    // handles.
+    std::string PathOf(uint32_t aHandle) const;
 
 private:
     struct Entry

@@ -317,7 +317,11 @@ bool WindowEngine::Gfx_BeginScene(HTEXTURE aTarget)
             return false;
         }
     }
-    myPicture.Bind(ScreenWidth(), ScreenHeight());
+    // The window's size is read once per frame: drawing and showing must agree on it.
+    const uint64_t size = myDrawableSize.load(std::memory_order_relaxed);
+    myFrameWindowWidth = static_cast<int>(size >> 32);
+    myFrameWindowHeight = static_cast<int>(size & 0xFFFFFFFFu);
+    myPicture.Bind(ScreenWidth(), ScreenHeight(), myFrameWindowWidth, myFrameWindowHeight);
     myBatch.BeginFrame(ScreenWidth(), ScreenHeight());
     return true;
 }
@@ -334,7 +338,7 @@ void WindowEngine::Gfx_RenderQuad(const hgeQuad* aQuad)
 {
     if (myContextCurrent && aQuad)
     {
-        myBatch.Add(*aQuad);
+        ForEachVisiblePart(*aQuad, [this](const hgeQuad& aPart) { myBatch.Add(aPart); });
     }
 }
 
@@ -349,12 +353,9 @@ void WindowEngine::Gfx_EndScene()
             myPicture.ReadPixels(pixels);
             mySnapshot.Hand(std::move(pixels));
         }
-        const uint64_t size = myDrawableSize.load(std::memory_order_relaxed);
-        const int width = static_cast<int>(size >> 32);
-        const int height = static_cast<int>(size & 0xFFFFFFFFu);
-        myPicture.Present(
-            width, height,
-            FitPicture(width, height, ScreenWidth(), ScreenHeight(), myDisplay.myScaling));
+        myPicture.Present(myFrameWindowWidth, myFrameWindowHeight,
+                          FitPicture(myFrameWindowWidth, myFrameWindowHeight, ScreenWidth(),
+                                     ScreenHeight(), myDisplay.myScaling));
         if (!myWindowGone)
         {
             SDL_GL_SwapWindow(myWindow.get());

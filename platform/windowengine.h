@@ -65,13 +65,15 @@ private:
     DisplayOptions myDisplay;  // as they were when the window opened
     MotionScaler myMotion;     // main thread only
     std::chrono::steady_clock::time_point myLastPadFeed;
-    GlPictureTarget myPicture;      // render thread only
+    GlPictureTarget myPicture;   // render thread only
+    int myFrameWindowWidth = 0;  // render thread only: the drawable's size this frame
+    int myFrameWindowHeight = 0;
     bool myContextCurrent = false;  // render thread only
     bool myCursorShown = true;
     bool myClosed = false;
     std::atomic<bool> myWindowGone{false};  // destroyed by someone else: no more swaps
     // The drawable's size, width in the high half: written by the main thread at a resize,
-    // read by the render thread at every present.
+    // read by the render thread at the start of every frame.
     std::atomic<uint64_t> myDrawableSize{0};
 };
 }  // namespace platform

@@ -134,6 +134,12 @@ bool Game::SwapBuffers()
     {
         return false;
     }
+    // The deadline first: the workers have until then, and are nearly always done by it, so
+    // the main thread wakes about once per swap instead of napping while they work.
+    if (myOptions.myPaced)
+    {
+        myPacer.WaitForDeadline();
+    }
     if (!myLogicDone.load(std::memory_order_acquire) ||
         !myRenderDone.load(std::memory_order_acquire))
     {
@@ -142,7 +148,6 @@ bool Game::SwapBuffers()
     }
     if (myOptions.myPaced)
     {
-        myPacer.WaitForDeadline();
         myPacer.MarkSwap();
     }
     myTimerManager.Update();

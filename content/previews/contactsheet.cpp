@@ -112,7 +112,7 @@ void WriteSheet(const std::string& aContentFolder, const Group& aGroup, ContentW
         {
             continue;
         }
-        Image image{decoded.width, decoded.height, std::move(decoded.pixels)};
+        Image image{decoded.width, decoded.height, {decoded.pixels.begin(), decoded.pixels.end()}};
         const double scale =
             std::min({1.0, aGroup.maxSide / image.width, aGroup.maxSide / image.height});
         entries.push_back({path, std::move(image), scale});

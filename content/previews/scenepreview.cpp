@@ -31,7 +31,7 @@ Image LoadGenerated(const std::string& aFolder, const std::string& aPath)
                 bytes.empty() ? "missing or empty" : problem.c_str());
         exit(1);
     }
-    return Image{decoded.width, decoded.height, std::move(decoded.pixels)};
+    return Image{decoded.width, decoded.height, {decoded.pixels.begin(), decoded.pixels.end()}};
 }
 
 void Paint(Canvas& aCanvas, const Image& aImage, double aScale)

@@ -4,6 +4,9 @@
 #include <atomic>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -212,4 +215,104 @@ TEST_F(Window, SnapshotShowsTheSameSceneAsTheHeadlessEngine)
     // Then every pixel against the software rasteriser, allowing edges to differ by a pixel.
     EXPECT_EQ(0, windowtests::Mismatches(fromWindow, fromHeadless, 6));
     EXPECT_EQ(0, windowtests::Mismatches(fromHeadless, fromWindow, 6));
+}
+
+// The window draws a mostly transparent overlay tile by tile; at any camera position, on a
+// pixel or between pixels, the picture is the one the overlay drawn whole gives.
+TEST_F(Window, OverlaysDrawnByTilesMatchThemDrawnWhole)
+{
+    HGE* window = OpenEngine(HGE_BACKEND_WINDOW);
+    ASSERT_TRUE(window->System_Initiate());
+    // A scene's overlay, and a picture whose few visible pixels lie on the edges of tiles
+    // beside empty ones (smooth sampling reaches those tiles too).
+    std::ifstream file("img/Levels/scene_jungle_crash_overlay.dds", std::ios::binary);
+    const std::string overlay{std::istreambuf_iterator<char>(file), {}};
+    ASSERT_FALSE(overlay.empty());
+    testpictures::Picture edges = testpictures::Filled(512, 512, kClearPixel);
+    for (int i = 100; i < 110; ++i)
+    {
+        edges.pixels[static_cast<size_t>(i * 512 + 127)] = kOpaque;
+        edges.pixels[static_cast<size_t>(191 * 512 + 200 + i)] = kOpaque;
+    }
+    const std::vector<uint8_t> edgeBytes = testpictures::DdsArgb32(edges);
+    const auto load = [&](const void* aBytes, size_t aSize)
+    { return window->Texture_Load(static_cast<const char*>(aBytes), static_cast<DWORD>(aSize)); };
+    // Each picture twice: one copy drawn by tiles, one drawn whole, because a picture whose
+    // pixels were written to no longer trusts its tiles.
+    const auto wholeCopy = [&](HTEXTURE aTexture)
+    {
+        EXPECT_NE(window->Texture_Lock(aTexture, false), nullptr);
+        window->Texture_Unlock(aTexture);
+        return aTexture;
+    };
+    const HTEXTURE tiled = load(overlay.data(), overlay.size());
+    const HTEXTURE whole = wholeCopy(load(overlay.data(), overlay.size()));
+    const HTEXTURE tiledEdges = load(edgeBytes.data(), edgeBytes.size());
+    const HTEXTURE wholeEdges = wholeCopy(load(edgeBytes.data(), edgeBytes.size()));
+
+    const DWORD white[4] = {0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF, 0xFFFFFFFF};
+    const DWORD faded[4] = {0x80FFFFFF, 0x80FFFFFF, 0x80FFFFFF, 0x80FFFFFF};
+    std::mutex sceneMutex;
+    std::vector<hgeQuad> scene;
+    std::atomic<int> presented{0};
+    std::atomic<bool> drawing{true};
+    std::thread render(
+        [&]
+        {
+            while (drawing)
+            {
+                std::vector<hgeQuad> quads;
+                {
+                    std::lock_guard<std::mutex> lock(sceneMutex);
+                    quads = scene;
+                }
+                DrawFrame(window, quads);
+                ++presented;
+            }
+        });
+    // Shows aQuads from a frame begun after this call, and reads that picture back.
+    const auto shoot = [&](const std::vector<hgeQuad>& aQuads, const char* aName)
+    {
+        {
+            std::lock_guard<std::mutex> lock(sceneMutex);
+            scene = aQuads;
+        }
+        const int from = presented;
+        while (presented < from + 2)
+        {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        const std::string path = (myFolder / aName).string();
+        EXPECT_TRUE(window->System_Snapshot(path.c_str())) << platform::LastError();
+        return windowtests::ReadPicture(path);
+    };
+    struct Placement
+    {
+        HTEXTURE tiled, whole;
+        float x, y, width, height;
+        const DWORD (&colours)[4];
+    };
+    const Placement placements[] = {{tiled, whole, -0.2f, -0.6f, 2048, 1152, white},
+                                    {tiled, whole, -301.4f, -77.8f, 2048, 1152, white},
+                                    {tiled, whole, -700.5f, -0.25f, 2048, 1152, faded},
+                                    {tiledEdges, wholeEdges, 100.3f, 100.6f, 512, 512, white},
+                                    {tiledEdges, wholeEdges, 99.7f, 99.5f, 512, 512, faded}};
+    for (const Placement& at : placements)
+    {
+        SCOPED_TRACE(std::to_string(at.x) + ", " + std::to_string(at.y));
+        const platform::DecodedImage expected =
+            shoot({Quad(at.x, at.y, at.width, at.height, at.whole, at.colours)}, "whole.png");
+        const platform::DecodedImage drawn =
+            shoot({Quad(at.x, at.y, at.width, at.height, at.tiled, at.colours)}, "tiled.png");
+        ASSERT_EQ(expected.pixels.size(), drawn.pixels.size());
+        int differing = 0;
+        for (size_t i = 0; i < drawn.pixels.size(); ++i)
+        {
+            differing += drawn.pixels[i] != expected.pixels[i] ? 1 : 0;
+        }
+        EXPECT_EQ(differing, 0);
+    }
+    drawing = false;
+    render.join();
+    CloseEngine(window);
 }
