@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "game.h"
 #include "hge.h"
 #include "inputwrapper/inputrecording.h"
 
@@ -26,5 +27,17 @@ inline bool Read(HGE* aHge, const char* aTool, std::vector<InputEvent>& aEvents)
     }
     aHge->Resource_Free(route);
     return read;
+}
+
+// A game that plays aRoute as fast as it goes, two milliseconds of game time per frame, seen
+// by aObserver.
+inline GameOptions Options(InputFeed& aRoute, FrameObserver& aObserver)
+{
+    GameOptions options;
+    options.myFixedStepMs = 2.0f;
+    options.myPaced = false;
+    options.myInput = &aRoute;
+    options.myObserver = &aObserver;
+    return options;
 }
 }  // namespace benchroute

@@ -43,11 +43,7 @@ int main()
     }
     ReplayFeed replay(std::move(events));
     FrameTimes times;
-    GameOptions options;
-    options.myFixedStepMs = 2.0f;
-    options.myPaced = false;
-    options.myInput = &replay;
-    options.myObserver = &times;
+    const GameOptions options = benchroute::Options(replay, times);
     {
         Game game(hge, options);
         while (game.SwapBuffers())

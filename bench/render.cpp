@@ -72,11 +72,7 @@ std::map<std::string, KeptFrame> KeepFramesOfEachScene()
     }
     ReplayFeed replay(std::move(events));
     SceneWatch watch;
-    GameOptions options;
-    options.myFixedStepMs = 2.0f;
-    options.myPaced = false;
-    options.myInput = &replay;
-    options.myObserver = &watch;
+    const GameOptions options = benchroute::Options(replay, watch);
     Game game(hge, options);
     while (game.SwapBuffers() && kept.size() < 7)
     {
