@@ -8,6 +8,7 @@
 #include <cmath>
 #include <condition_variable>
 #include <cstdarg>
+#include <cstddef>
 #include <cstdio>
 #include <mutex>
 #include <thread>
@@ -205,14 +206,8 @@ int AudioOutput::OpenStream(const std::string& aPath)
         SetLastError("%s: too many music streams open at once", aPath.c_str());
         return -1;
     }
-    const std::string resolved = ResolvePath(aPath);
-    if (resolved.empty())
-    {
-        SetLastError("%s: file not found", aPath.c_str());
-        return -1;
-    }
     auto stream = std::make_unique<MusicStream>();
-    if (!stream->Open(resolved))
+    if (!stream->Open(aPath))
     {
         return -1;
     }
@@ -256,7 +251,7 @@ void AudioOutput::Mix(float* aOut, int aFrames)
     {
         const int frames = std::min(aFrames - done, ourChunkFrames);
         const int samples = frames * MusicStream::ourChannels;
-        float* out = aOut + done * MusicStream::ourChannels;
+        float* out = aOut + static_cast<std::ptrdiff_t>(done) * MusicStream::ourChannels;
         std::fill(out, out + samples, 0.0f);
         for (int index = 0; index < count; ++index)
         {

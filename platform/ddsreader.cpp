@@ -10,6 +10,7 @@ namespace platform
 namespace
 {
 constexpr size_t kHeaderSize = 128;  // magic + 124-byte header
+constexpr uint32_t kHeaderPitch = 0x8;
 constexpr uint32_t kPixelAlpha = 0x1;
 constexpr uint32_t kPixelFourCc = 0x4;
 constexpr uint32_t kPixelRgb = 0x40;
@@ -29,8 +30,10 @@ constexpr uint32_t FourCc(char a, char b, char c, char d)
 struct DdsHeader
 {
     uint32_t headerSize;
+    uint32_t flags;
     uint32_t height;
     uint32_t width;
+    uint32_t pitch;
     uint32_t formatSize;
     uint32_t formatFlags;
     uint32_t fourCc;
@@ -42,13 +45,15 @@ DdsHeader ParseHeader(const uint8_t* aData)
 {
     DdsHeader header{};
     header.headerSize = ReadU32(aData + 4);
+    header.flags = ReadU32(aData + 8);
     header.height = ReadU32(aData + 12);
     header.width = ReadU32(aData + 16);
+    header.pitch = ReadU32(aData + 20);
     header.formatSize = ReadU32(aData + 76);
     header.formatFlags = ReadU32(aData + 80);
     header.fourCc = ReadU32(aData + 84);
     header.bitCount = ReadU32(aData + 88);
-    for (int i = 0; i < 4; ++i)
+    for (size_t i = 0; i < 4; ++i)
     {
         header.masks[i] = ReadU32(aData + 92 + 4 * i);
     }
@@ -121,22 +126,40 @@ bool DecodeUncompressed(const DdsHeader& aHeader, const uint8_t* aPixels, size_t
         aProblem = "corrupt DDS channel masks";
         return false;
     }
-    const uint64_t needed = uint64_t{aHeader.width} * aHeader.height * bytesPerPixel;
+    // Rows may be padded when the header gives their pitch; never shorter than the pixels.
+    const uint64_t rowBytes = uint64_t{aHeader.width} * bytesPerPixel;
+    uint64_t stride = rowBytes;
+    if ((aHeader.flags & kHeaderPitch) != 0 && aHeader.pitch != 0)
+    {
+        if (aHeader.pitch < rowBytes)
+        {
+            aProblem = "corrupt DDS pitch " + std::to_string(aHeader.pitch) + " (a row is " +
+                       std::to_string(rowBytes) + " bytes)";
+            return false;
+        }
+        stride = aHeader.pitch;
+    }
+    const uint64_t needed = stride * (aHeader.height - 1) + rowBytes;
     if (needed > aAvailable)
     {
         aProblem = "truncated DDS pixel data";
         return false;
     }
-    for (size_t i = 0; i < aImage.pixels.size(); ++i)
+    aImage.pixels.resize(size_t{aHeader.width} * aHeader.height);
+    uint32_t* target = aImage.pixels.data();
+    for (uint32_t y = 0; y < aHeader.height; ++y)
     {
-        const uint8_t* source = aPixels + i * bytesPerPixel;
-        uint32_t packed = 0;
-        for (uint32_t b = 0; b < bytesPerPixel; ++b)
+        const uint8_t* source = aPixels + y * stride;
+        for (uint32_t x = 0; x < aHeader.width; ++x, source += bytesPerPixel)
         {
-            packed |= static_cast<uint32_t>(source[b]) << (8 * b);
+            uint32_t packed = 0;
+            for (uint32_t b = 0; b < bytesPerPixel; ++b)
+            {
+                packed |= static_cast<uint32_t>(source[b]) << (8 * b);
+            }
+            *target++ = alpha.Extract(packed, 255) << 24 | red.Extract(packed, 0) << 16 |
+                        green.Extract(packed, 0) << 8 | blue.Extract(packed, 0);
         }
-        aImage.pixels[i] = alpha.Extract(packed, 255) << 24 | red.Extract(packed, 0) << 16 |
-                           green.Extract(packed, 0) << 8 | blue.Extract(packed, 0);
     }
     return true;
 }
@@ -181,6 +204,7 @@ bool DecodeBlocks(const DdsHeader& aHeader, const uint8_t* aBlocks, size_t aAvai
         aProblem = std::string("truncated ") + name + " data";
         return false;
     }
+    aImage.pixels.resize(size_t{aHeader.width} * aHeader.height);
     // Block by block straight into the picture: no second picture-sized buffer to fill and
     // copy, which at start-up costs more than the decoding itself.
     const int width = aImage.width;
@@ -233,9 +257,14 @@ bool DecodeDds(const uint8_t* aData, size_t aSize, DecodedImage& aImage, std::st
                    std::to_string(header.height);
         return false;
     }
+    if (uint64_t{header.width} * header.height > kMaxPicturePixels)
+    {
+        aProblem = "DDS picture too large (" + std::to_string(header.width) + " x " +
+                   std::to_string(header.height) + ")";
+        return false;
+    }
     aImage.width = static_cast<int>(header.width);
     aImage.height = static_cast<int>(header.height);
-    aImage.pixels.assign(size_t{header.width} * header.height, 0);
     const uint8_t* body = aData + kHeaderSize;
     const size_t available = aSize - kHeaderSize;
     if (header.formatFlags & kPixelFourCc)

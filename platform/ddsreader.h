@@ -1,6 +1,7 @@
 #pragma once
 // Reads the first mip level of a DDS file: uncompressed 32, 24 and 16-bit pixels (channel
-// layout taken from the header's masks) and DXT1, DXT3 and DXT5 blocks.
+// layout taken from the header's masks, rows padded to the header's pitch when it gives one)
+// and DXT1, DXT3 and DXT5 blocks.
 #include <cstddef>
 #include <cstdint>
 #include <string>

@@ -2,9 +2,21 @@
 
 #include "fatal.h"
 #include "framerasteriser.h"
+#include "stopsignals.h"
 
 namespace platform
 {
+bool HeadlessEngine::System_Initiate()
+{
+    CatchStopSignals();
+    return true;
+}
+
+bool HeadlessEngine::System_PumpMessages()
+{
+    return !StopSignalled();
+}
+
 bool HeadlessEngine::System_Snapshot(const char* aPngPath)
 {
     std::vector<uint32_t> pixels;

@@ -13,9 +13,11 @@ class HeadlessEngine : public EngineCore
 public:
     HeadlessEngine() = default;
 
-    bool System_Initiate() override { return true; }
+    // Also starts listening for SIGTERM and SIGINT (stopsignals.h).
+    bool System_Initiate() override;
     void System_Shutdown() override {}
-    bool System_PumpMessages() override { return true; }
+    // False once SIGTERM or SIGINT has arrived: there is no window to close.
+    bool System_PumpMessages() override;
     void System_ShowCursor(bool) override {}
     bool System_Snapshot(const char* aPngPath) override;
 

@@ -1,5 +1,6 @@
 #include "imagedecoder.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <cstring>
@@ -7,6 +8,29 @@
 
 #include "ddsreader.h"
 
+namespace platform
+{
+namespace
+{
+// No single block stb_image asks for may exceed this: a small file must not make it reserve
+// gigabytes (a zlib stream that inflates without end, a header that lies about the size).
+constexpr size_t kMaxDecoderBlock = size_t{256} << 20;
+
+void* DecoderMalloc(size_t aSize)
+{
+    return aSize > kMaxDecoderBlock ? nullptr : std::malloc(aSize);
+}
+
+void* DecoderRealloc(void* aBlock, size_t aSize)
+{
+    return aSize > kMaxDecoderBlock ? nullptr : std::realloc(aBlock, aSize);
+}
+}  // namespace
+}  // namespace platform
+
+#define STBI_MALLOC(aSize) platform::DecoderMalloc(aSize)
+#define STBI_REALLOC(aBlock, aSize) platform::DecoderRealloc(aBlock, aSize)
+#define STBI_FREE(aBlock) std::free(aBlock)
 #define STB_IMAGE_IMPLEMENTATION
 #define STBI_ONLY_PNG
 #define STBI_ONLY_JPEG
@@ -102,16 +126,52 @@ bool BmpIsComplete(const uint8_t* aData, size_t aSize, std::string& aProblem)
     return true;
 }
 
-// stb_image accepts a PNG whose last chunks are missing, so the chunks are walked up to IEND.
+uint32_t ReadBigU32(const uint8_t* aData)
+{
+    return static_cast<uint32_t>(aData[0]) << 24 | static_cast<uint32_t>(aData[1]) << 16 |
+           static_cast<uint32_t>(aData[2]) << 8 | aData[3];
+}
+
+// The CRC-32 of PNG chunks (and zlib), bit by bit: pictures are few and small.
+uint32_t Crc32(const uint8_t* aData, size_t aSize)
+{
+    uint32_t crc = 0xFFFFFFFFu;
+    for (size_t i = 0; i < aSize; ++i)
+    {
+        crc ^= aData[i];
+        for (int bit = 0; bit < 8; ++bit)
+        {
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+        }
+    }
+    return ~crc;
+}
+
+// stb_image accepts a PNG whose last chunks are missing and never checks a chunk's CRC, so
+// the chunks are walked up to IEND first, each checked whole.
 bool PngIsComplete(const uint8_t* aData, size_t aSize, std::string& aProblem)
 {
     size_t offset = 8;
     while (offset + 12 <= aSize)
     {
-        const uint32_t length = static_cast<uint32_t>(aData[offset]) << 24 |
-                                static_cast<uint32_t>(aData[offset + 1]) << 16 |
-                                static_cast<uint32_t>(aData[offset + 2]) << 8 | aData[offset + 3];
-        if (std::memcmp(aData + offset + 4, "IEND", 4) == 0)
+        const uint32_t length = ReadBigU32(aData + offset);
+        if (length > aSize - offset - 12)
+        {
+            break;
+        }
+        const uint8_t* type = aData + offset + 4;
+        if (Crc32(type, size_t{length} + 4) != ReadBigU32(type + 4 + length))
+        {
+            const bool printable = std::all_of(
+                type, type + 4,
+                [](uint8_t c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); });
+            aProblem = "corrupt PNG chunk " +
+                       (printable ? std::string(reinterpret_cast<const char*>(type), 4)
+                                  : std::string("at byte ") + std::to_string(offset)) +
+                       " (checksum mismatch)";
+            return false;
+        }
+        if (std::memcmp(type, "IEND", 4) == 0)
         {
             return true;
         }
@@ -144,6 +204,54 @@ bool JpegIsComplete(const uint8_t* aData, size_t aSize, std::string& aProblem)
     return false;
 }
 
+// Every Huffman table's codes, counted by length: stb_image 2.27 writes past its table when
+// they add up to more than 256, so the JPEG's segments are walked first (the scans' coded
+// data skipped) and such a table refused.
+bool JpegTablesFit(const uint8_t* aData, size_t aSize, std::string& aProblem)
+{
+    size_t at = 2;  // after the start-of-image marker
+    while (at + 4 <= aSize)
+    {
+        const uint8_t marker = aData[at + 1];
+        if (aData[at] != 0xFF || marker == 0xFF || marker == 0x01 ||
+            (marker >= 0xD0 && marker <= 0xD7))
+        {
+            ++at;  // fill bytes, and markers without a length
+            continue;
+        }
+        if (marker == 0xD9)
+        {
+            break;
+        }
+        const size_t end = at + 2 + (size_t{aData[at + 2]} << 8 | aData[at + 3]);
+        // stb_image reads a table's sixteen counts even where the file has ended (as zeros).
+        for (size_t table = at + 4; marker == 0xC4 && table < end;)
+        {
+            size_t codes = 0;
+            for (size_t count = table + 1; count < table + 17 && count < aSize; ++count)
+            {
+                codes += aData[count];
+            }
+            if (codes > 256)
+            {
+                aProblem =
+                    "corrupt JPEG data (a Huffman table of " + std::to_string(codes) + " codes)";
+                return false;
+            }
+            table += 17 + codes;
+        }
+        at = end;
+        // After a scan's header its coded data runs to the next marker (0xFF 0x00 is data).
+        while (marker == 0xDA && at + 1 < aSize &&
+               !(aData[at] == 0xFF && aData[at + 1] != 0 &&
+                 (aData[at + 1] < 0xD0 || aData[at + 1] > 0xD7)))
+        {
+            ++at;
+        }
+    }
+    return true;
+}
+
 bool DecodeWithStb(const uint8_t* aData, size_t aSize, const char* aFormat, DecodedImage& aImage,
                    std::string& aProblem)
 {
@@ -155,6 +263,14 @@ bool DecodeWithStb(const uint8_t* aData, size_t aSize, const char* aFormat, Deco
     int width = 0;
     int height = 0;
     int channels = 0;
+    // The size from the header alone, before stb_image reserves anything for it.
+    if (stbi_info_from_memory(aData, static_cast<int>(aSize), &width, &height, &channels) == 1 &&
+        int64_t{width} * height > kMaxPicturePixels)
+    {
+        aProblem = std::string(aFormat) + " picture too large (" + std::to_string(width) + " x " +
+                   std::to_string(height) + ")";
+        return false;
+    }
     std::unique_ptr<stbi_uc, decltype(&stbi_image_free)> rgba(
         stbi_load_from_memory(aData, static_cast<int>(aSize), &width, &height, &channels, 4),
         &stbi_image_free);
@@ -198,6 +314,7 @@ bool DecodeImage(const uint8_t* aData, size_t aSize, DecodedImage& aImage, std::
                    DecodeWithStb(aData, aSize, "PNG", aImage, aProblem);
         case Kind::Jpeg:
             return JpegIsComplete(aData, aSize, aProblem) &&
+                   JpegTablesFit(aData, aSize, aProblem) &&
                    DecodeWithStb(aData, aSize, "JPEG", aImage, aProblem);
         case Kind::Bmp:
             return BmpIsComplete(aData, aSize, aProblem) &&

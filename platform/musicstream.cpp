@@ -1,12 +1,15 @@
 #include "musicstream.h"
 
 #include <mpg123.h>
-#include <sys/stat.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
+#include <fstream>
+#include <string>
 
 #include "fatal.h"
+#include "filepaths.h"
 
 namespace platform
 {
@@ -17,6 +20,50 @@ bool EnsureLibrary()
 {
     static const bool ourReady = mpg123_init() == MPG123_OK;
     return ourReady;
+}
+
+uint32_t BigEndian(const uint8_t* aBytes)
+{
+    return static_cast<uint32_t>(aBytes[0]) << 24 | static_cast<uint32_t>(aBytes[1]) << 16 |
+           static_cast<uint32_t>(aBytes[2]) << 8 | aBytes[3];
+}
+
+// How many audio frames the file says it holds: the count in the Xing or Info header that
+// encoders (LAME among them, and so the game's own music) put into the first frame; 0 when
+// there is none. The decoder's scan counts what is really there, so a file cut short shows.
+int64_t DeclaredFrames(const std::string& aPath)
+{
+    std::ifstream file(aPath, std::ios::binary);
+    uint8_t id3[10] = {};
+    if (!file.read(reinterpret_cast<char*>(id3), sizeof(id3)))
+    {
+        return 0;
+    }
+    // An ID3v2 tag first: its size is written seven bits a byte.
+    std::streamoff start = 0;
+    if (std::memcmp(id3, "ID3", 3) == 0)
+    {
+        start = 10 + (std::streamoff{id3[6] & 0x7F} << 21 | std::streamoff{id3[7] & 0x7F} << 14 |
+                      std::streamoff{id3[8] & 0x7F} << 7 | std::streamoff{id3[9] & 0x7F});
+        start += (id3[5] & 0x10) != 0 ? 10 : 0;  // a footer
+    }
+    uint8_t frame[4 + 32 + 12] = {};
+    file.seekg(start);
+    if (!file.read(reinterpret_cast<char*>(frame), sizeof(frame)) || frame[0] != 0xFF ||
+        (frame[1] & 0xE0) != 0xE0 || ((frame[1] >> 1) & 3) != 1)
+    {
+        return 0;  // not a Layer III frame header where the audio should begin
+    }
+    // The header sits after the frame's side information, whose size depends on the MPEG
+    // version and on whether the frame is mono.
+    const bool mpeg1 = ((frame[1] >> 3) & 3) == 3;
+    const bool mono = ((frame[3] >> 6) & 3) == 3;
+    const uint8_t* tag = frame + 4 + (mpeg1 ? (mono ? 17 : 32) : (mono ? 9 : 17));
+    if (std::memcmp(tag, "Xing", 4) != 0 && std::memcmp(tag, "Info", 4) != 0)
+    {
+        return 0;
+    }
+    return (BigEndian(tag + 4) & 1u) != 0 ? BigEndian(tag + 8) : 0;
 }
 }  // namespace
 
@@ -50,8 +97,9 @@ bool MusicStream::Open(const std::string& aPath)
     myFailed.store(false, std::memory_order_release);
     myPaused.store(true, std::memory_order_release);
 
-    struct stat info;
-    if (stat(aPath.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+    // Messages name the file as the game does; the decoder gets where it really lies.
+    const std::string resolved = ResolvePath(aPath);
+    if (resolved.empty())
     {
         return Fail("file not found");
     }
@@ -75,7 +123,7 @@ bool MusicStream::Open(const std::string& aPath)
     {
         return Fail("the MP3 decoder cannot produce float samples");
     }
-    if (mpg123_open(handle, aPath.c_str()) != MPG123_OK)
+    if (mpg123_open(handle, resolved.c_str()) != MPG123_OK)
     {
         return Fail(mpg123_strerror(handle));
     }
@@ -94,6 +142,14 @@ bool MusicStream::Open(const std::string& aPath)
     if (length <= 0)
     {
         return Fail("damaged MP3 file (no samples)");
+    }
+    const int64_t declared = DeclaredFrames(resolved);
+    const int64_t found = mpg123_framelength(handle);
+    if (found < declared)
+    {
+        return Fail(("damaged MP3 file (cut short: " + std::to_string(found) + " of " +
+                     std::to_string(declared) + " frames)")
+                        .c_str());
     }
     if (mpg123_seek(handle, 0, SEEK_SET) < 0)
     {
@@ -133,7 +189,8 @@ void MusicStream::Read(float* aOut, int aFrames)
         int emptyReads = 0;
         while (written < aFrames && myHandle && emptyReads < 2)
         {
-            const int got = Decode(aOut + written * ourChannels, aFrames - written);
+            const int got = Decode(aOut + static_cast<std::ptrdiff_t>(written) * ourChannels,
+                                   aFrames - written);
             written += got;
             if (got > 0)
             {
@@ -152,7 +209,8 @@ void MusicStream::Read(float* aOut, int aFrames)
             }
         }
     }
-    std::fill(aOut + written * ourChannels, aOut + aFrames * ourChannels, 0.0f);
+    std::fill(aOut + static_cast<std::ptrdiff_t>(written) * ourChannels,
+              aOut + static_cast<std::ptrdiff_t>(aFrames) * ourChannels, 0.0f);
 }
 
 int64_t MusicStream::LengthInFrames() const

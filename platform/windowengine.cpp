@@ -7,6 +7,7 @@
 #include "fatal.h"
 #include "framerasteriser.h"
 #include "keymap.h"
+#include "stopsignals.h"
 
 namespace platform
 {
@@ -60,6 +61,9 @@ bool WindowEngine::System_Initiate()
     }
     // A GL context can move to the render thread under X11 but not under Wayland's EGL.
     setenv("SDL_VIDEODRIVER", "x11", 0);
+    // SIGTERM and SIGINT end the run through our own handler, as they do without a window.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    CatchStopSignals();
     myVideo = std::make_unique<SdlSubsystem>(SDL_INIT_VIDEO);
     if (!myVideo->Ok())
     {
@@ -123,6 +127,7 @@ void WindowEngine::System_Shutdown()
 
 bool WindowEngine::System_PumpMessages()
 {
+    myClosed = myClosed || StopSignalled();
     SDL_Event event;
     while (myWindow && SDL_PollEvent(&event))
     {
@@ -303,9 +308,16 @@ bool WindowEngine::System_Snapshot(const char* aPngPath)
     return WritePng(aPngPath, ScreenWidth(), ScreenHeight(), pixels);
 }
 
+bool WindowEngine::WindowGone() const
+{
+    return myWindowGone || myWatch->Gone();
+}
+
 bool WindowEngine::Gfx_BeginScene(HTEXTURE aTarget)
 {
-    if (!myContext.Get() || aTarget != 0)
+    myFrameOpen = false;
+    // Once the window is gone nothing is drawn: the run is about to end.
+    if (!myContext.Get() || aTarget != 0 || WindowGone())
     {
         return false;
     }
@@ -323,12 +335,13 @@ bool WindowEngine::Gfx_BeginScene(HTEXTURE aTarget)
     myFrameWindowHeight = static_cast<int>(size & 0xFFFFFFFFu);
     myPicture.Bind(ScreenWidth(), ScreenHeight(), myFrameWindowWidth, myFrameWindowHeight);
     myBatch.BeginFrame(ScreenWidth(), ScreenHeight());
+    myFrameOpen = true;
     return true;
 }
 
 void WindowEngine::Gfx_Clear(DWORD aColor)
 {
-    if (myContextCurrent)
+    if (myFrameOpen)
     {
         myBatch.Clear(aColor);
     }
@@ -336,7 +349,7 @@ void WindowEngine::Gfx_Clear(DWORD aColor)
 
 void WindowEngine::Gfx_RenderQuad(const hgeQuad* aQuad)
 {
-    if (myContextCurrent && aQuad)
+    if (myFrameOpen && aQuad)
     {
         ForEachVisiblePart(*aQuad, [this](const hgeQuad& aPart) { myBatch.Add(aPart); });
     }
@@ -344,22 +357,25 @@ void WindowEngine::Gfx_RenderQuad(const hgeQuad* aQuad)
 
 void WindowEngine::Gfx_EndScene()
 {
-    if (myContextCurrent)
+    if (!myFrameOpen)
     {
-        myBatch.Flush();
-        if (mySnapshot.Wanted())
-        {
-            std::vector<uint32_t> pixels;
-            myPicture.ReadPixels(pixels);
-            mySnapshot.Hand(std::move(pixels));
-        }
+        return;
+    }
+    myFrameOpen = false;
+    myBatch.Flush();
+    if (mySnapshot.Wanted())
+    {
+        std::vector<uint32_t> pixels;
+        myPicture.ReadPixels(pixels);
+        mySnapshot.Hand(std::move(pixels));
+    }
+    // Asked again: showing the picture is the first touch of the window in a scaled frame.
+    if (!WindowGone())
+    {
         myPicture.Present(myFrameWindowWidth, myFrameWindowHeight,
                           FitPicture(myFrameWindowWidth, myFrameWindowHeight, ScreenWidth(),
                                      ScreenHeight(), myDisplay.myScaling));
-        if (!myWindowGone)
-        {
-            SDL_GL_SwapWindow(myWindow.get());
-        }
+        SDL_GL_SwapWindow(myWindow.get());
     }
 }
 }  // namespace platform

@@ -26,11 +26,13 @@ public:
     ~WindowEngine() override;
 
     // Opens the window as the display options say (set them before). False, with the reason
-    // in platform::LastError(), when no window can be made.
+    // in platform::LastError(), when no window can be made. Also starts listening for SIGTERM
+    // and SIGINT (stopsignals.h).
     bool System_Initiate() override;
     void System_Shutdown() override;
-    // False once the window was closed or destroyed, and while there is no window. Alt+Enter
-    // and F11 switch fullscreen on and off here, unseen by the game.
+    // False once the window was closed or destroyed or SIGTERM or SIGINT arrived, and while
+    // there is no window. Alt+Enter and F11 switch fullscreen on and off here, unseen by the
+    // game.
     bool System_PumpMessages() override;
     void System_ShowCursor(bool aShow) override;
     // Waits (up to a few seconds) for the render thread to draw its next frame, which it reads
@@ -45,6 +47,8 @@ public:
 
 private:
     bool Fail();
+    // Render thread: whether the window was destroyed by someone else (asks the X server).
+    bool WindowGone() const;
     void HandleEvent(const SDL_Event& aEvent);
     void HandleWindowEvent(const SDL_WindowEvent& aEvent);
     void HandleKey(const SDL_KeyboardEvent& aEvent);
@@ -69,6 +73,7 @@ private:
     int myFrameWindowWidth = 0;  // render thread only: the drawable's size this frame
     int myFrameWindowHeight = 0;
     bool myContextCurrent = false;  // render thread only
+    bool myFrameOpen = false;       // render thread only: drawing since Gfx_BeginScene
     bool myCursorShown = true;
     bool myClosed = false;
     std::atomic<bool> myWindowGone{false};  // destroyed by someone else: no more swaps

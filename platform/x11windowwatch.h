@@ -5,7 +5,7 @@
 // X11WindowWatch notices the destruction and makes those errors harmless.
 #include <SDL2/SDL.h>
 
-struct _XDisplay;
+struct _XDisplay;  // NOLINT(bugprone-reserved-identifier): Xlib names its display so
 
 namespace platform
 {
@@ -22,6 +22,10 @@ public:
 
     // True when aEvent reports that the watched window was destroyed.
     bool IsDestroyEvent(const SDL_Event& aEvent) const;
+    // True once the watched window is known to be destroyed; until then asks the X server (a
+    // round trip). Draw into the window only after it said false: Mesa's software renderer
+    // takes the size of a window that is gone from memory it never set, and crashes on it.
+    bool Gone() const;
 
 private:
     _XDisplay* myDisplay = nullptr;

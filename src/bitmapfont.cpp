@@ -52,9 +52,9 @@ void BitmapFont::Build(HGE& aFiles, const FontDescription& aDescription, bool aM
             const HTEXTURE loaded = aFiles.Texture_Load(section.picturePath.c_str(), 0, aMipmap);
             if (loaded == 0)
             {
+                // The engine's reason already names the picture.
                 const std::string reason = platform::LastError();
-                myProblem = section.picturePath + ": " +
-                            (reason.empty() ? std::string("picture not loaded") : reason);
+                myProblem = reason.empty() ? section.picturePath + ": picture not loaded" : reason;
                 return;
             }
             texture = loaded;

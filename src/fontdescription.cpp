@@ -1,5 +1,6 @@
 #include "fontdescription.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
 #include <map>
@@ -10,25 +11,37 @@
 namespace
 {
 const char ourHeader[] = "[HGEFONT]";
+// Descriptions are written by tools with short lines; a longer one means the file is damaged
+// (or not a description at all).
+constexpr size_t ourLongestLine = 255;
 
 bool IsBlank(char aChar)
 {
     return std::isspace(static_cast<unsigned char>(aChar)) != 0;
 }
 
-// Splits at line feeds and carriage returns; a run of them is one break, so empty lines vanish
-// (except before the first line, which is then empty). A zero byte ends the text.
-std::vector<std::string> SplitLines(const std::string& aText)
+// The text's non-empty lines with their line numbers in the file (from 1). A line break is a
+// line feed, a carriage return or both; a zero byte ends the text.
+std::vector<std::pair<size_t, std::string>> SplitLines(const std::string& aText)
 {
-    std::vector<std::string> lines;
+    std::vector<std::pair<size_t, std::string>> lines;
     const std::string text = aText.substr(0, aText.find('\0'));
+    size_t number = 1;
     size_t start = 0;
-    do
+    while (start <= text.size())
     {
-        const size_t end = text.find_first_of("\r\n", start);
-        lines.push_back(text.substr(start, end - start));
-        start = end == std::string::npos ? end : text.find_first_not_of("\r\n", end);
-    } while (start != std::string::npos);
+        const size_t end = std::min(text.find_first_of("\r\n", start), text.size());
+        if (end > start || number == 1)
+        {
+            lines.emplace_back(number, text.substr(start, end - start));
+        }
+        if (end == text.size())
+        {
+            break;
+        }
+        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+        ++number;
+    }
     return lines;
 }
 
@@ -188,8 +201,8 @@ bool StartsWith(const std::string& aLine, const char* aPrefix)
 FontDescription ParseFontDescription(const std::string& aPath, const std::string& aText)
 {
     FontDescription description;
-    const std::vector<std::string> lines = SplitLines(aText);
-    if (lines.front() != ourHeader)
+    const std::vector<std::pair<size_t, std::string>> lines = SplitLines(aText);
+    if (lines.front().second != ourHeader)
     {
         description.problem = "the first line is not " + std::string(ourHeader);
         return description;
@@ -198,7 +211,13 @@ FontDescription ParseFontDescription(const std::string& aPath, const std::string
     description.sections.emplace_back();
     for (size_t i = 1; i < lines.size(); ++i)
     {
-        const std::string& line = lines[i];
+        const auto& [number, line] = lines[i];
+        if (line.size() > ourLongestLine)
+        {
+            description.problem = "line " + std::to_string(number) + " is longer than " +
+                                  std::to_string(ourLongestLine) + " characters";
+            break;
+        }
         std::string name;
         GlyphDefinition glyph;
         if (StartsWith(line, "Bitmap") && ReadPictureName(line, name))
@@ -210,7 +229,7 @@ FontDescription ParseFontDescription(const std::string& aPath, const std::string
             const GlyphLine result = ReadGlyph(line, glyph);
             if (result == GlyphLine::Broken)
             {
-                description.problem = "glyph line " + std::to_string(i + 1) + " cannot be read";
+                description.problem = "glyph line " + std::to_string(number) + " cannot be read";
                 break;
             }
             if (result == GlyphLine::Read)

@@ -26,15 +26,15 @@ void Map::SubmitOverlay(RenderData& aBuffer, const Vector2<float>& aCamera) cons
 
 int Map::GetMapWidth() const
 {
-    MARROWEN_ASSERT(
-        (myFloor.size() > 0) && "GetMapWidth() used on map without tiles (uninitialized).", "map");
+    MARROWEN_ASSERT(!myFloor.empty() && "GetMapWidth() used on map without tiles (uninitialized).",
+                    "map");
     return static_cast<int>(myFloor[0].GetWidth());
 }
 
 int Map::GetMapHeight() const
 {
-    MARROWEN_ASSERT(
-        (myFloor.size() > 0) && "GetMapHeight() used on map without tiles (uninitialized).", "map");
+    MARROWEN_ASSERT(!myFloor.empty() && "GetMapHeight() used on map without tiles (uninitialized).",
+                    "map");
     return static_cast<int>(myFloor[0].GetHeight());
 }
 

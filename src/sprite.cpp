@@ -17,6 +17,10 @@ Sprite::Sprite(const Sprite& aOther)
 
 Sprite& Sprite::operator=(const Sprite& aOther)
 {
+    if (this == &aOther)
+    {
+        return *this;
+    }
     myHGE = aOther.myHGE;
     myTexture = aOther.myTexture;
     myQuad = aOther.myQuad;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 
@@ -68,7 +69,7 @@ int Random::Int(int aLow, int aHigh)
     return aLow + static_cast<int>(Next() % span);
 }
 
-ValueNoise::ValueNoise(uint64_t aSeed) : myLattice(kSize * kSize)
+ValueNoise::ValueNoise(uint64_t aSeed) : myLattice(static_cast<size_t>(kSize) * kSize)
 {
     Random random(aSeed);
     for (float& value : myLattice)
@@ -167,7 +168,8 @@ Image Canvas::ToImage() const
     const int stride = cairo_image_surface_get_stride(mySurface);
     for (int y = 0; y < myHeight; ++y)
     {
-        const uint32_t* row = reinterpret_cast<const uint32_t*>(data + y * stride);
+        const uint32_t* row =
+            reinterpret_cast<const uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
         for (int x = 0; x < myWidth; ++x)
         {
             const uint32_t pixel = row[x];
@@ -206,7 +208,7 @@ void Canvas::FromImage(const Image& aImage)
     const int stride = cairo_image_surface_get_stride(mySurface);
     for (int y = 0; y < myHeight; ++y)
     {
-        uint32_t* row = reinterpret_cast<uint32_t*>(data + y * stride);
+        uint32_t* row = reinterpret_cast<uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
         for (int x = 0; x < myWidth; ++x)
         {
             const uint32_t pixel = aImage.pixels[static_cast<size_t>(y) * myWidth + x];
@@ -460,7 +462,7 @@ void NoiseTint(Canvas& aCanvas, const ValueNoise& aNoise, double aCellSize, doub
             const auto tinted = [&](int aShift)
             {
                 const double value = ((pixel >> aShift) & 0xFF) * factor;
-                return static_cast<uint32_t>(Clamp01(value / 255.0) * 255.0 + 0.5) << aShift;
+                return static_cast<uint32_t>(std::lround(Clamp01(value / 255.0) * 255.0)) << aShift;
             };
             pixel = (pixel & 0xFF000000u) | tinted(16) | tinted(8) | tinted(0);
         }

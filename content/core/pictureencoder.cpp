@@ -155,7 +155,9 @@ std::vector<uint8_t> EncodeBmp24(const Image& aImage)
         const size_t rowStart = out.size();
         for (int x = 0; x < aImage.width; ++x)
         {
-            const uint32_t argb = aImage.pixels[static_cast<size_t>(y * aImage.width + x)];
+            const uint32_t argb =
+                aImage.pixels[static_cast<size_t>(y) * static_cast<size_t>(aImage.width) +
+                              static_cast<size_t>(x)];
             out.push_back(static_cast<uint8_t>(argb));
             out.push_back(static_cast<uint8_t>(argb >> 8));
             out.push_back(static_cast<uint8_t>(argb >> 16));

@@ -120,7 +120,8 @@ std::vector<std::string> WrapText(Canvas& aCanvas, const std::string& aText,
             end = aText.size();
         }
         const std::string word = aText.substr(start, end - start);
-        const std::string joined = line.empty() ? word : line + " " + word;
+        std::string joined = line;
+        joined.append(line.empty() ? "" : " ").append(word);
         if (!line.empty() && TextWidth(aCanvas, joined, aStyle) > aWidth)
         {
             lines.push_back(line);

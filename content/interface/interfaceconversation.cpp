@@ -13,7 +13,6 @@ namespace
 {
 constexpr int kScreenWidth = 1024;
 constexpr int kPanelHeight = 768 - kPanelTop;
-constexpr int kPortraitTop = kPanelTop - 6;  // the box lifts portraits 6 pixels above the panel
 constexpr int kTextLeft = kPortraitSize + 15;
 
 Image Panel()

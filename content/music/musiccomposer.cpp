@@ -1,6 +1,7 @@
 #include "music/musiccomposer.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace content
@@ -132,7 +133,7 @@ void Arpeggio(Synth& aSynth, Instrument aInstrument, double aBeat, double aLengt
         const bool lifted = i + 1 < aOrder.size() && aOrder[i + 1] == '+';
         notes.push_back(aChord[index] + (lifted ? 12 : 0));
     }
-    const int steps = static_cast<int>(aLength / aStepBeats + 0.5);
+    const int steps = static_cast<int>(std::lround(aLength / aStepBeats));
     for (int i = 0; i < steps && !notes.empty(); ++i)
     {
         const float accent = i % 4 == 0 ? 1.0f : 0.75f;

@@ -3,6 +3,7 @@
 #include <lame/lame.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -52,8 +53,8 @@ std::vector<uint8_t> EncodeMp3(const std::vector<float>& aInterleaved)
     {
         const int count = std::min(chunk, frames - start);
         const int bytes = lame_encode_buffer_interleaved_ieee_float(
-            lame.get(), aInterleaved.data() + 2 * start, count, buffer.data(),
-            static_cast<int>(buffer.size()));
+            lame.get(), aInterleaved.data() + static_cast<std::ptrdiff_t>(start) * 2, count,
+            buffer.data(), static_cast<int>(buffer.size()));
         if (bytes < 0)
         {
             EncoderFailed("a block of samples");

@@ -136,8 +136,9 @@ std::vector<float> Synth::Mix() const
             const float wetRight = right.Step(mySend[n]);
             if (pass == 1)
             {
-                out[2 * n] = myLeft[n] + wetLeft;
-                out[2 * n + 1] = myRight[n] + wetRight;
+                const size_t frame = 2 * static_cast<size_t>(n);
+                out[frame] = myLeft[n] + wetLeft;
+                out[frame + 1] = myRight[n] + wetRight;
             }
         }
     }

@@ -112,7 +112,8 @@ Image DrawBananaTree()
     for (int i = 0; i < 5; ++i)
     {
         const double x = base.x + 10 + (i % 3) * 9;
-        const double y = 138 + (i / 3) * 14;
+        const int row = i / 3;
+        const double y = 138 + row * 14;
         DrawShape(
             canvas, [&](cairo_t* aCr) { EllipsePath(aCr, x, y, 5, 12); },
             Style(Colour::Rgb(0xf2d23a), 1.5));

@@ -34,7 +34,7 @@ public:
     // True when a sound card plays the mix.
     bool HasDevice() const;
 
-    // Opens aPath (relative to the executable's folder) as a looping stream, paused at its
+    // Opens aPath (relative to the data folder) as a looping stream, paused at its
     // start, volume 1. Its index, or -1 with "<file>: <problem>" in LastError(). One thread
     // opens streams; the mix may already be running meanwhile.
     int OpenStream(const std::string& aPath);

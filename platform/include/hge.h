@@ -82,7 +82,8 @@ public:
     virtual platform::InputSource* System_GetState(hgeHwndState aState) = 0;
     // Appends one formatted line to the log ($XDG_STATE_HOME/marrowen/marrowen.log).
     virtual void System_Log(const char* aFormat, ...) = 0;
-    // Main thread: handles every waiting window event; false once the window was closed.
+    // Main thread: handles every waiting window event; false once the window was closed or
+    // the process was asked to end (SIGTERM, SIGINT), so the game ends as from its menu.
     virtual bool System_PumpMessages() = 0;
     // Shows or hides the system pointer over the window.
     virtual void System_ShowCursor(bool aShow) = 0;

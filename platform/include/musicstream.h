@@ -23,8 +23,9 @@ public:
     MusicStream(const MusicStream&) = delete;
     MusicStream& operator=(const MusicStream&) = delete;
 
-    // Opens aPath paused at its start. False, with "<path>: <problem>" in LastError(), when the
-    // file is missing or holds no decodable MP3 audio; the stream then stays closed.
+    // Opens aPath (relative to the data folder unless absolute) paused at its start. False,
+    // with "<aPath>: <problem>" in LastError(), when the file is missing or holds no decodable
+    // MP3 audio; the stream then stays closed.
     bool Open(const std::string& aPath);
     bool IsOpen() const;
 

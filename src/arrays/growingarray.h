@@ -135,7 +135,9 @@ void GrowingArray<T>::CopyElements(T* aTarget, const T* aSource, int aCount) con
     {
         if (UseRawCopy())
         {
-            std::memcpy(static_cast<void*>(aTarget), aSource, sizeof(T) * aCount);
+            // T may itself be a pointer: these are aCount elements of T either way.
+            std::memcpy(static_cast<void*>(aTarget), aSource,
+                        sizeof(T) * aCount);  // NOLINT(bugprone-sizeof-expression)
             return;
         }
     }

@@ -1,5 +1,7 @@
 #include "inputwrapper/inputrecording.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <sstream>
 
@@ -41,6 +43,12 @@ bool ParseNumber(const std::string& aText, Number& aValue)
     std::istringstream stream(aText);
     stream >> aValue;
     return !stream.fail() && stream.eof();
+}
+
+int32_t SaturatingSum(int32_t aA, int32_t aB)
+{
+    const int64_t sum = int64_t{aA} + aB;
+    return static_cast<int32_t>(std::clamp<int64_t>(sum, INT32_MIN, INT32_MAX));
 }
 
 bool ParseEvent(const std::vector<std::string>& aWords, InputEvent& aEvent, std::string& aProblem)
@@ -170,7 +178,7 @@ bool ParseInputRecording(const std::string& aText, std::vector<InputEvent>& aEve
 
 std::string FormatInputEvent(const InputEvent& aEvent)
 {
-    const std::string frame = std::to_string(aEvent.frame) + " ";
+    std::string frame = std::to_string(aEvent.frame) + " ";
     switch (aEvent.kind)
     {
         case InputEvent::KEY_DOWN:
@@ -210,8 +218,9 @@ void ReplayFeed::Read(uint64_t aFrame, uint8_t aKeys[256], platform::MouseState&
                 myKeys[event.scanCode] = event.kind == InputEvent::KEY_DOWN ? ourDown : 0;
                 break;
             case InputEvent::MOUSE:
-                aMouse.x += event.dx;
-                aMouse.y += event.dy;
+                // A recording may hold any whole numbers: the sum stops at the type's ends.
+                aMouse.x = SaturatingSum(aMouse.x, event.dx);
+                aMouse.y = SaturatingSum(aMouse.y, event.dy);
                 break;
             case InputEvent::PRESS:
             case InputEvent::RELEASE:

@@ -49,12 +49,13 @@ void InputWrapper::Update()
     }
     myFeed->Read(myFrame++, myKeys, myMouseState);
 
-    // A move that would leave the rectangle on either axis is dropped entirely.
-    const int x = myCursor.x + myMouseState.x;
-    const int y = myCursor.y + myMouseState.y;
+    // A move that would leave the rectangle on either axis is dropped entirely (however far:
+    // the sum is taken wide enough for any motion a feed reports).
+    const int64_t x = int64_t{myCursor.x} + myMouseState.x;
+    const int64_t y = int64_t{myCursor.y} + myMouseState.y;
     if (x > 0 && x < kCursorLimitX && y > 0 && y < kCursorLimitY)
     {
-        myCursor = Vector2<int>(x, y);
+        myCursor = Vector2<int>(static_cast<int>(x), static_cast<int>(y));
     }
 }
 

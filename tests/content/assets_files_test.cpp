@@ -1,6 +1,7 @@
 // Every non-scene file the game names is generated, every generated file decodes through the
 // game's own loaders, and two runs of the generator write identical bytes.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -161,8 +162,10 @@ void ExpectDecodes(const assets::Engine& aEngine, const fs::path& aFolder, const
 
 TEST(AssetsFiles, EveryNamedFileIsGeneratedDecodesAndComesOutTheSameTwice)
 {
-    const fs::path first = fs::temp_directory_path() / "marrowen_assets_first";
-    const fs::path second = fs::temp_directory_path() / "marrowen_assets_second";
+    // Folders of this process alone: two test runs on one machine must not mix their files.
+    const std::string pid = std::to_string(getpid());
+    const fs::path first = fs::temp_directory_path() / ("marrowen_assets_first_" + pid);
+    const fs::path second = fs::temp_directory_path() / ("marrowen_assets_second_" + pid);
     fs::remove_all(first);
     fs::remove_all(second);
     content::ContentWriter firstWriter(first.string());

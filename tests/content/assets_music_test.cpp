@@ -1,6 +1,7 @@
 // The generated music, read back through the game's music stream: every track decodes to its
 // planned length, loops without a gap or a click, and the stream rejects bad files cleanly.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -27,7 +28,8 @@ std::vector<float> ReadFrames(MusicStream& aStream, int aFrames)
 
 std::string TempFile(const std::string& aName, const std::vector<char>& aBytes)
 {
-    const auto path = std::filesystem::temp_directory_path() / aName;
+    const auto path =
+        std::filesystem::temp_directory_path() / (std::to_string(getpid()) + "_" + aName);
     std::ofstream(path, std::ios::binary).write(aBytes.data(), aBytes.size());
     return path.string();
 }
@@ -76,7 +78,7 @@ TEST(AssetsMusic, TheLoopJoinsWithoutSilenceOrClick)
         // The same audio again, and no run of silence at the join.
         EXPECT_NEAR(seam[1000], first[1000], 0.02f);
         float loudest = 0.0f;
-        for (size_t i = 0; i < 2 * 1024; ++i)
+        for (size_t i = 0; i < size_t{2} * 1024; ++i)
         {
             loudest =
                 std::max({loudest, std::fabs(seam[i]), std::fabs(first[first.size() - 1 - i])});
@@ -145,21 +147,34 @@ TEST(AssetsMusic, MissingOrBrokenFilesAreRefusedWithTheirName)
     }
 }
 
-TEST(AssetsMusic, ACutOffTrackPlaysWhatItHasAndStillLoops)
+TEST(AssetsMusic, ATrackCutShortIsRefusedButHeaderlessFramesPlayAndLoop)
 {
     std::ifstream file(content::MusicTracks()[0].path, std::ios::binary);
     std::vector<char> bytes((std::istreambuf_iterator<char>(file)), {});
     ASSERT_GT(bytes.size(), 100000u);
-    bytes.resize(bytes.size() / 3);
-    const std::string path = TempFile("marrowen_cut.mp3", bytes);
+    // The encoder's header in the first frame counts the frames: a third of them is damage,
+    // wherever the cut falls (here inside a frame).
+    const std::vector<char> cut(bytes.begin(), bytes.begin() + bytes.size() / 3 + 7);
+    const std::string cutPath = TempFile("marrowen_cut.mp3", cut);
     MusicStream stream;
-    ASSERT_TRUE(stream.Open(path)) << platform::LastError();
+    platform::ClearLastError();
+    EXPECT_FALSE(stream.Open(cutPath));
+    const std::string problem = platform::LastError();
+    EXPECT_EQ(problem.rfind(cutPath + ": damaged MP3 file (cut short: ", 0), 0u) << problem;
+    EXPECT_EQ(problem.substr(problem.size() - 8), " frames)") << problem;
+    std::filesystem::remove(cutPath);
+
+    // Without that first frame nothing says how long the track was: what is there plays,
+    // and loops.
+    const std::vector<char> headless(bytes.begin() + 417, bytes.begin() + bytes.size() / 3);
+    const std::string headlessPath = TempFile("marrowen_headerless.mp3", headless);
+    ASSERT_TRUE(stream.Open(headlessPath)) << platform::LastError();
     const int64_t length = stream.LengthInFrames();
     EXPECT_GT(length, 0);
     EXPECT_LT(length, content::MusicTracks()[0].Frames());
     stream.SetPaused(false);
     ReadFrames(stream, static_cast<int>(length) + 10);
     EXPECT_EQ(stream.LoopCount(), 1);
-    std::filesystem::remove(path);
+    std::filesystem::remove(headlessPath);
 }
 }  // namespace

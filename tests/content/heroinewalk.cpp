@@ -129,8 +129,9 @@ bool Exploration::Reached(Point aHeroine) const
 
 Point Exploration::PositionOf(size_t aIndex) const
 {
-    return {myOrigin.x + static_cast<double>(aIndex % myColumns),
-            myOrigin.y + static_cast<double>(aIndex / myColumns)};
+    const size_t column = aIndex % myColumns;
+    const size_t row = aIndex / myColumns;
+    return {myOrigin.x + static_cast<double>(column), myOrigin.y + static_cast<double>(row)};
 }
 
 long Exploration::IndexOf(Point aHeroine) const

@@ -12,7 +12,8 @@ uint32_t CellAt(const content::Image& aCollision, double aX, double aY)
 {
     const int x = static_cast<int>(aX) / content::kCollisionScale;
     const int y = static_cast<int>(aY) / content::kCollisionScale;
-    return aCollision.pixels[static_cast<size_t>(y * aCollision.width + x)];
+    return aCollision.pixels[static_cast<size_t>(y) * static_cast<size_t>(aCollision.width) +
+                             static_cast<size_t>(x)];
 }
 
 TEST(SceneFootprint, BananaTreeTrunkBlocksOnlyItsOwnGround)

@@ -106,3 +106,34 @@ TEST(FontDescription, UnreadableGlyphLineEndsReadingWithAProblem)
         EXPECT_EQ(description.problem, "glyph line 3 cannot be read") << line;
     }
 }
+
+TEST(FontDescription, ALineLongerThanAnyToolWritesEndsReadingWithAProblem)
+{
+    const std::string glyph = "Char=41,0,0,1,1,0,0";
+    const std::string longest = glyph + std::string(255 - glyph.size(), ' ');
+    const FontDescription kept =
+        ParseFontDescription("f.fnt", "[HGEFONT]\n" + longest + "\nChar=42,0,0,1,1,0,0\n");
+    EXPECT_EQ(kept.problem, "");
+    EXPECT_EQ(kept.sections.front().glyphs.size(), 2u);
+
+    const FontDescription cut =
+        ParseFontDescription("f.fnt", "[HGEFONT]\n" + longest + " \nChar=42,0,0,1,1,0,0\n");
+    EXPECT_EQ(cut.problem, "line 2 is longer than 255 characters");
+    EXPECT_TRUE(cut.sections.front().glyphs.empty());
+}
+
+TEST(FontDescription, ProblemsGiveTheLineNumberInTheFileBlankLinesIncluded)
+{
+    for (const char* breaks : {"\n", "\r\n", "\r"})
+    {
+        const std::string b = breaks;
+        std::string text = "[HGEFONT]";
+        for (const char* line : {"", "Bitmap=a.png", "", "", "Char=41,x"})
+        {
+            text += b + line;
+        }
+        text += b;
+        const FontDescription description = ParseFontDescription("f.fnt", text);
+        EXPECT_EQ(description.problem, "glyph line 6 cannot be read") << description.problem;
+    }
+}

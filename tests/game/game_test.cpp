@@ -272,7 +272,7 @@ TEST(CatchUpClock, AFallingBehindPictureGetsTheFramesRealTimeCallsFor)
     int frames = 0;
     for (int picture = 1; picture <= 60; ++picture)
     {
-        const int due = clock.FramesDue(1003 * ms + picture * 1000 * ms / 60);
+        const int due = clock.FramesDue(1003 * ms + int64_t{picture} * 1000 * ms / 60);
         EXPECT_GE(due, 7);
         EXPECT_LE(due, 9);
         frames += due;

@@ -26,7 +26,9 @@ protected:
         testpictures::Picture picture = testpictures::Filled(64, 64, 0xFFFFFFFF);
         for (const auto& cell : aBlockedCells)
         {
-            picture.pixels[static_cast<size_t>(cell.second * 64 + cell.first)] = 0xFF000000;
+            picture
+                .pixels[static_cast<size_t>(cell.second) * 64 + static_cast<size_t>(cell.first)] =
+                0xFF000000;
         }
         AddPicture(ourMapPath, picture);
         myMap.Init(16, ourMapPath, Engine());

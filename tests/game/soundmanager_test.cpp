@@ -177,7 +177,7 @@ TEST(AudioOutputStreams, PausingKeepsThePositionAndMutesTheStream)
     Mixed(output, 4410);
     EXPECT_EQ(output.Stream(stream).Position(), 4410);
     output.Stream(stream).SetPaused(true);
-    EXPECT_EQ(Mixed(output, 4410), std::vector<float>(2 * 4410, 0.0f));
+    EXPECT_EQ(Mixed(output, 4410), std::vector<float>(size_t{2} * 4410, 0.0f));
     EXPECT_EQ(output.Stream(stream).Position(), 4410);
 }
 

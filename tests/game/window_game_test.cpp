@@ -51,7 +51,7 @@ Shot PlayAndSnapshot(hgeBackend aBackend, const std::string& aPath)
     {
     }
     game.Stop();
-    const Shot result = shot.get();
+    Shot result = shot.get();
     hgeSelectBackend(HGE_BACKEND_HEADLESS);
     return result;
 }

@@ -46,7 +46,7 @@ TEST(AudioOutput, WithoutStreamsTheMixIsSilence)
     EXPECT_FALSE(output.HasDevice());
     EXPECT_EQ(output.StreamCount(), 0);
     // More than one internal piece, and the old contents are overwritten.
-    std::vector<float> out(2 * 5000, 0.7f);
+    std::vector<float> out(size_t{2} * 5000, 0.7f);
     output.Mix(out.data(), 5000);
     EXPECT_EQ(out, std::vector<float>(out.size(), 0.0f));
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fatal.h"
+#include "imagedecoder.h"
 #include "testpictures.h"
 #include "texturetable.h"
 
@@ -134,4 +135,75 @@ TEST_F(BadPictures, CorruptHeadersAreRefusedBeforeReading)
     bmp[22] = 0xFF;
     bmp[23] = 0x0F;
     EXPECT_EQ(ProblemWith(bmp, "rows.bmp"), "truncated BMP data");
+}
+
+TEST_F(BadPictures, UncompressedRowsFollowTheHeadersPitch)
+{
+    const Picture sample = Sample();  // 5 x 6, 20 bytes a row
+    const std::vector<uint8_t> packed = testpictures::DdsArgb32(sample);
+    auto withPitch = [&](uint32_t aPitch)
+    {
+        std::vector<uint8_t> bytes(packed.begin(), packed.begin() + 128);
+        bytes[8] |= 0x8;  // the header gives the pitch
+        for (int i = 0; i < 4; ++i)
+        {
+            bytes[20 + i] = static_cast<uint8_t>(aPitch >> (8 * i));
+        }
+        for (int y = 0; y < sample.height; ++y)
+        {
+            const auto row = packed.begin() + 128 + ptrdiff_t{y} * 20;
+            bytes.insert(bytes.end(), row, row + 20);
+            bytes.resize(bytes.size() + (aPitch > 20 ? aPitch - 20 : 0), 0xEE);
+        }
+        return bytes;
+    };
+    // Padded rows: the padding is skipped, the picture is the same.
+    const std::vector<uint8_t> padded = withPitch(32);
+    platform::DecodedImage image;
+    std::string problem;
+    ASSERT_TRUE(platform::DecodeImage(padded.data(), padded.size(), image, problem)) << problem;
+    EXPECT_EQ(std::vector<uint32_t>(image.pixels.begin(), image.pixels.end()), sample.pixels);
+    // The last row needs no padding after it.
+    const std::vector<uint8_t> lastUnpadded(padded.begin(), padded.end() - 12);
+    ASSERT_TRUE(platform::DecodeImage(lastUnpadded.data(), lastUnpadded.size(), image, problem));
+    EXPECT_EQ(ProblemWith(withPitch(20), "exact.dds"), "");
+    EXPECT_EQ(ProblemWith(withPitch(19), "short.dds"), "corrupt DDS pitch 19 (a row is 20 bytes)");
+    std::vector<uint8_t> beyond = padded;
+    beyond[20] = 64;  // rows further apart than the data holds
+    EXPECT_EQ(ProblemWith(beyond, "far.dds"), "truncated DDS pixel data");
+}
+
+TEST_F(BadPictures, APngChunkWithAWrongChecksumIsRefused)
+{
+    const std::vector<uint8_t> png = testpictures::Png(Sample());
+    std::vector<uint8_t> header = png;
+    header[16 + 3] ^= 0x01;  // the width's lowest byte, inside IHDR
+    EXPECT_EQ(ProblemWith(header, "ihdr.png"), "corrupt PNG chunk IHDR (checksum mismatch)");
+    std::vector<uint8_t> data = png;
+    data[data.size() - 12 - 6] ^= 0x40;  // inside the last chunk before IEND: the pixels
+    EXPECT_EQ(ProblemWith(data, "idat.png"), "corrupt PNG chunk IDAT (checksum mismatch)");
+    std::vector<uint8_t> length = png;
+    length[8] = 0x7F;  // IHDR claims 2 GB
+    EXPECT_EQ(ProblemWith(length, "length.png"), "truncated PNG data");
+}
+
+TEST_F(BadPictures, PicturesLargerThanTheLimitAreRefusedBeforeDecoding)
+{
+    // 16384 x 16384 fits each side but is a gigabyte of pixels: a header alone may not ask
+    // for that.
+    std::vector<uint8_t> dds = testpictures::DdsDxt(Sample(), "DXT1");
+    for (const size_t offset : {12u, 16u})
+    {
+        dds[offset] = 0;
+        dds[offset + 1] = 0x40;
+    }
+    EXPECT_EQ(ProblemWith(dds, "huge.dds"), "DDS picture too large (16384 x 16384)");
+
+    const std::vector<uint8_t> png =
+        testpictures::PngResized(testpictures::Png(Sample()), 4097, 4096);
+    EXPECT_EQ(ProblemWith(png, "huge.png"), "PNG picture too large (4097 x 4096)");
+    // The largest picture that is accepted.
+    const std::vector<uint8_t> largest = testpictures::DdsFromBlocks(
+        4096, 4096, "DXT1", std::vector<uint8_t>(size_t{4096 / 4} * (4096 / 4) * 8, 0));
+    EXPECT_EQ(ProblemWith(largest, "largest.dds"), "");
 }

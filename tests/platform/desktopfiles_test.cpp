@@ -20,7 +20,7 @@ namespace fs = std::filesystem;
 class ScopedVariable
 {
 public:
-    ScopedVariable(const char* aName, std::optional<std::string> aValue) : myName(aName)
+    ScopedVariable(const char* aName, const std::optional<std::string>& aValue) : myName(aName)
     {
         if (const char* old = std::getenv(aName))
         {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstddef>
 #include <cstdlib>
 #include <thread>
 
@@ -62,7 +63,8 @@ protected:
         const DWORD* pixels = myHge->Texture_Lock(shot);
         if (pixels)
         {
-            picture.pixels.assign(pixels, pixels + picture.width * picture.height);
+            picture.pixels.assign(
+                pixels, pixels + static_cast<std::ptrdiff_t>(picture.width) * picture.height);
         }
         myHge->Texture_Unlock(shot);
         myHge->Texture_Free(shot);

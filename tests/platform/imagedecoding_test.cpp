@@ -26,7 +26,7 @@ protected:
             picture.width = myTable.Width(handle);
             picture.height = myTable.Height(handle);
             const uint32_t* pixels = myTable.Lock(handle, true);
-            picture.pixels.assign(pixels, pixels + picture.width * picture.height);
+            picture.pixels.assign(pixels, pixels + ptrdiff_t{picture.width} * picture.height);
             myTable.Unlock(handle);
             myTable.Free(handle);
         }

@@ -2,6 +2,7 @@
 // platform layer's formats but no window, sound or GL library either. The build keeps the
 // platform's own headers away from the game; this scan also covers what the build cannot see.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -125,7 +126,8 @@ TEST(PlatformSeam, TheScanReadsIncludeLinesOnly)
 
 TEST(PlatformSeam, TheScanFindsAnInclude)
 {
-    const auto folder = std::filesystem::temp_directory_path() / "marrowen_seam_test";
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("marrowen_seam_test_" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);
     std::ofstream(folder / "leak.cpp") << "#include <stdio.h>\n  #  include <"
                                           "SDL2/SDL.h>\n";

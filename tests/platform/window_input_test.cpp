@@ -114,9 +114,10 @@ protected:
 
 TEST_F(WindowInput, KeysMotionAndTheLeftButtonReachTheInputSource)
 {
-    for (const auto& [name, code] :
-         {std::make_pair("w", kKeyW), std::make_pair("Return", kKeyReturn)})
+    for (const auto& key : {std::make_pair("w", kKeyW), std::make_pair("Return", kKeyReturn)})
     {
+        const char* const name = key.first;
+        const auto code = key.second;
         windowtests::Xdotool(std::string("keydown ") + name);
         EXPECT_TRUE(PumpUntil([&] { return (Key(code) & kDown) != 0; })) << name << " down";
         windowtests::Xdotool(std::string("keyup ") + name);
@@ -162,4 +163,34 @@ TEST_F(WindowInput, DestroyingTheWindowEndsTheEventPump)
     }
     EXPECT_FALSE(open);
     EXPECT_FALSE(myHge->System_PumpMessages()) << "closed stays closed";
+}
+
+TEST_F(WindowInput, NothingIsDrawnIntoAWindowThatIsGone)
+{
+    // Scaled, so that showing the picture is a pass of its own into the window.
+    windowtests::Xdotool("windowsize --sync " + myWindow + " 800 600");
+    ASSERT_TRUE(PumpUntil([] { return true; }));
+    // Destroyed before the pump has seen it go: the render thread must find out by itself.
+    windowtests::Xdotool("windowclose " + myWindow);
+    bool began = true;
+    std::thread render(
+        [&]
+        {
+            began = myHge->Gfx_BeginScene(0);
+            // Whatever the game goes on to draw in that frame goes nowhere.
+            hgeQuad quad = {};
+            for (int i = 0; i < 4; ++i)
+            {
+                quad.v[i].x = i == 1 || i == 2 ? 100.0f : 0.0f;
+                quad.v[i].y = i >= 2 ? 100.0f : 0.0f;
+                quad.v[i].col = 0xFFFFFFFF;
+            }
+            quad.blend = 2;
+            myHge->Gfx_Clear(0);
+            myHge->Gfx_RenderQuad(&quad);
+            myHge->Gfx_EndScene();
+        });
+    render.join();
+    EXPECT_FALSE(began);
+    EXPECT_FALSE(PumpUntil([] { return false; })) << "the pump ends too";
 }

@@ -30,7 +30,7 @@ using Screen = platform::DecodedImage;
 
 uint32_t At(const Screen& aScreen, int aX, int aY)
 {
-    return aScreen.pixels[static_cast<size_t>(aY * aScreen.width + aX)] & 0xFFFFFF;
+    return aScreen.pixels[static_cast<size_t>(aY) * aScreen.width + aX] & 0xFFFFFF;
 }
 
 hgeQuad Rectangle(float aX, float aY, float aWidth, float aHeight, DWORD aColour)

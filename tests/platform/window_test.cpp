@@ -68,7 +68,7 @@ std::string WriteQuarters(const std::filesystem::path& aFolder)
     {
         for (int x = 0; x < 128; ++x)
         {
-            picture.pixels[static_cast<size_t>(y * 128 + x)] =
+            picture.pixels[static_cast<size_t>(y) * 128 + x] =
                 y < 64 ? (x < 64 ? kOpaque : kHalf) : (x < 64 ? kQuarter : kClearPixel);
         }
     }
@@ -106,7 +106,7 @@ void DrawFrame(HGE* aHge, const std::vector<hgeQuad>& aQuads)
 
 uint32_t At(const platform::DecodedImage& aImage, int aX, int aY)
 {
-    return aImage.pixels[static_cast<size_t>(aY * aImage.width + aX)] & 0xFFFFFF;
+    return aImage.pixels[static_cast<size_t>(aY) * aImage.width + aX] & 0xFFFFFF;
 }
 
 class Window : public testing::Test

@@ -128,7 +128,7 @@ protected:
                                     aRecording.string() + " --state " + state.string();
         EXPECT_EQ(0, std::system(command.c_str())) << command;
         std::ifstream file(state);
-        const nlohmann::json report = nlohmann::json::parse(file, nullptr, false);
+        nlohmann::json report = nlohmann::json::parse(file, nullptr, false);
         fs::remove(state);
         return report;
     }
@@ -166,6 +166,18 @@ TEST_F(PlaythroughTest, APlayerCanFinishTheGameAndTheRecordingPlaysBackToTheSame
     EXPECT_EQ(nlohmann::json::array({true, true, true, true}), state["notepad"]);
     EXPECT_TRUE(fs::exists(saves / "marrowen")) << "the replay saved along the way";
     EXPECT_FALSE(fs::exists(saves / "marrowen" / "save.json")) << "and the end deleted it";
+
+    // The recording's last event is the Return at the end picture: the game is over within a
+    // second of it (500 frames of 2 ms), through its normal end (the report is written last).
+    std::ifstream text(recording);
+    std::stringstream lines;
+    lines << text.rdbuf();
+    std::vector<InputEvent> events;
+    std::string problem;
+    ASSERT_TRUE(ParseInputRecording(lines.str(), events, problem)) << problem;
+    ASSERT_FALSE(events.empty());
+    const uint64_t lastEvent = events.back().frame;
+    EXPECT_LE(state["frames"].get<uint64_t>(), lastEvent + 500);
 }
 
 // At the end picture, after the route's own last Return is left out: Escape opens the quit

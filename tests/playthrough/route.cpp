@@ -65,7 +65,7 @@ public:
     // Walks to where aGoal holds; with aUntil, walks on towards it until aUntil holds (a way
     // out moves her on in the frame she steps into it).
     Route& Walk(const std::string& aWhat, Goal aGoal,
-                std::function<bool(const Playthrough&)> aUntil = nullptr)
+                const std::function<bool(const Playthrough&)>& aUntil = nullptr)
     {
         return Add("walk to " + aWhat,
                    [aWhat, aGoal, aUntil](Playthrough& aPlay)
@@ -134,7 +134,8 @@ public:
                      [aConversation](const Playthrough& aPlay)
                      { return aPlay.Played(aConversation); });
     }
-    Route& Until(const std::string& aWhat, std::function<bool(const Playthrough&)> aCondition)
+    Route& Until(const std::string& aWhat,
+                 const std::function<bool(const Playthrough&)>& aCondition)
     {
         return Add(aWhat, [aCondition](Playthrough& aPlay) { return aCondition(aPlay); });
     }
@@ -145,7 +146,7 @@ public:
     }
     // A few frames later, so the frame drawn last shows it; with aReady, once that holds.
     Route& Milestone(const std::string& aName,
-                     std::function<bool(const Playthrough&)> aReady = nullptr)
+                     const std::function<bool(const Playthrough&)>& aReady = nullptr)
     {
         auto frames = std::make_shared<int>(0);
         return Add("milestone " + aName,

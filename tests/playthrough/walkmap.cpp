@@ -36,7 +36,7 @@ bool WalkMap::IsFree(const V& aPoint) const
     }
     const int x = static_cast<int>(aPoint.x / ourCellSize);
     const int y = static_cast<int>(aPoint.y / ourCellSize);
-    return myFree[static_cast<size_t>(y * myWidth + x)];
+    return myFree[static_cast<size_t>(y) * myWidth + x];
 }
 
 bool WalkMap::CanStand(const V& aPosition) const

@@ -24,7 +24,11 @@ struct Picture
     int height = 0;
     std::vector<uint32_t> pixels;
 
-    uint32_t At(int aX, int aY) const { return pixels[static_cast<size_t>(aY * width + aX)]; }
+    uint32_t At(int aX, int aY) const
+    {
+        return pixels[static_cast<size_t>(aY) * static_cast<size_t>(width) +
+                      static_cast<size_t>(aX)];
+    }
 };
 
 // A picture of one colour.
@@ -37,8 +41,8 @@ inline Picture Filled(int aWidth, int aHeight, uint32_t aColor)
 // A fresh, empty folder under the system's temporary folder, unique to this process.
 inline std::filesystem::path TempFolder(const std::string& aName)
 {
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("marrowen_" + aName + "_" + std::to_string(getpid()));
+    auto folder = std::filesystem::temp_directory_path() /
+                  ("marrowen_" + aName + "_" + std::to_string(getpid()));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     return folder;
@@ -232,6 +236,32 @@ inline std::vector<uint8_t> Png(const Picture& aPicture)
     stbi_write_png_to_func(detail::AppendTo, &out, aPicture.width, aPicture.height, 4, rgba.data(),
                            aPicture.width * 4);
     return out;
+}
+
+// aPng with the size in its header changed to aWidth x aHeight, the header's checksum made
+// right again: only the size is wrong.
+inline std::vector<uint8_t> PngResized(std::vector<uint8_t> aPng, uint32_t aWidth, uint32_t aHeight)
+{
+    for (int i = 0; i < 4; ++i)
+    {
+        aPng.at(16 + static_cast<size_t>(i)) = static_cast<uint8_t>(aWidth >> (24 - 8 * i));
+        aPng.at(20 + static_cast<size_t>(i)) = static_cast<uint8_t>(aHeight >> (24 - 8 * i));
+    }
+    uint32_t crc = 0xFFFFFFFFu;
+    for (size_t i = 12; i < 12 + 4 + 13; ++i)  // the chunk's type and its 13 bytes
+    {
+        crc ^= aPng[i];
+        for (int bit = 0; bit < 8; ++bit)
+        {
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+        }
+    }
+    crc = ~crc;
+    for (int i = 0; i < 4; ++i)
+    {
+        aPng.at(29 + static_cast<size_t>(i)) = static_cast<uint8_t>(crc >> (24 - 8 * i));
+    }
+    return aPng;
 }
 
 // JPEG (alpha dropped); lossy, so compare decoded pixels with a tolerance.

@@ -33,8 +33,9 @@ inline void WritePicture(const std::string& aPath, int aWidth, int aHeight,
 // An empty folder of its own for one test, as an absolute path ending in "/".
 inline std::string ScratchFolder(const std::string& aName)
 {
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / "marrowen-tests" / ("text-" + aName);
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() /
+                                         ("marrowen-tests-" + std::to_string(getpid())) /
+                                         ("text-" + aName);
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     return folder.string() + "/";

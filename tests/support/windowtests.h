@@ -141,7 +141,7 @@ inline platform::DecodedImage ScreenUnder(const std::string& aWindowId)
                 const uint32_t value = static_cast<uint8_t>(rgb[at + channel * sample]);
                 pixel |= value << (16 - 8 * channel);
             }
-            area.pixels[static_cast<size_t>(y * area.width + x)] = pixel;
+            area.pixels[static_cast<size_t>(y) * area.width + x] = pixel;
         }
     }
     return area;
@@ -220,14 +220,18 @@ inline int Mismatches(const platform::DecodedImage& aA, const platform::DecodedI
     {
         for (int x = 0; x < aA.width; ++x)
         {
-            const uint32_t pixel = aA.pixels[static_cast<size_t>(y * aA.width + x)];
+            const uint32_t pixel =
+                aA.pixels[static_cast<size_t>(y) * static_cast<size_t>(aA.width) +
+                          static_cast<size_t>(x)];
             bool matched = false;
             for (int ny = std::max(0, y - 1); ny <= std::min(aA.height - 1, y + 1) && !matched;
                  ++ny)
             {
                 for (int nx = std::max(0, x - 1); nx <= std::min(aA.width - 1, x + 1); ++nx)
                 {
-                    const uint32_t other = aB.pixels[static_cast<size_t>(ny * aB.width + nx)];
+                    const uint32_t other =
+                        aB.pixels[static_cast<size_t>(ny) * static_cast<size_t>(aB.width) +
+                                  static_cast<size_t>(nx)];
                     if (ChannelDifference(pixel, other) <= aTolerance)
                     {
                         matched = true;

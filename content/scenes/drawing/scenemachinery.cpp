@@ -83,8 +83,9 @@ void WallBankPicture(Canvas& aCanvas, Point aAt, double aWidth, const Palette& a
                 {
                     const Colour colours[] = {aPalette.accent, Colour::Rgb(0x50e070),
                                               Colour::Rgb(0xe0503a)};
-                    LampGlow(aCanvas, {x + 24 + (i % 4) * (w - 30) / 3.5, top + 58 + (i / 4) * 22},
-                             7, colours[(i * 7 + bay) % 3]);
+                    const int row = i / 4;
+                    LampGlow(aCanvas, {x + 24 + (i % 4) * (w - 30) / 3.5, top + 58 + row * 22}, 7,
+                             colours[(i * 7 + bay) % 3]);
                 }
                 break;
             default:  // cable bundles hanging from the conduit
@@ -214,9 +215,11 @@ void EnginePicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPal
     // The drive wheel, its belt gone, on the left; the time core, a glass column, on the right.
     const Point wheel{x + 46 * s, aAt.y - 110 * s};
     SteelBox(aCanvas, x + 8 * s, aAt.y - 150 * s, 80 * s, 92 * s, 10, aPalette.obstacle, 2.5);
-    for (const auto& [centre, radius] :
+    for (const auto& circle :
          {std::pair<Point, double>{wheel, 30 * s}, {{wheel.x + 10 * s, wheel.y - 22 * s}, 12 * s}})
     {
+        const Point centre = circle.first;
+        const double radius = circle.second;
         DrawShape(
             aCanvas, [&](cairo_t* aCr) { EllipsePath(aCr, centre.x, centre.y, radius, radius); },
             PropStyle(kSteel.Darker(0.1)));
@@ -289,7 +292,8 @@ void ConsolePicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPa
     for (int i = 0; i < 8; ++i)
     {
         const double kx = x + 12 + (i % 4) * (w - 24) / 4;
-        const double ky = aAt.y - (51 - (i / 4) * 11) * s;
+        const int row = i / 4;
+        const double ky = aAt.y - (51 - row * 11) * s;
         FillPath(
             aCanvas,
             [&](cairo_t* aCr) { RoundedRectPath(aCr, kx, ky, (w - 24) / 4 - 4, 7 * s, 2); },

@@ -1,0 +1,31 @@
+// The dialogue parser on any text: what it accepts has named conversations, each with a left
+// speaker and lines that end in their only ";".
+#include <cstdlib>
+
+#include "conversationscript.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* aData, size_t aSize)
+{
+    const std::string text(reinterpret_cast<const char*>(aData), aSize);
+    std::vector<ConversationScript> scripts;
+    std::string problem;
+    if (!ParseDialogue(text, scripts, problem))
+    {
+        return problem.rfind("line ", 0) == 0 ? 0 : (std::abort(), 0);
+    }
+    for (const ConversationScript& script : scripts)
+    {
+        if (script.name.empty() || script.leftPortrait.empty() || script.lines.empty())
+        {
+            std::abort();
+        }
+        for (const std::string& line : script.lines)
+        {
+            if (line.empty() || line.find(';') != line.size() - 1)
+            {
+                std::abort();
+            }
+        }
+    }
+    return 0;
+}
