@@ -7,9 +7,9 @@
 #include <sstream>
 #include <vector>
 
+#include "benchroute.h"
 #include "benchstats.h"
 #include "game.h"
-#include "inputwrapper/inputrecording.h"
 
 namespace
 {
@@ -36,25 +36,14 @@ int main()
 {
     hgeSelectBackend(HGE_BACKEND_HEADLESS);
     HGE* hge = hgeCreate(HGE_VERSION);
-    DWORD size = 0;
-    void* route = hge->Resource_Load("demo/route.txt", &size);
     std::vector<InputEvent> events;
-    std::string problem;
-    if (route == nullptr ||
-        !ParseInputRecording(std::string(static_cast<const char*>(route), size), events, problem))
+    if (!benchroute::Read(hge, "marrowen-frames", events))
     {
-        fprintf(stderr, "marrowen-frames: demo/route.txt: %s\n",
-                route ? problem.c_str() : "cannot be read");
         return 1;
     }
-    hge->Resource_Free(route);
     ReplayFeed replay(std::move(events));
     FrameTimes times;
-    GameOptions options;
-    options.myFixedStepMs = 2.0f;
-    options.myPaced = false;
-    options.myInput = &replay;
-    options.myObserver = &times;
+    const GameOptions options = benchroute::Options(replay, times);
     {
         Game game(hge, options);
         while (game.SwapBuffers())

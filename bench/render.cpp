@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "bareglloop.h"
+#include "benchroute.h"
 #include "fatal.h"
 #include "game.h"
 #include "headlessframe.h"
-#include "inputwrapper/inputrecording.h"
 
 namespace
 {
@@ -59,41 +59,20 @@ private:
     std::map<std::string, uint64_t> myFrames;
 };
 
-bool ReadRoute(HGE* aHge, std::vector<InputEvent>& aEvents)
-{
-    DWORD size = 0;
-    void* route = aHge->Resource_Load("demo/route.txt", &size);
-    std::string problem;
-    const bool read =
-        route != nullptr &&
-        ParseInputRecording(std::string(static_cast<const char*>(route), size), aEvents, problem);
-    if (!read)
-    {
-        fprintf(stderr, "marrowen-render: demo/route.txt: %s\n",
-                route ? problem.c_str() : "cannot be read");
-    }
-    aHge->Resource_Free(route);
-    return read;
-}
-
 std::map<std::string, KeptFrame> KeepFramesOfEachScene()
 {
     std::map<std::string, KeptFrame> kept;
     hgeSelectBackend(HGE_BACKEND_HEADLESS);
     HGE* hge = hgeCreate(HGE_VERSION);
     std::vector<InputEvent> events;
-    if (!ReadRoute(hge, events))
+    if (!benchroute::Read(hge, "marrowen-render", events))
     {
         hge->Release();
         return kept;
     }
     ReplayFeed replay(std::move(events));
     SceneWatch watch;
-    GameOptions options;
-    options.myFixedStepMs = 2.0f;
-    options.myPaced = false;
-    options.myInput = &replay;
-    options.myObserver = &watch;
+    const GameOptions options = benchroute::Options(replay, watch);
     Game game(hge, options);
     while (game.SwapBuffers() && kept.size() < 7)
     {

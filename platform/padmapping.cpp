@@ -31,7 +31,7 @@ constexpr ButtonKey kButtonKeys[] = {
     {PadButton::Start, SDL_SCANCODE_ESCAPE}, {PadButton::X, SDL_SCANCODE_I},
     {PadButton::Y, SDL_SCANCODE_N},          {PadButton::DpadUp, SDL_SCANCODE_W},
     {PadButton::DpadDown, SDL_SCANCODE_S},   {PadButton::DpadLeft, SDL_SCANCODE_A},
-    {PadButton::DpadRight, SDL_SCANCODE_D},
+    {PadButton::DpadRight, SDL_SCANCODE_D},  {PadButton::Back, SDL_SCANCODE_C},
 };
 
 // The eight walking directions, counter-clockwise from right as the stick's angle runs (y

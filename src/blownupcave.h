@@ -12,6 +12,14 @@ public:
     void RenderObjects(RenderData& aBuffer, const Camera& aCamera) override;
     void HandleInput(InputWrapper& aInput, float aElapsed, Inventory& aInventory) override;
 
+    // The scene's own part of a saved game.
+    struct State
+    {
+        float sinceEntry = 0.0f;
+    };
+    State GetState() const { return State{mySinceEntry}; }
+    void SetState(const State& aState) { mySinceEntry = aState.sinceEntry; }
+
 private:
     // Time spent in here until the ruins have been remarked on.
     float mySinceEntry = 0.0f;

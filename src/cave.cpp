@@ -7,10 +7,8 @@ void Cave::Init(HGE* aHGE)
     myBlownApart = false;
     myStone = interactables::MagneticStone(aHGE);
     KeepRobotOutside();
-    myItems.emplace_back(aHGE, "img/items/sprite_sulfur.dds", "img/items/icon_sulfur.dds",
-                         Vector2<float>(212.0f, 420.0f), "Sulphur", true);
-    myItems.emplace_back(aHGE, "img/Items/sprite_guano.dds", "img/Items/icon_coconutGuano.dds",
-                         Vector2<float>(432.0f, 337.0f), "Guano", true);
+    PlaceItem("Sulphur", Vector2<float>(212.0f, 420.0f));
+    PlaceItem("Guano", Vector2<float>(432.0f, 337.0f));
     myMusicName = "Vulcano";
     CreateConversations();
 }
@@ -40,9 +38,7 @@ void Cave::UpdateScript(float aElapsed, Player& /*aPlayer*/, Inventory& aInvento
     }
     if (IsPlayed("bye bye cave"))
     {
-        aInventory.AddItem(Item(myHGE, "img/items/sprite_magnetic_stone.dds",
-                                "img/items/icon_magneticStone.dds",
-                                Vector2<float>(1000.0f, 1000.0f), "MagneticRock", true));
+        aInventory.AddItem(MakeItem("MagneticRock", Vector2<float>(1000.0f, 1000.0f)));
         aInventory.RemoveItem("gunpowder");
         BlowApart();
         myTransferTarget = TRANSFER_DEEP_JUNGLE_FROM_CAVE;
@@ -86,6 +82,12 @@ void Cave::Update(Player& aPlayer, Camera& aCamera, float aElapsed)
     // He stays outside the cave: updated, but not following.
     myRobot.Update(aElapsed, aCamera, aPlayer.GetWorldPosition());
     myStone.Update(aCamera, aPlayer.GetWorldPosition());
+}
+
+void Cave::SetState(const State& aState)
+{
+    myBlownApart = aState.blownApart;
+    myStone.SetUsed(aState.stoneUsed);
 }
 
 void Cave::RenderObjects(RenderData& aBuffer, const Camera& /*aCamera*/)

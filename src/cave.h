@@ -20,6 +20,15 @@ public:
     bool IsBlownApart() const { return myBlownApart; }
     const Interactable& GetStone() const { return myStone; }
 
+    // The scene's own part of a saved game: the blast, and whether the rock was remarked on.
+    struct State
+    {
+        bool blownApart = false;
+        bool stoneUsed = false;
+    };
+    State GetState() const { return State{myBlownApart, myStone.IsUsed()}; }
+    void SetState(const State& aState);
+
 private:
     void TakeGuano(Inventory& aInventory);
 

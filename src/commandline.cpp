@@ -99,6 +99,8 @@ const std::vector<Option>& Options()
     static const std::vector<Option> options = {
         {"--play", nullptr, "skip the title and the prologue: start awake in the time machine",
          Switch([](CommandLine& aLine) -> bool& { return aLine.myOptions.myStartInPlay; })},
+        {"--continue", nullptr, "go straight back to the saved game, when there is one",
+         Switch([](CommandLine& aLine) -> bool& { return aLine.myOptions.myContinue; })},
         {"--headless", nullptr, "run without a window (with --frames, or a --replay that ends)",
          Switch(&CommandLine::myHeadless)},
         {"--frames", "N", "end the run after N logic frames", TakeFrames},
@@ -157,6 +159,10 @@ const char* Conflict(const CommandLine& aLine)
     if (aLine.myDemo + !aLine.myReplay.empty() + !aLine.myRecord.empty() > 1)
     {
         return "--record, --replay and --demo exclude each other";
+    }
+    if (aLine.myOptions.myContinue && (aLine.myDemo || aLine.myOptions.myStartInPlay))
+    {
+        return "--continue goes with neither --demo nor --play";
     }
     return nullptr;
 }
@@ -219,7 +225,8 @@ std::string UsageText()
     }
     text << "\nW A S D walk, E or Return use and talk on, I the inventory, N the notepad, Escape\n"
             "the menu; a gamepad works too. The log is in $XDG_STATE_HOME/marrowen/\n"
-            "(~/.local/state/marrowen/ when that is not set).\n";
+            "(~/.local/state/marrowen/ when that is not set), the saved game in\n"
+            "$XDG_DATA_HOME/marrowen/ (~/.local/share/marrowen/); C on the title continues it.\n";
     return text.str();
 }
 

@@ -26,7 +26,7 @@ struct CommandLine
 // when they cannot be followed. --help and --version end the reading where they stand.
 bool ParseCommandLine(int aCount, const char* const* aValues, CommandLine& aLine,
                       std::string& aProblem);
-// The usage line, one line per option, and where the keys and the log are.
+// The usage line, one line per option, the keys, and where the log and the save are.
 std::string UsageText();
 // The program's name and version ("marrowen 1.2.3").
 std::string VersionText();

@@ -155,6 +155,12 @@ void ConversationBox::FillRenderBuffer(RenderData& aBuffer)
     }
 }
 
+void ConversationBox::SetReading(const Reading& aReading)
+{
+    myCurrentLine = aReading.line;
+    myActive = aReading.active;
+}
+
 std::string ConversationBox::GetShownLine() const
 {
     return myTexts[CURRENT_LINE].GetText();

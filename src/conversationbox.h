@@ -45,6 +45,16 @@ public:
     // The text of the current-line slot as it will be drawn.
     std::string GetShownLine() const;
 
+    // How far the player has read: the line shown, and whether the box is still open.
+    struct Reading
+    {
+        int line = 0;
+        bool active = true;
+    };
+    Reading GetReading() const { return Reading{myCurrentLine, myActive}; }
+    // The line shows from the next Update.
+    void SetReading(const Reading& aReading);
+
 private:
     enum SpriteSlot
     {

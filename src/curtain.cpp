@@ -19,6 +19,13 @@ void Curtain::Open()
     mySprite.SetColor(myColor);
 }
 
+void Curtain::SetState(const State& aState)
+{
+    myColor.alpha = aState.alpha;
+    myActive = aState.active;
+    mySprite.SetColor(myColor);
+}
+
 void Curtain::Render(RenderData& aBuffer) const
 {
     aBuffer.SubmitSprite(mySprite, myPosition);

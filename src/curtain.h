@@ -22,6 +22,15 @@ public:
     bool IsActive() const { return myActive; }
     int GetAlpha() const { return myColor.alpha; }
 
+    // How far the fade has got: what a saved game keeps.
+    struct State
+    {
+        int alpha = 255;
+        bool active = false;
+    };
+    State GetState() const { return State{myColor.alpha, myActive}; }
+    void SetState(const State& aState);
+
 private:
     bool myActive = false;
     StaticSprite mySprite;

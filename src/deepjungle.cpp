@@ -1,22 +1,15 @@
 #include "deepjungle.h"
 
-namespace
-{
-const char* const ourEmpty = "img/empty.dds";
-}  // namespace
-
 void DeepJungle::Init(HGE* aHGE)
 {
     LoadScene(aHGE, "img/Levels/scene_deepjungle.dds", "img/Levels/scene_deepjungle_overlay.dds",
               "img/Levels/collision_deepjungle.bmp");
     using V = Vector2<float>;
     // The scene picture shows the palm, the rubber tree and the log.
-    myItems.emplace_back(aHGE, ourEmpty, "img/Items/icon_coconut.dds", V(721, 622), "coconut",
-                         true);
-    myItems.emplace_back(aHGE, ourEmpty, ourEmpty, V(199, 656), "rubber tree", true);
-    myItems.emplace_back(aHGE, ourEmpty, "img/Items/icon_log.dds", V(431, 289), "log", true);
-    myItems.emplace_back(aHGE, "img/Items/sprite_dried_leaves.dds",
-                         "img/Items/icon_dried_leaves.dds", V(267, 425), "dried leaves", true);
+    PlaceItem("coconut", V(721, 622));
+    PlaceItem("rubber tree", V(199, 656));
+    PlaceItem("log", V(431, 289));
+    PlaceItem("dried leaves", V(267, 425));
     myMusicName = "Jungle";
     CreateConversations();
 }
@@ -72,8 +65,7 @@ void DeepJungle::UseRubberTree(Inventory& aInventory)
         {
             myRequestedConversation = "tapped";
             aInventory.RemoveItem("coconut half 1");
-            aInventory.AddItem(Item(myHGE, ourEmpty, "img/Items/icon_coconutLatex.dds",
-                                    Vector2<float>(199.0f, 656.0f), "rubber", true));
+            aInventory.AddItem(MakeItem("rubber", Vector2<float>(199.0f, 656.0f)));
         }
     }
     // The tree stays in the scene until it has given its latex.

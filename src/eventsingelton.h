@@ -2,13 +2,9 @@
 // Process-wide flags through which loosely related parts of the game learn about the overall
 // situation. Read and written on the logic thread only.
 
-class PostMaster
+// The flags themselves, a plain record a saved game can keep.
+struct PostMasterFlags
 {
-public:
-    static void Create();
-    static void Destroy();
-    static PostMaster* GetInstance();
-
     bool robotActivated = false;       // flag 1
     bool raftMade = false;             // flag 3
     bool notepadOpen = false;          // flag 4
@@ -17,6 +13,17 @@ public:
     bool paused = false;               // flag 8: the quit menu is open
     bool quitRequested = false;        // flag 9
     bool openingFinished = false;      // flag 10: the quit menu may be opened
+};
+
+class PostMaster : public PostMasterFlags
+{
+public:
+    static void Create();
+    static void Destroy();
+    static PostMaster* GetInstance();
+
+    const PostMasterFlags& GetFlags() const { return *this; }
+    void SetFlags(const PostMasterFlags& aFlags) { PostMasterFlags::operator=(aFlags); }
 
 private:
     PostMaster() = default;

@@ -8,6 +8,7 @@
 #include "eventsingelton.h"
 #include "fatal.h"
 #include "inputwrapper/inputwrapper.h"
+#include "savedgame.h"
 #include "soundmanager.h"
 
 namespace
@@ -43,6 +44,7 @@ void NameThread(std::thread& aThread, const char* aName)
 Game::Game(HGE* aHGE, const GameOptions& aOptions)
     : myHGE(aHGE),
       myOptions(aOptions),
+      mySaves(aOptions.mySaveFolder, [this](const std::string& aLine) { Say(aLine); }),
       myPacer(kSwapPeriodNs),
       myCatchUp(kSwapPeriodNs, kMostLogicFramesAtOnce)
 {
@@ -65,7 +67,18 @@ Game::Game(HGE* aHGE, const GameOptions& aOptions)
 
     InitWorld(myHGE, Vector2<float>(1024.0f, 768.0f));
     PostMaster::Create();
-    if (myOptions.myStartInPlay)
+    const bool saveFound = mySaves.Exists();
+    OfferSave();
+    if (myOptions.myContinue && myOffer)
+    {
+        Continue();
+    }
+    else if (myOptions.myContinue && !saveFound)
+    {
+        // (A save found but refused has been spoken of already.)
+        Say("there is no saved game to continue; the game starts at the title");
+    }
+    else if (myOptions.myStartInPlay)
     {
         // Straight into play: no title, no prologue.
         myStartScreen.SkipToPlay();
@@ -99,6 +112,8 @@ void Game::Stop()
     }
     myQuit.store(true, std::memory_order_release);
     JoinWorkers();
+    SaveOnStop();
+    mySaves.Close();
 }
 
 void Game::JoinWorkers()

@@ -6,8 +6,10 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <thread>
+#include <type_traits>
 
 #include "arrays/growingarray.h"
 #include "billboard.h"
@@ -27,6 +29,7 @@
 #include "player.h"
 #include "quitmenu.h"
 #include "renderdata.h"
+#include "savestore.h"
 #include "startscreen.h"
 #include "timemachine.h"
 #include "timer/timermanager.h"
@@ -37,6 +40,7 @@
 class Game;
 class InputFeed;
 class InputWrapper;
+struct SavedGame;
 
 // Sees every logic frame right after the state flow; tests and tools use it.
 class FrameObserver
@@ -60,6 +64,9 @@ struct GameOptions
     FrameObserver* myObserver = nullptr;
     InputFeed* myInput = nullptr;  // null: the engine's keyboard and mouse
     uint64_t myFrameLimit = 0;     // > 0: the game ends after this many logic frames
+    // Where the game keeps its save; "" keeps none (tests and tools unless they ask).
+    std::string mySaveFolder;
+    bool myContinue = false;  // straight into the saved game, when there is one
 };
 
 class Game
@@ -86,10 +93,14 @@ public:
     uint64_t GetSwapCount() const { return mySwapCount; }
     // Logic frames run so far (several may go into one swap when the picture falls behind).
     uint64_t GetLogicFrameCount() const { return myLogicFrames.load(); }
-    // Once the workers have ended: the game as tools and bug reports see it, as JSON (the
-    // scene, the heroine, the robot, what is carried, the notepad, the conversations played,
-    // the flags, whether the end picture shows, the logic frames run).
+    // On the logic thread (an observer) or once the workers have ended: the game as tools and
+    // bug reports see it, as JSON (the scene, the heroine, the robot, what is carried, the
+    // notepad, the conversations played, the flags, whether the end picture shows, the logic
+    // frames run, and under "world" everything a save keeps).
     std::string DescribeState() const;
+    // On the logic thread (an observer) or once the workers have ended: the save of the game
+    // as it is now, as the save file holds it.
+    std::string SaveText() const;
 
     // What tools and tests may look at, on the logic thread (an observer) or after Stop.
     const LevelBaseData& GetCurrentLevel() const { return *myCurrentLevel; }
@@ -137,6 +148,30 @@ private:
     bool EndRequested() const;
     void JoinWorkers();
 
+    // Saving and continuing live in gamesave.cpp.
+    SavedGame Capture() const;
+    // Whether aSave belongs to this game's world; otherwise false with the reason.
+    bool Fits(const SavedGame& aSave, std::string& aProblem) const;
+    // Gives every object its saved state back and goes straight into play.
+    void Restore(const SavedGame& aSave);
+    // Reads the save, if any: a good one is offered on the title (or taken at once when
+    // continuing was asked for), a bad one is reported and set aside.
+    void OfferSave();
+    // The offered save is taken: play goes on where it was left.
+    void Continue();
+    // End of a play frame: saves after a change of scene or a finished conversation; deletes
+    // the save once the end picture shows, and never saves after.
+    void Autosave(bool aDue, bool aEndPictureWasShown);
+    // After the workers ended: the place to come back to, unless the game is over or has not
+    // started.
+    void SaveOnStop();
+    // One line to the log and the terminal.
+    void Say(const std::string& aLine) const;
+    // The seven scenes of aGame with their class names, const with a const game.
+    template <typename G>
+    static auto ScenesOf(G& aGame);
+    LevelBaseData* SceneNamed(const std::string& aName);
+
     std::atomic<bool> myLogicGo{false};
     std::atomic<bool> myRenderGo{false};
     std::atomic<bool> myLogicDone{true};
@@ -170,6 +205,9 @@ private:
                               myBlownUpCave, myVillage,    myVolcano};
 
     GameOptions myOptions;
+    SaveStore mySaves;
+    std::unique_ptr<SavedGame> myOffer;
+    bool mySavedOnStop = false;
     FramePacer myPacer;
     CatchUpClock myCatchUp;  // logic thread
     uint64_t mySwapCount = 0;
@@ -178,3 +216,16 @@ private:
     std::thread myLogicThread;
     std::thread myRenderThread;
 };
+
+template <typename G>
+auto Game::ScenesOf(G& aGame)
+{
+    using Scene = std::conditional_t<std::is_const_v<G>, const LevelBaseData*, LevelBaseData*>;
+    return std::array<std::pair<const char*, Scene>, 7>{{{"JungleCrashSite", &aGame.myCrashSite},
+                                                         {"DeepJungle", &aGame.myDeepJungle},
+                                                         {"TimeMachine", &aGame.myTimeMachine},
+                                                         {"Cave", &aGame.myCave},
+                                                         {"BlownUpCave", &aGame.myBlownUpCave},
+                                                         {"Village", &aGame.myVillage},
+                                                         {"Vulcano", &aGame.myVolcano}}};
+}

@@ -33,13 +33,7 @@ nlohmann::json Played(const LevelBaseData& aScene)
 
 std::array<std::pair<const char*, const LevelBaseData*>, 7> Game::Scenes() const
 {
-    return {{{"JungleCrashSite", &myCrashSite},
-             {"DeepJungle", &myDeepJungle},
-             {"TimeMachine", &myTimeMachine},
-             {"Cave", &myCave},
-             {"BlownUpCave", &myBlownUpCave},
-             {"Village", &myVillage},
-             {"Vulcano", &myVolcano}}};
+    return ScenesOf(*this);
 }
 
 const char* Game::GetCurrentSceneName() const
@@ -86,5 +80,6 @@ std::string Game::DescribeState() const
     state["partsInstalled"] = myTimeMachine.GetInstalledParts().count();
     state["endPicture"] = myBillboard.IsShown();
     state["frames"] = myLogicFrames.load();
+    state["world"] = nlohmann::json::parse(SaveText())["game"];
     return state.dump(2);
 }

@@ -4,6 +4,7 @@
 #include "eventsingelton.h"
 #include "game.h"
 #include "inputwrapper/inputwrapper.h"
+#include "itemcatalogue.h"
 #include "productcatalogue.h"
 #include "soundmanager.h"
 
@@ -58,8 +59,7 @@ void Game::InitWorld(HGE* aHGE, const Vector2<float>& aScreenSize)
         myInventory.AddProduct(product);
     }
     myInventory.Reserve(ourHeldRoom, ourSlotRoom);
-    myInventory.AddItem(Item(aHGE, "img/Items/icon_wire.dds", "img/Items/icon_wire.dds",
-                             Vector2<float>(), "wire", true));
+    myInventory.AddItem(itemcatalogue::Make(aHGE, "wire"));
 
     myCursor.Init(aHGE);
     myCurtain.Init(aHGE);
@@ -110,8 +110,13 @@ void Game::UpdateWorld(InputWrapper& aInput, float aElapsedMs)
 
 void Game::Update(InputWrapper& aInput, float aElapsedMs)
 {
+    bool saveDue = false;
     if (!myStartScreen.IsStarted())
     {
+        if (myStartScreen.IsContinueRequested())
+        {
+            Continue();
+        }
         myStartScreen.Update(aElapsedMs);
         SoundManager::Instance()->Play("StartScreen");
         if (myStartScreen.IsStarted())
@@ -121,6 +126,8 @@ void Game::Update(InputWrapper& aInput, float aElapsedMs)
     }
     if (myStartScreen.IsStarted())
     {
+        LevelBaseData& playing = *myCurrentLevel;
+        const unsigned finished = playing.GetFinishedConversations();
         myCurtain.Open();
         myCurrentLevel->UpdateLevel(myPlayer, myCamera, aElapsedMs, myInventory);
         myCurrentLevel->Update(myPlayer, myCamera, aElapsedMs);
@@ -129,12 +136,15 @@ void Game::Update(InputWrapper& aInput, float aElapsedMs)
         myCursor.SetPosition(aInput.GetMousePosition());
         myCurrentLevel = myLevelSwitch.Run(*myCurrentLevel, myPlayer, myCamera, myCurtain);
         SoundManager::Instance()->ChangeMusic(myCurrentLevel->GetMusicName());
+        saveDue = myCurrentLevel != &playing || playing.GetFinishedConversations() != finished;
     }
+    const bool endPictureWasShown = myBillboard.IsShown();
     if (myCurrentLevel->IsCutsceneRequested())
     {
         myBillboard.Show(aElapsedMs);
     }
     myNotepad.CheckParts(myInventory);
+    Autosave(saveDue, endPictureWasShown);
 }
 
 void Game::RenderToBuffer(InputWrapper& aInput, unsigned aBufferIndex)

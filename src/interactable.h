@@ -51,7 +51,7 @@ public:
     // Whether a heroine at aHeroine would be in range.
     bool Reaches(const Vector2<float>& aHeroine) const;
     // The used mark: the level's note that the thing has been used or commented on.
-    void SetUsed() { myUsed = true; }
+    void SetUsed(bool aUsed = true) { myUsed = aUsed; }
     void ClearUsed() { myUsed = false; }
     void ToggleUsed() { myUsed = !myUsed; }
     bool IsUsed() const { return myUsed; }

@@ -4,6 +4,7 @@
 
 #include "eventsingelton.h"
 #include "inventorylayout.h"
+#include "itemcatalogue.h"
 #include "recipes.h"
 
 namespace layout = inventorylayout;
@@ -87,6 +88,21 @@ bool Inventory::TakeItem(Item& aOut, const std::string& aName)
     aOut = *found;
     myHeldItems.erase(found);
     return true;
+}
+
+Inventory::State Inventory::GetState() const
+{
+    return State{Item::StatesOf(myHeldItems), Item::StatesOf(myCombinationSlots), myOpen,
+                 myShowResult, myLastCombineSucceeded};
+}
+
+void Inventory::SetState(HGE* aHGE, const State& aState)
+{
+    myHeldItems = itemcatalogue::Rebuild(aHGE, aState.held);
+    myCombinationSlots = itemcatalogue::Rebuild(aHGE, aState.slots);
+    myOpen = aState.open;
+    myShowResult = aState.showResult;
+    myLastCombineSucceeded = aState.lastCombineSucceeded;
 }
 
 void Inventory::Open()

@@ -56,6 +56,20 @@ public:
     bool IsShowingResult() const { return myShowResult; }
     bool LastCombineSucceeded() const { return myLastCombineSucceeded; }
 
+    // What a saved game keeps: the carried items in grid order, the slots (with the item picked
+    // up by the mouse, if any), whether the panel is open and the last result shown.
+    struct State
+    {
+        std::vector<Item::State> held;
+        std::vector<Item::State> slots;
+        bool open = false;
+        bool showResult = false;
+        bool lastCombineSucceeded = false;
+    };
+    State GetState() const;
+    // The items are made anew from their names (which must be known).
+    void SetState(HGE* aHGE, const State& aState);
+
 private:
     void Click(const Vector2<float>& aMouse);
     // Selects the first item of aItems (within aCount) whose cell the mouse picks up from.

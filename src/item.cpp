@@ -86,14 +86,32 @@ void Item::SubmitIcon(RenderData& aBuffer, float aX, float aY) const
     }
 }
 
-void Item::Hide()
+Item::State Item::GetState() const
 {
-    myHidden = true;
-    myPictures->world.SetVisible(false);
+    return State{myName, myWorldPosition, myActive, myHidden, myNearPlayer, mySelected};
 }
 
-void Item::Show()
+std::vector<Item::State> Item::StatesOf(const std::vector<Item>& aItems)
 {
-    myHidden = false;
-    myPictures->world.SetVisible(true);
+    std::vector<State> states;
+    states.reserve(aItems.size());
+    for (const Item& item : aItems)
+    {
+        states.push_back(item.GetState());
+    }
+    return states;
+}
+
+void Item::SetFlags(const State& aState)
+{
+    myActive = aState.active;
+    myNearPlayer = aState.near;
+    mySelected = aState.selected;
+    SetHidden(aState.hidden);
+}
+
+void Item::SetHidden(bool aHidden)
+{
+    myHidden = aHidden;
+    myPictures->world.SetVisible(!aHidden);
 }

@@ -5,6 +5,7 @@
 #include <deque>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "hge.h"
 #include "renderdata.h"
@@ -43,8 +44,9 @@ public:
     void Deselect() { mySelected = false; }
     bool IsSelected() const { return mySelected; }
     // A hidden item's scene picture is invisible.
-    void Hide();
-    void Show();
+    void Hide() { SetHidden(true); }
+    void Show() { SetHidden(false); }
+    void SetHidden(bool aHidden);
     bool IsHidden() const { return myHidden; }
     // A retired item no longer tests its reach.
     void Retire() { myActive = false; }
@@ -53,6 +55,21 @@ public:
     const std::string& GetName() const { return myName; }
     const Vector2<float>& GetWorldPosition() const { return myWorldPosition; }
     const Vector2<float>& GetScreenPosition() const { return myScreenPosition; }
+
+    // What a saved game keeps of an item; the pictures come back with the name.
+    struct State
+    {
+        std::string name;
+        Vector2<float> position;
+        bool active = false;
+        bool hidden = false;
+        bool near = false;
+        bool selected = false;
+    };
+    State GetState() const;
+    static std::vector<State> StatesOf(const std::vector<Item>& aItems);
+    // Takes over aState's flags; the name and the place stay the item's own.
+    void SetFlags(const State& aState);
 
     // Frees the pictures of every item made so far, and with them their hold on the engine.
     // Only once nothing draws any more and no item made so far is used again (the game's end).

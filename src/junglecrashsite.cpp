@@ -17,14 +17,10 @@ void JungleCrashSite::Init(HGE* aHGE)
     myAxeReady = false;
     myTreeChopped = false;
     using V = Vector2<float>;
-    myItems.emplace_back(aHGE, "img/items/sprite_stick.dds", "img/items/icon_twig01.dds",
-                         V(543, 371), "stick", true);
-    myItems.emplace_back(aHGE, "img/items/sprite_flint02.dds", "img/items/sprite_flint02.dds",
-                         V(302, 829), "flintstone2", true);
-    myItems.emplace_back(aHGE, "img/items/sprite_flint02.dds", "img/items/sprite_flint02.dds",
-                         V(185, 571), "flintstone1", true);
-    myItems.emplace_back(aHGE, "img/items/sprite_flint01.dds", "img/items/icon_flintstone1.dds",
-                         V(260, 327), "sharpFlintstone", true);
+    PlaceItem("stick", V(543, 371));
+    PlaceItem("flintstone2", V(302, 829));
+    PlaceItem("flintstone1", V(185, 571));
+    PlaceItem("sharpFlintstone", V(260, 327));
     myMusicName = "Jungle";
     CreateConversations();
 }
@@ -113,8 +109,7 @@ void JungleCrashSite::HandleInput(InputWrapper& aInput, float /*aElapsed*/, Inve
         myRequestedConversation = "with axe with tree intermediation";
         // Nothing is left of the tree to draw or to use.
         myTree.Vanish();
-        aInventory.AddItem(
-            Item(myHGE, "img/items/sprite_logs.dds", "img/items/icon_logs.dds", "logs", true));
+        aInventory.AddItem(MakeItem("logs"));
     }
 }
 
@@ -140,6 +135,18 @@ void JungleCrashSite::Update(Player& aPlayer, Camera& aCamera, float aElapsed)
         }
     }
     myTree.Update(aCamera, aPlayer.GetWorldPosition());
+}
+
+void JungleCrashSite::SetState(const State& aState)
+{
+    myAxeReady = aState.axeReady;
+    myTreeChopped = aState.treeChopped;
+    if (myTreeChopped)
+    {
+        myTree.Vanish();
+    }
+    myCurtain.SetState(aState.curtain);
+    myRaft.SetState(aState.raft);
 }
 
 void JungleCrashSite::RenderObjects(RenderData& aBuffer, const Camera& /*aCamera*/)

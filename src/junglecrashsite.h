@@ -24,6 +24,20 @@ public:
     // The fade that covers the chop and the crossing, under the heroine.
     const Curtain& GetCurtain() const { return myCurtain; }
 
+    // The scene's own part of a saved game (a chopped tree is gone).
+    struct State
+    {
+        bool axeReady = false;
+        bool treeChopped = false;
+        Curtain::State curtain;
+        Raft::State raft;
+    };
+    State GetState() const
+    {
+        return State{myAxeReady, myTreeChopped, myCurtain.GetState(), myRaft.GetState()};
+    }
+    void SetState(const State& aState);
+
 private:
     // Covers the chop and the river crossing.
     Curtain myCurtain;

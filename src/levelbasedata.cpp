@@ -3,6 +3,7 @@
 #include "assertion.h"
 #include "eventsingelton.h"
 #include "feetpoint.h"
+#include "itemcatalogue.h"
 
 namespace
 {
@@ -190,6 +191,12 @@ bool LevelBaseData::UseKeyReleased(const InputWrapper& aInput)
     return aInput.KeyReleased(ourKeyE) || aInput.KeyReleased(ourKeyReturn);
 }
 
+Item LevelBaseData::MakeItem(const std::string& aName, const Vector2<float>& aPosition,
+                             bool aActive) const
+{
+    return itemcatalogue::Make(myHGE, aName, aPosition, aActive);
+}
+
 void LevelBaseData::PutBack(Inventory& aInventory, const std::string& aName)
 {
     Item item;
@@ -218,6 +225,8 @@ void LevelBaseData::UpdateConversations(float aElapsed, Player& aPlayer, Invento
     }
     if (!conversation.GetBox().IsActive())
     {
+        // Asking again for one that has ended only clears the request.
+        myFinishedConversations += conversation.IsRunning() ? 1 : 0;
         aPlayer.ResumeAnimation();
         flags.conversationRunning = false;
         conversation.SetRunning(false);

@@ -110,6 +110,35 @@ public:
     // Every transfer zone of the scene: vertical, then horizontal, then cave zones.
     std::vector<ZoneRect> GetZoneRects() const;
 
+    // What a saved game keeps of a conversation: whether it has played, whether it is being
+    // shown, and how far it has been read.
+    struct ConversationState
+    {
+        std::string name;
+        bool played = false;
+        bool running = false;
+        ConversationBox::Reading reading;
+    };
+    // What a saved game keeps of the scene: its time, its robot, its items in list order, its
+    // conversations in list order and the one requested and current.
+    struct SceneState
+    {
+        float levelTime = 0.0f;
+        Robot::State robot;
+        std::vector<Item::State> items;
+        std::vector<ConversationState> conversations;
+        std::string requested;
+        std::string current;
+    };
+    SceneState GetSceneState() const;
+    // Whether aState belongs to this scene as built (its conversations, their lines, the
+    // robot's sheets); otherwise false with the reason in aProblem.
+    bool Fits(const SceneState& aState, std::string& aProblem) const;
+    // Takes over aState, which must fit; the items are made anew from their names.
+    void SetSceneState(const SceneState& aState);
+    // How many conversations have been read to their end in this scene so far.
+    unsigned GetFinishedConversations() const { return myFinishedConversations; }
+
     int GetMapWidth() const { return myMap.GetMapWidth(); }
     int GetMapHeight() const { return myMap.GetMapHeight(); }
     const CollisionMap& GetCollisionMap() const { return myCollision; }
@@ -129,6 +158,14 @@ protected:
     void LoadConversations(const char* aDialogueFile, const std::vector<std::string>& aNames)
     {
         BuildConversations(ReadDialogue(myHGE, aDialogueFile, aNames));
+    }
+    // The catalogue's item aName, as a script gives it or lays it in the scene.
+    Item MakeItem(const std::string& aName, const Vector2<float>& aPosition = Vector2<float>(),
+                  bool aActive = true) const;
+    // Lays the catalogue's item aName at the end of the scene's items.
+    void PlaceItem(const std::string& aName, const Vector2<float>& aPosition, bool aActive = true)
+    {
+        myItems.push_back(MakeItem(aName, aPosition, aActive));
     }
     // The caves keep their robot out of sight: he waits outside.
     void KeepRobotOutside() { myRobot.SetWorldPosition(Vector2<float>(-10000.0f, -10000.0f)); }
@@ -162,6 +199,7 @@ protected:
     CollisionMap myCollision;
     std::string myMusicName;
     OverlayPair myOverlayPair;
+    unsigned myFinishedConversations = 0;
 
 private:
     // A refused exit: the heroine is set back beside zone aZoneIndex and told why.

@@ -32,6 +32,7 @@ public:
     bool IsRunning() const { return myRunning; }
     void SetRunning(bool aRunning) { myRunning = aRunning; }
     const ConversationBox& GetBox() const { return myBox; }
+    void SetReading(const ConversationBox::Reading& aReading) { myBox.SetReading(aReading); }
 
 private:
     std::string myName;

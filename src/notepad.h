@@ -30,6 +30,19 @@ public:
     bool IsMarked(size_t aIndex) const { return myMarks.test(aIndex); }
     const std::bitset<4>& GetMarks() const { return myMarks; }
 
+    // What a saved game keeps: open or not, and the marks.
+    struct State
+    {
+        bool open = false;
+        std::bitset<4> marks;
+    };
+    State GetState() const { return State{myOpen, myMarks}; }
+    void SetState(const State& aState)
+    {
+        myOpen = aState.open;
+        myMarks = aState.marks;
+    }
+
 private:
     bool myOpen = false;
     StaticSprite myPage;

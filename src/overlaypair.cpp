@@ -66,6 +66,30 @@ void OverlayPair::Update(float aElapsedMs)
     }
 }
 
+OverlayPair::State OverlayPair::GetState() const
+{
+    return State{myFinished,       myCurtainColor.alpha, myPictureColor.alpha, myHoldTime,
+                 myHolding,        myPictureFadingIn,    myPictureFadingOut,   myCurtainClosing,
+                 myCurtainOpening, myCurtainShown,       myPictureShown};
+}
+
+void OverlayPair::SetState(const State& aState)
+{
+    myFinished = aState.finished;
+    myCurtainColor.alpha = aState.curtainAlpha;
+    myPictureColor.alpha = aState.pictureAlpha;
+    myHoldTime = aState.holdTime;
+    myHolding = aState.holding;
+    myPictureFadingIn = aState.pictureFadingIn;
+    myPictureFadingOut = aState.pictureFadingOut;
+    myCurtainClosing = aState.curtainClosing;
+    myCurtainOpening = aState.curtainOpening;
+    myCurtainShown = aState.curtainShown;
+    myPictureShown = aState.pictureShown;
+    myCurtain.SetColor(myCurtainColor);
+    myPicture.SetColor(myPictureColor);
+}
+
 void OverlayPair::FillRenderBuffer(RenderData& aBuffer) const
 {
     if (myCurtainShown)

@@ -25,6 +25,24 @@ public:
     int GetCurtainAlpha() const { return myCurtainColor.alpha; }
     int GetPictureAlpha() const { return myPictureColor.alpha; }
 
+    // How far the sequence has got: what a saved game keeps.
+    struct State
+    {
+        bool finished = false;
+        int curtainAlpha = 0;
+        int pictureAlpha = 0;
+        float holdTime = 0.0f;
+        bool holding = false;
+        bool pictureFadingIn = false;
+        bool pictureFadingOut = false;
+        bool curtainClosing = false;
+        bool curtainOpening = false;
+        bool curtainShown = false;
+        bool pictureShown = false;
+    };
+    State GetState() const;
+    void SetState(const State& aState);
+
 private:
     bool myFinished = false;
     StaticSprite myPicture;

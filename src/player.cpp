@@ -139,6 +139,12 @@ void Player::Step(const Vector2<float>& aStep, Camera& aCamera, const CollisionM
     }
 }
 
+void Player::Face(int aIndex)
+{
+    myAnimationIndex = aIndex;
+    myAnimations.SetAnimation(myAnimationIndex);
+}
+
 int Player::CountFreePoints(const Vector2<float>& aPosition, const CollisionMap& aMap) const
 {
     // The corners of her foot patch, from her frame's bottom-right corner.

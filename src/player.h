@@ -32,6 +32,8 @@ public:
     // Width of one frame of her sheets.
     float GetFrameWidth() const { return myAnimations.GetWidth(); }
     int GetAnimationIndex() const { return myAnimationIndex; }
+    // Shows sheet aIndex (0 to 15): the way she faces, standing or walking.
+    void Face(int aIndex);
     const AnimationBase& GetAnimation() const { return myAnimations; }
 
     // Hold her animation still, and let it go again (conversations use these).

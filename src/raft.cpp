@@ -58,6 +58,13 @@ Vector2<float> Raft::Update(const Camera& aCamera, Vector2<float>& aHeroine, Vec
     return aHeroine;
 }
 
+void Raft::SetState(const State& aState)
+{
+    myShown = aState.shown;
+    myActive = aState.active;
+    myBody.SetWorldPosition(aState.position);
+}
+
 void Raft::Submit(RenderData& aBuffer) const
 {
     if (myShown)

@@ -31,6 +31,16 @@ public:
 
     const Vector2<float>& GetWorldPosition() const { return myBody.GetWorldPosition(); }
 
+    // What a saved game keeps: built, readied, and the bank it lies at (its position).
+    struct State
+    {
+        bool shown = false;
+        bool active = false;
+        Vector2<float> position;
+    };
+    State GetState() const { return State{myShown, myActive, myBody.GetWorldPosition()}; }
+    void SetState(const State& aState);
+
 private:
     Interactable myBody;
     bool myShown = false;

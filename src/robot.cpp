@@ -197,6 +197,19 @@ void Robot::SetFollowing(bool aFollowing)
     }
 }
 
+Robot::State Robot::GetState() const
+{
+    return State{myActivated, myWorldPosition, myFollowing, myAnimationIndex};
+}
+
+void Robot::SetState(const State& aState)
+{
+    myActivated = aState.activated;
+    myWorldPosition = aState.position;
+    myFollowing = aState.following;
+    SetAnimationIndex(aState.animation);
+}
+
 void Robot::SetAnimationIndex(int aIndex)
 {
     myAnimationIndex = aIndex;

@@ -40,6 +40,17 @@ public:
     // Cosines of -157.5, -112.5, -67.5 and -22.5 degrees: the limits of the walk sectors.
     const std::array<float, 4>& GetSectorLimits() const { return mySectorLimits; }
 
+    // What a saved game keeps: switched on, where, following, and the sheet he shows.
+    struct State
+    {
+        bool activated = false;
+        Vector2<float> position;
+        bool following = true;
+        int animation = 0;
+    };
+    State GetState() const;
+    void SetState(const State& aState);
+
     // Takes over everything but the pictures from the robot of another scene.
     void CopyStateFrom(const Robot& aOther);
     // The walk sheet of the sector a unit direction falls in; a direction on a limit belongs

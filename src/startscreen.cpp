@@ -3,11 +3,21 @@
 namespace
 {
 constexpr uint8_t ourKeyReturn = 0x1C;
+constexpr uint8_t ourKeyC = 0x2E;
+constexpr int ourCentred = 2;
+// Under the title picture's own line about Return, centred on the screen.
+const Vector2<float> ourContinuePosition(512.0f, 292.0f);
 }  // namespace
 
 StartScreen::StartScreen(HGE* aHGE)
-    : myTitle(aHGE, "img/CutsceneImages/mainscreen.dds"), mySlideshow(aHGE)
+    : myTitle(aHGE, "img/CutsceneImages/mainscreen.dds"),
+      mySlideshow(aHGE),
+      myContinueLine(aHGE, "img/Font/HGE_font1.fnt")
 {
+    myContinueLine.Load();
+    myContinueLine.SetAlignment(ourCentred);
+    myContinueLine.SetPosition(ourContinuePosition);
+    myContinueLine.SetText("C: continue");
 }
 
 void StartScreen::HandleInput(InputWrapper& aInput)
@@ -19,6 +29,10 @@ void StartScreen::HandleInput(InputWrapper& aInput)
     else if (aInput.KeyReleased(ourKeyReturn))
     {
         mySlideshowRunning = true;
+    }
+    else if (myContinueOffered && aInput.KeyReleased(ourKeyC))
+    {
+        myContinueRequested = true;
     }
 }
 
@@ -39,6 +53,10 @@ void StartScreen::FillRenderBuffer(RenderData& aBuffer) const
     if (!mySlideshowRunning)
     {
         aBuffer.SubmitSprite(myTitle, Vector2<float>());
+        if (myContinueOffered)
+        {
+            aBuffer.SubmitText(myContinueLine, myContinueLine.GetPosition());
+        }
     }
     else
     {

@@ -17,10 +17,8 @@ void TimeMachine::Init(HGE* aHGE)
     mySpot = interactables::EngineSpot(aHGE);
     myParts.reset();
     myAllPartsIn = false;
-    myItems.emplace_back(aHGE, "img/h_fainted.dds", "img/h_fainted.dds",
-                         Vector2<float>(280.0f, 770.0f), "fainted ester", true);
-    myItems.emplace_back(aHGE, "img/Items/sprite_belt.dds", "img/Items/icon_belt.dds",
-                         Vector2<float>(150.0f, 300.0f), "engine belt", true);
+    PlaceItem("fainted ester", Vector2<float>(280.0f, 770.0f));
+    PlaceItem("engine belt", Vector2<float>(150.0f, 300.0f));
     myMusicName = "Machine";
     CreateConversations();
 }
@@ -107,6 +105,14 @@ void TimeMachine::HandleInput(InputWrapper& aInput, float /*aElapsed*/, Inventor
     {
         myAllPartsIn = true;
     }
+}
+
+void TimeMachine::SetState(const State& aState)
+{
+    myParts = aState.parts;
+    myAllPartsIn = aState.allPartsIn;
+    myWakeTime = aState.wakeTime;
+    mySpot.SetUsed(aState.engineUsed);
 }
 
 void TimeMachine::Update(Player& aPlayer, Camera& aCamera, float aElapsed)

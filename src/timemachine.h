@@ -23,6 +23,18 @@ public:
     float GetWakeTime() const { return myWakeTime; }
     const Interactable& GetEngineSpot() const { return mySpot; }
 
+    // The scene's own part of a saved game: the parts in their slots, whether the engine has
+    // been used, and when the woken heroine is spoken to.
+    struct State
+    {
+        std::bitset<4> parts;
+        bool allPartsIn = false;
+        float wakeTime = 0.0f;
+        bool engineUsed = false;
+    };
+    State GetState() const { return State{myParts, myAllPartsIn, myWakeTime, mySpot.IsUsed()}; }
+    void SetState(const State& aState);
+
 private:
     Interactable mySpot;
     std::bitset<4> myParts;

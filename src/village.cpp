@@ -15,11 +15,9 @@ void Village::Init(HGE* aHGE)
     myWoman = interactables::VillageWoman(aHGE);
     myNative = interactables::VillageNative(aHGE);
     myBoy = interactables::VillageBoy(aHGE);
-    myItems.emplace_back(aHGE, "img/items/sprite_rope.dds", "img/items/icon_rope.dds",
-                         Vector2<float>(1000.0f, 600.0f), "Rope", true);
+    PlaceItem("Rope", Vector2<float>(1000.0f, 600.0f));
     // An item only to be drawn: never in reach, never taken.
-    myItems.emplace_back(aHGE, "img/NPCs/sprite_sheep.dds", "img/empty.dds",
-                         Vector2<float>(1073.0f, 90.0f), "Sheep", false);
+    PlaceItem("Sheep", Vector2<float>(1073.0f, 90.0f), false);
     myMusicName = "Village";
     CreateConversations();
 }
@@ -63,8 +61,7 @@ void Village::HandleInput(InputWrapper& aInput, float /*aElapsed*/, Inventory& a
     // A shortcut: the diamond, whenever none is carried.
     if (aInput.KeyReleased(ourKeyH) && !aInventory.HasItem("Diamond"))
     {
-        aInventory.AddItem(Item(myHGE, "img/items/sprite_diamond.dds", "img/items/icon_diamond.dds",
-                                Vector2<float>(690.0f, 180.0f), "Diamond", true));
+        aInventory.AddItem(MakeItem("Diamond", Vector2<float>(690.0f, 180.0f)));
     }
     if (!UseKeyReleased(aInput))
     {
@@ -80,8 +77,7 @@ void Village::HandleInput(InputWrapper& aInput, float /*aElapsed*/, Inventory& a
         myRequestedConversation = "Call me Ester";
         if (!aInventory.HasItem("gold necklace"))
         {
-            aInventory.AddItem(
-                Item(myHGE, "img/empty.dds", "img/items/icon_gold.dds", "gold necklace", true));
+            aInventory.AddItem(MakeItem("gold necklace"));
         }
     }
 }

@@ -9,9 +9,6 @@ constexpr uint8_t ourKeyO = 0x18;
 constexpr int ourCloseSteps = 300;
 constexpr float ourBirdFromMs = 2500.0f;
 constexpr float ourBirdUntilMs = 10000.0f;
-// Invisible interaction points are drawn with this empty picture.
-const char* const ourEmpty = "img/items/empty.dds";
-
 using V = Vector2<float>;
 const V ourFlightLanding(690, 140);
 const V ourSetDown(690, 240);
@@ -26,31 +23,16 @@ void Vulcano::Init(HGE* aHGE)
     myRobot.Activate();
     myCurtain.Init(aHGE);
     myOverlayPair = OverlayPair(aHGE);
-    myPalmOverlay = Item(aHGE, "img/Items/palm_overlay.dds", "img/Items/palm_overlay.dds",
-                         V(624, 84), "palm overlay", false);
+    myPalmOverlay = MakeItem("palm overlay", V(624, 84), false);
     myPalmOverlay.Hide();
-    const struct
-    {
-        const char* name;
-        const char* picture;
-        const char* icon;
-        V position;
-        bool active;
-    } items[] = {
-        {"Diamond", "img/items/sprite_diamond.dds", "img/items/icon_diamond.dds", V(690, 180),
-         true},
-        {"banana tree sprite", "img/items/sprite_banana_tree.dds", ourEmpty, V(153, 132), true},
-        {"banana tree", ourEmpty, ourEmpty, V(290, 455), true},
-        {"vulcanization", ourEmpty, ourEmpty, V(972, 415), true},
-        {"stair kit", ourEmpty, ourEmpty, V(750, 438), true},
-        {"children", ourEmpty, ourEmpty, V(617, 50), true},
-        {"stale boy", "img/NPCs/sprite_boy.dds", "img/NPCs/sprite_boy.dds", V(600, 53), false},
-        {"stale girl", "img/NPCs/sprite_girl.dds", "img/NPCs/sprite_girl.dds", V(635, 47), false},
-    };
-    for (const auto& item : items)
-    {
-        myItems.emplace_back(aHGE, item.picture, item.icon, item.position, item.name, item.active);
-    }
+    PlaceItem("Diamond", V(690, 180));
+    PlaceItem("banana tree sprite", V(153, 132));
+    PlaceItem("banana tree", V(290, 455));
+    PlaceItem("vulcanization", V(972, 415));
+    PlaceItem("stair kit", V(750, 438));
+    PlaceItem("children", V(617, 50));
+    PlaceItem("stale boy", V(600, 53), false);
+    PlaceItem("stale girl", V(635, 47), false);
     myMusicName = "Vulcano";
     CreateConversations();
 }
@@ -61,11 +43,6 @@ void Vulcano::CreateConversations()
                       {"A bird", "The bird suit", "Diamond", "Saving children", "children no exit",
                        "complete children", "Banana Tree", "Landing", "Vulcanization failed",
                        "Vulcanization success", "building stairs"});
-}
-
-Item Vulcano::NewItem(const char* aName, const char* aIcon, const Vector2<float>& aPosition) const
-{
-    return Item(myHGE, aIcon, aIcon, aPosition, aName, true);
 }
 
 void Vulcano::UpdateScript(float aElapsed, Player& /*aPlayer*/, Inventory& aInventory)
@@ -131,9 +108,9 @@ void Vulcano::UseBananaTree(Inventory& aInventory)
 {
     myRequestedConversation = "Banana Tree";
     aInventory.RemoveItem("banana tree");
-    aInventory.AddItem(NewItem("banana", "img/items/icon_banana.dds", V(280, 450)));
-    aInventory.AddItem(NewItem("banana tree leaf 1", "img/items/icon_big_leaves.dds", V(140, 500)));
-    aInventory.AddItem(NewItem("banana tree leaf 2", "img/items/icon_big_leaves.dds", V(600, 800)));
+    aInventory.AddItem(MakeItem("banana", V(280, 450)));
+    aInventory.AddItem(MakeItem("banana tree leaf 1", V(140, 500)));
+    aInventory.AddItem(MakeItem("banana tree leaf 2", V(600, 800)));
 }
 
 void Vulcano::UseVulcanization(Inventory& aInventory)
@@ -142,8 +119,7 @@ void Vulcano::UseVulcanization(Inventory& aInventory)
     {
         aInventory.RemoveItem("rubber string");
         aInventory.RemoveItem("vulcanization");
-        aInventory.AddItem(Item(myHGE, "img/empty.dds", "img/Items/icon_coconutLatexRefined.dds",
-                                "refined rubber", true));
+        aInventory.AddItem(MakeItem("refined rubber"));
         myRequestedConversation = "Vulcanization success";
         MarkPlayed("Vulcanization failed");
         return;
@@ -169,7 +145,7 @@ void Vulcano::UseStairKit(Inventory& aInventory)
     if (!myStairsBuilt)
     {
         myStairsBuilt = true;
-        myItems.push_back(Item(myHGE, ourEmpty, ourEmpty, V(580, 725), "stair up", true));
+        PlaceItem("stair up", V(580, 725));
     }
 }
 
@@ -211,8 +187,7 @@ void Vulcano::HandleInput(InputWrapper& aInput, float /*aElapsed*/, Inventory& a
     // A shortcut: a rubber string, whenever none is carried.
     if (aInput.KeyReleased(ourKeyO) && !aInventory.HasItem("rubber string"))
     {
-        aInventory.AddItem(Item(myHGE, "img/empty.dds", "img/items/icon_coconutLatexWire.dds",
-                                "rubber string", true));
+        aInventory.AddItem(MakeItem("rubber string"));
     }
 }
 
@@ -268,6 +243,36 @@ void Vulcano::Update(Player& aPlayer, Camera& aCamera, float aElapsed)
         }
         myChildrenSaved = false;
     }
+}
+
+Vulcano::State Vulcano::GetState() const
+{
+    return State{myFlying,
+                 myDiamondDone,
+                 myChildrenReachable,
+                 myStairsUsedDown,
+                 myStairsUsedUp,
+                 myStairsBuilt,
+                 myChildrenSaved,
+                 mySinceDiamond,
+                 IsPalmOverlayShown(),
+                 myCurtain.GetState(),
+                 myOverlayPair.GetState()};
+}
+
+void Vulcano::SetState(const State& aState)
+{
+    myFlying = aState.flying;
+    myDiamondDone = aState.diamondDone;
+    myChildrenReachable = aState.childrenReachable;
+    myStairsUsedDown = aState.stairsUsedDown;
+    myStairsUsedUp = aState.stairsUsedUp;
+    myStairsBuilt = aState.stairsBuilt;
+    myChildrenSaved = aState.childrenSaved;
+    mySinceDiamond = aState.sinceDiamond;
+    myPalmOverlay.SetHidden(!aState.palmOverlayShown);
+    myCurtain.SetState(aState.curtain);
+    myOverlayPair.SetState(aState.overlayPair);
 }
 
 void Vulcano::RenderObjects(RenderData& aBuffer, const Camera& /*aCamera*/)

@@ -26,6 +26,24 @@ public:
     // The palm leaves over the heroine show once she has been set down by the diamond.
     bool IsPalmOverlayShown() const { return !myPalmOverlay.IsHidden(); }
 
+    // The scene's own part of a saved game.
+    struct State
+    {
+        bool flying = false;
+        bool diamondDone = false;
+        bool childrenReachable = false;
+        bool stairsUsedDown = false;
+        bool stairsUsedUp = false;
+        bool stairsBuilt = false;
+        bool childrenSaved = false;
+        float sinceDiamond = 0.0f;
+        bool palmOverlayShown = false;
+        Curtain::State curtain;
+        OverlayPair::State overlayPair;
+    };
+    State GetState() const;
+    void SetState(const State& aState);
+
 private:
     void UseBananaTree(Inventory& aInventory);
     void UseVulcanization(Inventory& aInventory);
@@ -33,8 +51,6 @@ private:
     void UseChildren(Inventory& aInventory);
     // Blacks the level's curtain out at once, for a jump between places.
     void CloseCurtain();
-    // A new active item that is drawn with aIcon wherever it shows.
-    Item NewItem(const char* aName, const char* aIcon, const Vector2<float>& aPosition) const;
 
     Curtain myCurtain;
     bool myFlying = false;

@@ -17,9 +17,20 @@ struct KeyName
 };
 
 const KeyName ourKeys[] = {
-    {"W", 0x11}, {"A", 0x1E}, {"S", 0x1F}, {"D", 0x20},      {"E", 0x12},      {"I", 0x17},
-    {"N", 0x31}, {"H", 0x23}, {"O", 0x18}, {"Return", 0x1C}, {"Escape", 0x01},
+    {"W", 0x11}, {"A", 0x1E}, {"S", 0x1F}, {"D", 0x20}, {"E", 0x12},      {"I", 0x17},
+    {"N", 0x31}, {"H", 0x23}, {"O", 0x18}, {"C", 0x2E}, {"Return", 0x1C}, {"Escape", 0x01},
 };
+
+// The format's key names, as a problem lists them.
+std::string KeyNames()
+{
+    std::string names;
+    for (const KeyName& key : ourKeys)
+    {
+        names += (names.empty() ? "" : " ") + std::string(key.name);
+    }
+    return names;
+}
 
 // A whole decimal number in aText; false for anything else.
 template <typename Number>
@@ -53,7 +64,7 @@ bool ParseEvent(const std::vector<std::string>& aWords, InputEvent& aEvent, std:
         aEvent.kind = verb == "down" ? InputEvent::KEY_DOWN : InputEvent::KEY_UP;
         if (aWords.size() != 3 || !ScanCodeOf(aWords[2], aEvent.scanCode))
         {
-            aProblem = "\"" + verb + "\" takes one key of W A S D E I N H O Return Escape";
+            aProblem = "\"" + verb + "\" takes one key of " + KeyNames();
             return false;
         }
         return true;

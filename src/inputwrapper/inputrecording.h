@@ -10,7 +10,7 @@
 //   203 release left
 //
 // One event per line, in non-decreasing frame order. F is the logic frame (0 is the first of
-// the process) whose reading the event applies to; keys are W A S D E I N H O Return Escape;
+// the process) whose reading the event applies to; keys are W A S D E I N H O C Return Escape;
 // mouse motion is relative, as the game's cursor receives it.
 #include <cstdint>
 #include <fstream>

@@ -46,6 +46,7 @@ TEST(CommandLine, NoOptionsPlaysFromTheTitleInAWindow)
     ASSERT_TRUE(parsed.myOk) << parsed.myProblem;
     EXPECT_FALSE(parsed.myLine.myHeadless);
     EXPECT_FALSE(parsed.myLine.myOptions.myStartInPlay);
+    EXPECT_FALSE(parsed.myLine.myOptions.myContinue);
     EXPECT_EQ(parsed.myLine.myFrames, -1);
     EXPECT_FALSE(parsed.myLine.myDisplay.myFullscreen);
     EXPECT_EQ(parsed.myLine.myDisplay.myScaling, platform::PictureScaling::Smooth);
@@ -75,6 +76,8 @@ TEST(CommandLine, EachOptionSetsWhatItSays)
 
     EXPECT_TRUE(Parse({"--replay", "run.txt", "--headless"}).myLine.myReplay == "run.txt");
     EXPECT_TRUE(Parse({"--demo"}).myLine.myDemo);
+    EXPECT_TRUE(Parse({"--continue"}).myLine.myOptions.myContinue);
+    EXPECT_FALSE(Parse({"--continue"}).myLine.myOptions.myStartInPlay);
     EXPECT_EQ(Parse({"--scale", "smooth"}).myLine.myDisplay.myScaling,
               platform::PictureScaling::Smooth);
 }
@@ -95,6 +98,8 @@ TEST(CommandLine, WhatCannotBeFollowedIsNamed)
         {{"--screenshot", "a.png"}, "--screenshot goes with --headless"},
         {{"--record", "a", "--replay", "b"}, "--record, --replay and --demo exclude each other"},
         {{"--demo", "--record", "a"}, "--record, --replay and --demo exclude each other"},
+        {{"--continue", "--play"}, "--continue goes with neither --demo nor --play"},
+        {{"--demo", "--continue"}, "--continue goes with neither --demo nor --play"},
     };
     for (const auto& [arguments, problem] : wrong)
     {
@@ -135,9 +140,9 @@ TEST(CommandLine, TheHelpHasOneLinePerOptionThatTheParserAccepts)
         }
     }
     const std::vector<std::string> expected = {
-        "--play",   "--headless", "--frames", "--screenshot", "--fixed-step-ms",
-        "--record", "--replay",   "--state",  "--demo",       "--fullscreen",
-        "--scale",  "--data",     "--help",   "--version"};
+        "--play",          "--continue", "--headless", "--frames", "--screenshot",
+        "--fixed-step-ms", "--record",   "--replay",   "--state",  "--demo",
+        "--fullscreen",    "--scale",    "--data",     "--help",   "--version"};
     EXPECT_EQ(described, expected);
     // Every option the help describes is one the parser takes.
     for (const std::string& option : described)

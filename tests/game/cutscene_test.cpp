@@ -205,15 +205,8 @@ protected:
     // A left click at aAt, with the menu open or not.
     void ClickAt(const V& aAt)
     {
-        const Vector2<int> cursor = myInput.GetMousePosition();
-        platform::InputSource& source = *myHGE->System_GetState(HGE_HWND);
-        source.AddMotion(static_cast<int>(aAt.x) - cursor.x, static_cast<int>(aAt.y) - cursor.y);
-        source.SetButton(0, true);
-        ReadInput();
-        myMenu.Update(myInput);
-        source.SetButton(0, false);
-        ReadInput();
-        myMenu.Update(myInput);
+        WorldTest::ClickAt(static_cast<int>(aAt.x), static_cast<int>(aAt.y),
+                           [this] { myMenu.Update(myInput); });
     }
 
     QuitMenu myMenu;

@@ -2,9 +2,6 @@
 // by keys and the mouse as a player drives it: the title, the prologue, play, the quit menu.
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <map>
-
 #include "eventsingelton.h"
 #include "game.h"
 #include "runtimefixtures.h"
@@ -16,9 +13,8 @@ constexpr uint8_t ourKeyE = 0x12;
 constexpr uint8_t ourKeyReturn = 0x1C;
 constexpr uint8_t ourKeyEscape = 0x01;
 
-// Runs on the logic thread after each frame's state flow: what a frame saw, and the input for
-// the frames that follow (set on the input source, read at the start of the next frame).
-class Script : public FrameObserver
+// What each frame saw, besides the script's input.
+class Script : public FrameScript
 {
 public:
     struct Seen
@@ -29,7 +25,7 @@ public:
         bool drawnWhereSheStands;
     };
 
-    void OnLogicFrame(const Game& aGame, RenderData& /*aBuffer*/, float /*aUpdateMs*/) override
+    void Look(const Game& aGame) override
     {
         const PostMaster& flags = *PostMaster::GetInstance();
         const Player& heroine = aGame.GetPlayer();
@@ -38,32 +34,8 @@ public:
             heroine.GetWorldPosition() - aGame.GetCamera().GetPosition();
         mySeen.push_back(Seen{flags.paused, flags.openingFinished,
                               SoundManager::Instance()->GetCurrent(), drawnWhereSheStands});
-        const auto action = myActions.find(static_cast<int>(mySeen.size()) - 1);
-        if (action != myActions.end())
-        {
-            action->second();
-        }
     }
 
-    // After frame aFrame (0 is the first logic frame): aAction.
-    void At(int aFrame, std::function<void()> aAction) { myActions[aFrame] = std::move(aAction); }
-    // A key held after frame aFrame and let go after the next one: seen released by frame
-    // aFrame + 2.
-    void Tap(int aFrame, uint8_t aKey)
-    {
-        At(aFrame, [this, aKey] { myInput->SetKey(aKey, true); });
-        At(aFrame + 1, [this, aKey] { myInput->SetKey(aKey, false); });
-    }
-    // The same with the left mouse button, after moving the cursor by (aDx, aDy).
-    void Click(int aFrame, int aDx, int aDy)
-    {
-        At(aFrame, [this, aDx, aDy] { myInput->AddMotion(aDx, aDy); });
-        At(aFrame + 1, [this] { myInput->SetButton(0, true); });
-        At(aFrame + 2, [this] { myInput->SetButton(0, false); });
-    }
-
-    platform::InputSource* myInput = nullptr;
-    std::map<int, std::function<void()>> myActions;
     std::vector<Seen> mySeen;
 };
 

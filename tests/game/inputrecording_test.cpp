@@ -51,11 +51,12 @@ TEST(InputRecording, EveryEventKindIsReadAndWrittenTheSameWay)
         "20 press left\n"
         "21 release left\n"
         "30 down Return\n"
-        "31 up Escape\n";
+        "31 up Escape\n"
+        "40 down C\n";  // continues a saved game on the title
     std::vector<InputEvent> events;
     std::string problem;
     ASSERT_TRUE(ParseInputRecording(text, events, problem)) << problem;
-    ASSERT_EQ(7u, events.size());
+    ASSERT_EQ(8u, events.size());
     std::string written = "marrowen-input 1\n";
     for (const InputEvent& event : events)
     {
@@ -67,6 +68,8 @@ TEST(InputRecording, EveryEventKindIsReadAndWrittenTheSameWay)
     EXPECT_EQ("12 mouse -3 40", FormatInputEvent(events[2]));
     EXPECT_EQ("31 up Escape", FormatInputEvent(events[6]));
     EXPECT_EQ(kReturn, events[5].scanCode);
+    EXPECT_EQ(0x2E, events[7].scanCode);
+    EXPECT_EQ("40 down C", FormatInputEvent(events[7]));
 }
 
 TEST(InputRecording, AMalformedLineIsNamedWithItsNumberAndProblem)
@@ -74,7 +77,7 @@ TEST(InputRecording, AMalformedLineIsNamedWithItsNumberAndProblem)
     EXPECT_EQ("line 1: the first line must be \"marrowen-input 1\"",
               ProblemOf("marrowen-input 2\n"));
     EXPECT_EQ("line 1: the first line must be \"marrowen-input 1\"", ProblemOf(""));
-    EXPECT_EQ("line 3: \"down\" takes one key of W A S D E I N H O Return Escape",
+    EXPECT_EQ("line 3: \"down\" takes one key of W A S D E I N H O C Return Escape",
               ProblemOf("marrowen-input 1\n1 down W\n2 down Space\n"));
     EXPECT_EQ("line 3: frame 4 comes after frame 5",
               ProblemOf("marrowen-input 1\n5 up W\n4 up W\n"));

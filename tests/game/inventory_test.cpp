@@ -58,15 +58,8 @@ protected:
     // Moves the cursor to aAt and clicks the left button there (let go in the next frame).
     void ClickAt(const V& aAt)
     {
-        const Vector2<int> cursor = myInput.GetMousePosition();
-        platform::InputSource& source = *myHGE->System_GetState(HGE_HWND);
-        source.AddMotion(static_cast<int>(aAt.x) - cursor.x, static_cast<int>(aAt.y) - cursor.y);
-        source.SetButton(0, true);
-        ReadInput();
-        myInventory.Update(myInput);
-        source.SetButton(0, false);
-        ReadInput();
-        myInventory.Update(myInput);
+        WorldTest::ClickAt(static_cast<int>(aAt.x), static_cast<int>(aAt.y),
+                           [this] { myInventory.Update(myInput); });
         ASSERT_EQ(Vector2<int>(static_cast<int>(aAt.x), static_cast<int>(aAt.y)),
                   myInput.GetMousePosition());
     }

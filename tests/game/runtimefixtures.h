@@ -4,10 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <string>
 
+#include "game.h"
 #include "headlessframe.h"
 #include "hge.h"
+#include "inputsource.h"
 #include "standinworld.h"
 #include "testpictures.h"
 
@@ -60,4 +63,47 @@ protected:
 
     HGE* myHGE = nullptr;
     std::filesystem::path myFolder;
+};
+
+// Runs on the logic thread after each frame's state flow: a look at the game, then the input
+// for the frames that follow (set on the input source, read at the start of the next frame).
+class FrameScript : public FrameObserver
+{
+public:
+    void OnLogicFrame(const Game& aGame, RenderData& /*aBuffer*/, float /*aUpdateMs*/) override
+    {
+        Look(aGame);
+        const auto action = myActions.find(myFrame++);
+        if (action != myActions.end())
+        {
+            action->second();
+        }
+    }
+
+    // After frame aFrame (0 is the first logic frame): aAction.
+    void At(int aFrame, std::function<void()> aAction) { myActions[aFrame] = std::move(aAction); }
+    // A key held after frame aFrame and let go after the next one: seen released by frame
+    // aFrame + 2.
+    void Tap(int aFrame, uint8_t aKey)
+    {
+        At(aFrame, [this, aKey] { myInput->SetKey(aKey, true); });
+        At(aFrame + 1, [this, aKey] { myInput->SetKey(aKey, false); });
+    }
+    // The same with the left mouse button, after moving the cursor by (aDx, aDy).
+    void Click(int aFrame, int aDx, int aDy)
+    {
+        At(aFrame, [this, aDx, aDy] { myInput->AddMotion(aDx, aDy); });
+        At(aFrame + 1, [this] { myInput->SetButton(0, true); });
+        At(aFrame + 2, [this] { myInput->SetButton(0, false); });
+    }
+
+    platform::InputSource* myInput = nullptr;
+
+protected:
+    // Every frame, before its actions.
+    virtual void Look(const Game& /*aGame*/) {}
+
+private:
+    std::map<int, std::function<void()>> myActions;
+    int myFrame = 0;
 };

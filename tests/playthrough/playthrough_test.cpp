@@ -115,13 +115,15 @@ protected:
         return plain;
     }
 
-    // The game itself plays aRecording back on the real pictures; its state report.
-    static nlohmann::json Replay(const fs::path& aRecording)
+    // The game itself plays aRecording back on the real pictures, keeping its saves in
+    // aSaves/marrowen (never the player's own); its state report.
+    static nlohmann::json Replay(const fs::path& aRecording, const fs::path& aSaves)
     {
         const fs::path state =
             fs::temp_directory_path() / ("marrowen-replay-" + std::to_string(getpid()) + ".json");
         fs::remove(state);
-        const std::string command = (BuildFolder() / "marrowen").string() +
+        const std::string command = "XDG_DATA_HOME=" + aSaves.string() + " " +
+                                    (BuildFolder() / "marrowen").string() +
                                     " --headless --fixed-step-ms 2 --replay " +
                                     aRecording.string() + " --state " + state.string();
         EXPECT_EQ(0, std::system(command.c_str())) << command;
@@ -154,12 +156,16 @@ TEST_F(PlaythroughTest, APlayerCanFinishTheGameAndTheRecordingPlaysBackToTheSame
         EXPECT_EQ(!unplayed, myShown.count(conversation) > 0) << conversation;
     }
 
-    const nlohmann::json state = Replay(recording);
+    const fs::path saves = recording.parent_path() / "saves";
+    fs::remove_all(saves);
+    const nlohmann::json state = Replay(recording, saves);
     ASSERT_TRUE(state.is_object()) << "no state report";
     EXPECT_EQ("TimeMachine", state["scene"]);
     EXPECT_EQ(true, state["endPicture"]);
     EXPECT_EQ(4, state["partsInstalled"]);
     EXPECT_EQ(nlohmann::json::array({true, true, true, true}), state["notepad"]);
+    EXPECT_TRUE(fs::exists(saves / "marrowen")) << "the replay saved along the way";
+    EXPECT_FALSE(fs::exists(saves / "marrowen" / "save.json")) << "and the end deleted it";
 
     // The recording's last event is the Return at the end picture: the game is over within a
     // second of it (500 frames of 2 ms), through its normal end (the report is written last).
@@ -272,7 +278,10 @@ TEST_F(PlaythroughTest, AtTheEndPictureEscapeOpensTheMenuAndReturnEndsTheGame)
 
 TEST_F(PlaythroughTest, TheAttractModesRouteStillReachesTheEnd)
 {
-    const nlohmann::json state = Replay(BuildFolder() / "demo" / "route.txt");
+    const fs::path saves = BuildFolder() / "playthrough" / "demo-saves";
+    fs::remove_all(saves);
+    const nlohmann::json state = Replay(BuildFolder() / "demo" / "route.txt", saves);
+    fs::remove_all(saves);
     ASSERT_TRUE(state.is_object()) << "no state report";
     EXPECT_EQ(true, state["endPicture"])
         << "demo/route.txt is out of date: copy build/playthrough/route.txt over it";

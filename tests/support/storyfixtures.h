@@ -11,6 +11,7 @@
 #include "camera.h"
 #include "eventsingelton.h"
 #include "inventory.h"
+#include "itemcatalogue.h"
 #include "levelbasedata.h"
 #include "player.h"
 #include "productcatalogue.h"
@@ -36,8 +37,7 @@ protected:
         {
             myInventory.AddProduct(product);
         }
-        myInventory.AddItem(
-            Item(Engine(), "img/Items/icon_wire.dds", "img/Items/icon_wire.dds", "wire", true));
+        myInventory.AddItem(itemcatalogue::Make(Engine(), "wire"));
     }
 
     // One logic frame of aElapsed milliseconds with the keys as they are now.

@@ -86,6 +86,21 @@ protected:
         SetKey(aScanCode, false);
         ReadInput();
     }
+    // Moves the cursor to (aX, aY) and clicks the left button there: aUpdate runs after the
+    // reading with the button down and after the one with it let go.
+    template <typename Update>
+    void ClickAt(int aX, int aY, Update&& aUpdate)
+    {
+        const Vector2<int> cursor = myInput.GetMousePosition();
+        platform::InputSource& source = *myHGE->System_GetState(HGE_HWND);
+        source.AddMotion(aX - cursor.x, aY - cursor.y);
+        source.SetButton(0, true);
+        ReadInput();
+        aUpdate();
+        source.SetButton(0, false);
+        ReadInput();
+        aUpdate();
+    }
     HGE* Engine() const { return myHGE; }
 
     HGE* myHGE = nullptr;

@@ -1,0 +1,182 @@
+// Saving and continuing: the game's state taken from its objects (on the logic thread, or once
+// the workers have ended), checked whole before anything is given back, and given back to the
+// objects before play goes on. Writing happens in the background (savestore.h).
+#include <cstdio>
+
+#include "game.h"
+#include "savecodec.h"
+#include "saveproblem.h"
+
+namespace
+{
+constexpr int ourHeroineSheets = 16;
+
+bool IsAlpha(int aAlpha)
+{
+    return 0 <= aAlpha && aAlpha <= 255;
+}
+}  // namespace
+
+std::string Game::SaveText() const
+{
+    return EncodeSave(Capture());
+}
+
+SavedGame Game::Capture() const
+{
+    SavedGame save;
+    save.scene = GetCurrentSceneName();
+    save.heroine = myPlayer.GetWorldPosition();
+    save.heroineSheet = myPlayer.GetAnimationIndex();
+    save.camera = myCamera.GetPosition();
+    save.curtain = myCurtain.GetState();
+    save.flags = PostMaster::GetInstance()->GetFlags();
+    save.inventory = myInventory.GetState();
+    save.notepad = myNotepad.GetState();
+    for (const auto& [name, scene] : Scenes())
+    {
+        save.scenes[name] = scene->GetSceneState();
+    }
+    save.crashSite = myCrashSite.GetState();
+    save.timeMachine = myTimeMachine.GetState();
+    save.cave = myCave.GetState();
+    save.blownUpCave = myBlownUpCave.GetState();
+    save.volcano = myVolcano.GetState();
+    return save;
+}
+
+bool Game::Fits(const SavedGame& aSave, std::string& aProblem) const
+{
+    bool sceneKnown = false;
+    for (const auto& [name, scene] : Scenes())
+    {
+        sceneKnown = sceneKnown || aSave.scene == name;
+        const auto saved = aSave.scenes.find(name);
+        if (saved == aSave.scenes.end())
+        {
+            return RefuseSave(aProblem, std::string("the scene ") + name + " is missing");
+        }
+        std::string why;
+        if (!scene->Fits(saved->second, why))
+        {
+            return RefuseSave(aProblem, std::string("in the scene ") + name + ", " + why);
+        }
+    }
+    if (!sceneKnown || aSave.scenes.size() != Scenes().size())
+    {
+        return RefuseSave(aProblem, "it names scenes this game does not have");
+    }
+    if (aSave.heroineSheet < 0 || aSave.heroineSheet >= ourHeroineSheets)
+    {
+        return RefuseSave(aProblem,
+                          "the heroine shows sheet " + std::to_string(aSave.heroineSheet));
+    }
+    const OverlayPair::State& bird = aSave.volcano.overlayPair;
+    for (int alpha : {aSave.curtain.alpha, aSave.crashSite.curtain.alpha,
+                      aSave.volcano.curtain.alpha, bird.curtainAlpha, bird.pictureAlpha})
+    {
+        if (!IsAlpha(alpha))
+        {
+            return RefuseSave(aProblem, "a fade stands at " + std::to_string(alpha));
+        }
+    }
+    return true;
+}
+
+LevelBaseData* Game::SceneNamed(const std::string& aName)
+{
+    for (const auto& [name, scene] : ScenesOf(*this))
+    {
+        if (aName == name)
+        {
+            return scene;
+        }
+    }
+    return nullptr;
+}
+
+void Game::Restore(const SavedGame& aSave)
+{
+    for (const auto& [name, scene] : ScenesOf(*this))
+    {
+        scene->SetSceneState(aSave.scenes.at(name));
+    }
+    myCrashSite.SetState(aSave.crashSite);
+    myTimeMachine.SetState(aSave.timeMachine);
+    myCave.SetState(aSave.cave);
+    myBlownUpCave.SetState(aSave.blownUpCave);
+    myVolcano.SetState(aSave.volcano);
+    myInventory.SetState(myHGE, aSave.inventory);
+    myNotepad.SetState(aSave.notepad);
+    myPlayer.SetWorldPosition(aSave.heroine);
+    myPlayer.Face(aSave.heroineSheet);
+    myCamera.SetPosition(aSave.camera);
+    myCurtain.SetState(aSave.curtain);
+    myCurrentLevel = SceneNamed(aSave.scene);
+    myStartScreen.SkipToPlay();
+    // Last: skipping the prologue raises a flag of its own.
+    PostMaster::GetInstance()->SetFlags(aSave.flags);
+}
+
+void Game::OfferSave()
+{
+    if (!mySaves.Exists())
+    {
+        return;
+    }
+    auto save = std::make_unique<SavedGame>();
+    std::string text;
+    std::string problem;
+    if (mySaves.Read(text, problem) && DecodeSave(text, *save, problem) && Fits(*save, problem))
+    {
+        myOffer = std::move(save);
+        myStartScreen.OfferContinue();
+        return;
+    }
+    // Never trusted half-way, never thrown away: the player may want it looked at.
+    const std::string kept = mySaves.SetAside() ? "it is kept as " + mySaves.GetSetAsidePath()
+                                                : "it could not be set aside";
+    Say("the save " + mySaves.GetPath() + " cannot be continued: " + problem + "; " + kept);
+}
+
+void Game::Continue()
+{
+    Restore(*myOffer);
+}
+
+void Game::Autosave(bool aDue, bool aEndPictureWasShown)
+{
+    if (myBillboard.IsShown())
+    {
+        // The story is over: the next run starts anew.
+        if (!aEndPictureWasShown)
+        {
+            mySaves.Forget();
+        }
+        return;
+    }
+    if (aDue)
+    {
+        mySaves.Write(SaveText());
+    }
+}
+
+void Game::SaveOnStop()
+{
+    if (mySavedOnStop || !myStartScreen.IsStarted() || myBillboard.IsShown())
+    {
+        return;
+    }
+    mySavedOnStop = true;
+    SavedGame save = Capture();
+    // The menu that ended the run is not part of the place to come back to.
+    save.flags.paused = false;
+    save.flags.quitRequested = false;
+    mySaves.Write(EncodeSave(save));
+}
+
+void Game::Say(const std::string& aLine) const
+{
+    myHGE->System_Log("%s", aLine.c_str());
+    std::fprintf(stderr, "marrowen: %s\n", aLine.c_str());
+}

@@ -1,0 +1,137 @@
+#include "savestore.h"
+
+#include <pthread.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "wholefile.h"
+
+namespace
+{
+namespace fs = std::filesystem;
+}  // namespace
+
+SaveStore::SaveStore(const std::string& aFolder, Report aReport) : myReport(std::move(aReport))
+{
+    if (aFolder.empty())
+    {
+        return;
+    }
+    myPath = (fs::path(aFolder) / "save.json").string();
+    myWriter = std::thread(&SaveStore::Work, this);
+    pthread_setname_np(myWriter.native_handle(), "marrowen-save");
+}
+
+SaveStore::~SaveStore()
+{
+    Close();
+}
+
+std::string SaveStore::DefaultFolder()
+{
+    // XDG base directories: a relative XDG_DATA_HOME does not count.
+    const char* data = std::getenv("XDG_DATA_HOME");
+    if (data != nullptr && fs::path(data).is_absolute())
+    {
+        return (fs::path(data) / "marrowen").string();
+    }
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && fs::path(home).is_absolute())
+    {
+        return (fs::path(home) / ".local" / "share" / "marrowen").string();
+    }
+    return "";
+}
+
+bool SaveStore::Exists() const
+{
+    std::error_code error;
+    return IsEnabled() && fs::exists(myPath, error);
+}
+
+bool SaveStore::Read(std::string& aText, std::string& aProblem) const
+{
+    std::ifstream file(myPath, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    if (!file)
+    {
+        aProblem = "it cannot be read";
+        return false;
+    }
+    aText = text.str();
+    return true;
+}
+
+bool SaveStore::SetAside() const
+{
+    std::error_code error;
+    fs::rename(myPath, GetSetAsidePath(), error);
+    return !error;
+}
+
+void SaveStore::Write(std::string aText)
+{
+    Hand(Job{false, std::move(aText)});
+}
+
+void SaveStore::Forget()
+{
+    Hand(Job{true, ""});
+}
+
+void SaveStore::Hand(Job aJob)
+{
+    if (!IsEnabled())
+    {
+        return;
+    }
+    const std::lock_guard<std::mutex> lock(myMutex);
+    if (!myClosing)
+    {
+        myJob = std::move(aJob);
+        myWake.notify_one();
+    }
+}
+
+void SaveStore::Close()
+{
+    {
+        const std::lock_guard<std::mutex> lock(myMutex);
+        myClosing = true;
+        myWake.notify_one();
+    }
+    if (myWriter.joinable())
+    {
+        myWriter.join();
+    }
+}
+
+void SaveStore::Work()
+{
+    std::unique_lock<std::mutex> lock(myMutex);
+    for (;;)
+    {
+        myWake.wait(lock, [this] { return myJob.has_value() || myClosing; });
+        if (!myJob)
+        {
+            return;
+        }
+        const Job job = std::move(*myJob);
+        myJob.reset();
+        lock.unlock();
+        std::string problem;
+        const bool done = job.erase ? RemoveWholeFile(myPath, problem)
+                                    : WriteWholeFile(myPath, job.text, problem);
+        if (!done && myReport)
+        {
+            myReport(std::string(job.erase ? "the save could not be deleted: "
+                                           : "the game could not be saved: ") +
+                     problem);
+        }
+        lock.lock();
+    }
+}
