@@ -1,5 +1,6 @@
 #include "enginecore.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -92,8 +93,9 @@ void* EngineCore::Resource_Load(const char* aFileName, DWORD* aSize)
         return nullptr;
     }
     // One zero byte past the end, so text files can be parsed as strings.
+    // An empty file is a block of that one byte (an empty vector has no data to copy from).
     auto block = std::make_unique<uint8_t[]>(bytes.size() + 1);
-    std::memcpy(block.get(), bytes.data(), bytes.size());
+    std::copy(bytes.begin(), bytes.end(), block.get());
     if (aSize)
     {
         *aSize = static_cast<DWORD>(bytes.size());
