@@ -48,8 +48,8 @@ void HeadlessEngine::Gfx_RenderQuad(const hgeQuad* aQuad)
 {
     if (aQuad)
     {
-        ForEachVisiblePart(*aQuad, [this](const hgeQuad& aPart)
-                           { myRecording.myQuads.push_back(aPart); });
+        ForEachVisiblePart(*aQuad,
+                           [this](const hgeQuad& aPart) { myRecording.myQuads.push_back(aPart); });
     }
 }
 

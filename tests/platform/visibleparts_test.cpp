@@ -44,8 +44,7 @@ protected:
         frame.myClearColor = 0xFF336699;
         frame.myQuads = aQuads;
         std::vector<uint32_t> pixels;
-        EXPECT_TRUE(
-            platform::RasteriseFrame(frame, myTable, kScreenWidth, kScreenHeight, pixels))
+        EXPECT_TRUE(platform::RasteriseFrame(frame, myTable, kScreenWidth, kScreenHeight, pixels))
             << platform::LastError();
         return pixels;
     }
@@ -69,8 +68,8 @@ TEST_F(VisibleParts, OverlaysDrawnByTilesMatchThemDrawnWhole)
     // Every scene's overlay, whole or partly off screen, opaque and fading. The software
     // rasteriser puts upright pictures on whole pixels, so the positions are whole pixels here;
     // the window's test draws them between pixels too.
-    const char* const overlays[] = {"caves", "deepjungle", "jungle_crash", "timemachine",
-                                    "village", "volcano"};
+    const char* const overlays[] = {"caves",       "deepjungle", "jungle_crash",
+                                    "timemachine", "village",    "volcano"};
     struct Placement
     {
         float x, y;
