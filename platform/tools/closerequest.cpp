@@ -1,10 +1,11 @@
 // marrowen-close-request WINDOW: asks an X window to close the way a window manager does when
 // its close button is clicked (a WM_DELETE_WINDOW message). Xvfb runs no window manager, so
 // the tests of the game's ways of ending click the button through this.
-#include <X11/Xlib.h>
-
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+
+#include "closerequest.h"
 
 int main(int argc, char** argv)
 {
@@ -13,21 +14,11 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: marrowen-close-request WINDOW-ID\n");
         return 2;
     }
-    Display* display = XOpenDisplay(nullptr);
-    if (display == nullptr)
+    std::string problem;
+    if (!platform::RequestWindowClose(std::strtoul(argv[1], nullptr, 0), problem))
     {
-        std::fprintf(stderr, "marrowen-close-request: no X display\n");
+        std::fprintf(stderr, "marrowen-close-request: %s\n", problem.c_str());
         return 1;
     }
-    const Window window = std::strtoul(argv[1], nullptr, 0);
-    XEvent event = {};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    const bool sent = XSendEvent(display, window, False, NoEventMask, &event) != 0;
-    XCloseDisplay(display);  // sends what is queued
-    return sent ? 0 : 1;
+    return 0;
 }
