@@ -87,7 +87,8 @@ test-tsan: build
 	    -DMARROWEN_PREBUILT_CONTENT=$(abspath $(BUILD))
 	cmake --build $(TSAN_BUILD) -j $(JOBS) --target platform_tests game_tests reliability_tests
 	rm -rf $(TSAN_BUILD)/sanitizer-reports && mkdir -p $(TSAN_BUILD)/sanitizer-reports
-	cd $(TSAN_BUILD) && TSAN_OPTIONS=$(call SANITIZER_COMMON,$(TSAN_BUILD)) \
+	cd $(TSAN_BUILD) && \
+	    TSAN_OPTIONS=$(call SANITIZER_COMMON,$(TSAN_BUILD)):suppressions=$(CURDIR)/tests/sanitizers/races.supp \
 	    $(XRUN) ctest --output-on-failure -j $(JOBS) -L 'platform_tests|game_tests|reliability_tests' \
 	    -E 'Corpus'
 	$(call sanitizer-check,$(TSAN_BUILD))
