@@ -221,7 +221,7 @@ bool DecodeBlocks(const DdsHeader& aHeader, const uint8_t* aBlocks, size_t aAvai
                 uint32_t* row = &aImage.pixels[static_cast<size_t>(y) * static_cast<size_t>(width)];
                 for (int x = left; x < std::min(left + 4, width); ++x)
                 {
-                    const uint8_t* p = &rgba[((y - top) * 4 + (x - left)) * 4];
+                    const uint8_t* p = &rgba[static_cast<size_t>(((y - top) * 4 + (x - left)) * 4)];
                     row[x] = static_cast<uint32_t>(p[3]) << 24 | static_cast<uint32_t>(p[0]) << 16 |
                              static_cast<uint32_t>(p[1]) << 8 | p[2];
                 }

@@ -48,7 +48,8 @@ TileMap TileMap::Of(const DecodedImage& aPicture)
                 for (int tx = std::max(0, (x - 1) / ourTileSize);
                      tx <= std::min(columns - 1, (x + 1) / ourTileSize); ++tx)
                 {
-                    visible[static_cast<size_t>(ty * columns + tx)] = 1;
+                    visible[static_cast<size_t>(ty) * static_cast<size_t>(columns) +
+                            static_cast<size_t>(tx)] = 1;
                 }
             }
         }

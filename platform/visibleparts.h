@@ -26,7 +26,8 @@ public:
     int GetRows() const { return myRows; }
     bool IsVisible(int aColumn, int aRow) const
     {
-        return myVisible[static_cast<size_t>(aRow * myColumns + aColumn)] != 0;
+        return myVisible[static_cast<size_t>(aRow) * static_cast<size_t>(myColumns) +
+                         static_cast<size_t>(aColumn)] != 0;
     }
 
 private:

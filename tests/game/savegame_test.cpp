@@ -68,6 +68,8 @@ Shown ShownOf(const Game& aGame, const std::string& aName)
 class Watch : public FrameScript
 {
 public:
+    virtual ~Watch() = default;
+
     void Look(const Game& aGame) override
     {
         myScene.store(aGame.GetCurrentSceneName());

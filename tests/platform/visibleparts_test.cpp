@@ -126,7 +126,7 @@ TEST_F(VisibleParts, TilesSkipEmptyGroundAndKeepPixelsNearTheirEdges)
     platform::DecodedImage picture;
     picture.width = 512;
     picture.height = 512;
-    picture.pixels.assign(512 * 512, 0x00FFFFFF);
+    picture.pixels.assign(size_t{512} * 512, 0x00FFFFFF);
     picture.pixels[100 * 512 + 127] = 0xFF000000;
     for (int y = 200; y < 210; ++y)
     {
@@ -151,7 +151,7 @@ TEST_F(VisibleParts, TilesSkipEmptyGroundAndKeepPixelsNearTheirEdges)
     EXPECT_TRUE(tiles.IsVisible(3, 3));
 
     // A mostly full picture is drawn whole: tiles would not pay off.
-    picture.pixels.assign(512 * 512, 0xFF00FF00);
+    picture.pixels.assign(size_t{512} * 512, 0xFF00FF00);
     EXPECT_FALSE(platform::TileMap::Of(picture).IsTiled());
 }
 
@@ -167,7 +167,7 @@ TEST_F(VisibleParts, TransparentQuadsAreDroppedAndOthersKept)
     platform::DecodedImage picture;
     picture.width = 512;
     picture.height = 512;
-    picture.pixels.assign(512 * 512, 0x00000000);
+    picture.pixels.assign(size_t{512} * 512, 0x00000000);
     picture.pixels[0] = 0xFFFFFFFF;
     const platform::TileMap tiles = platform::TileMap::Of(picture);
     ASSERT_TRUE(tiles.IsTiled());

@@ -231,8 +231,8 @@ TEST_F(Window, OverlaysDrawnByTilesMatchThemDrawnWhole)
     testpictures::Picture edges = testpictures::Filled(512, 512, kClearPixel);
     for (int i = 100; i < 110; ++i)
     {
-        edges.pixels[static_cast<size_t>(i * 512 + 127)] = kOpaque;
-        edges.pixels[static_cast<size_t>(191 * 512 + 200 + i)] = kOpaque;
+        edges.pixels[static_cast<size_t>(i) * 512 + 127] = kOpaque;
+        edges.pixels[size_t{191} * 512 + 200 + static_cast<size_t>(i)] = kOpaque;
     }
     const std::vector<uint8_t> edgeBytes = testpictures::DdsArgb32(edges);
     const auto load = [&](const void* aBytes, size_t aSize)

@@ -219,9 +219,10 @@ TEST_F(EndingSaves, ClosingTheWindowEndsTheRunWithThePlaceSaved)
         {"the window destroyed by another program",
          [](const std::string& aWindow) { windowtests::Xdotool("windowclose " + aWindow); }},
     };
-    for (const auto& [how, end] : endings)
+    for (const auto& [how, endBy] : endings)
     {
         SCOPED_TRACE(how);
+        const auto& end = endBy;  // (a lambda may not capture a structured binding)
         fs::remove_all(myFolder / "marrowen");
         GameProcess game(myFolder, {"--play"});
         const std::string window =

@@ -232,7 +232,7 @@ public:
     }
 
     platform::InputSource& myInput;
-    int myStep = 0;
+    std::atomic<int> myStep{0};  // the test's thread watches it while the game runs
     bool myMenuOpened = false;
     bool myMenuClosed = false;
 };

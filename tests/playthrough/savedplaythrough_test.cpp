@@ -175,7 +175,7 @@ protected:
 
     // Plays aRoute in a game made with aOptions until the route is over and the game has ended
     // (the last Return dismisses the end picture); the route's problem, "" when none.
-    std::string PlayToTheEnd(SavingPlayer& aPlayer, GameOptions aOptions, bool& aEnded)
+    std::string PlayToTheEnd(SavingPlayer& aPlayer, const GameOptions& aOptions, bool& aEnded)
     {
         Game game(hgeCreate(HGE_VERSION), aOptions);
         while (!aPlayer.myPlay.IsOver() && game.SwapBuffers())
