@@ -15,7 +15,7 @@ PACKAGES := build-essential cmake pkg-config libsdl2-dev libepoxy-dev libmpg123-
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build run test test-tsan-game test-asan test-tsan lint format fuzz bench soak tour package install \
+.PHONY: deps build run test test-asan test-tsan lint format fuzz bench soak tour package install \
         clean
 
 deps:
@@ -41,17 +41,11 @@ run: build
 # The window tests need a display: without one, the tests run under a virtual X server.
 XRUN := $(if $(DISPLAY),,xvfb-run -a -s "-screen 0 1280x1024x24")
 
+# The suite, then formatting and clang-tidy, the threaded tests under ThreadSanitizer and the
+# whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
 test: build
 	cd $(BUILD) && $(XRUN) ctest --output-on-failure -j $(JOBS)
-	$(MAKE) test-tsan-game
-
-# The game's tests again under ThreadSanitizer, without a display. (lint, test-asan and the
-# wider test-tsan below are not in `make test` yet: they have not had a whole clean run here.)
-test-tsan-game: build
-	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSANITIZE=thread \
-	    -DMARROWEN_PREBUILT_CONTENT=$(abspath $(BUILD))
-	cmake --build $(TSAN_BUILD) -j $(JOBS) --target game_tests
-	cd $(TSAN_BUILD) && TSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure -j $(JOBS) -L game_tests
+	$(MAKE) lint test-tsan test-asan
 
 # The sanitizer builds reuse the release build's pictures and music instead of drawing them
 # again with an instrumented generator. Every report (from a test or from a game it starts) is
@@ -79,18 +73,22 @@ test-asan: build
 	$(call sanitizer-check,$(ASAN_BUILD))
 
 # Every test that starts threads, under ThreadSanitizer: the platform's (the snapshot
-# hand-over, the music output, the window's render thread), the game's, and the ways of ending
-# the real game. The damaged-file corpus stays out: each of its games ends while it loads,
-# before its logic and render threads start (the ASan run covers it).
+# hand-over, the music output, the window's render thread), the game's, the ways of ending the
+# real game, and the story played through whole (the attract mode's route by the real game,
+# and saved and continued along the way). Two stay out, both covered by the ASan run: the
+# damaged-file corpus, whose games end while they load, before their threads start; and the
+# bot's own playthrough, the longest test, whose game runs the same threads as the others.
 test-tsan: build
 	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSANITIZE=thread \
 	    -DMARROWEN_PREBUILT_CONTENT=$(abspath $(BUILD))
-	cmake --build $(TSAN_BUILD) -j $(JOBS) --target platform_tests game_tests reliability_tests
+	cmake --build $(TSAN_BUILD) -j $(JOBS) \
+	    --target platform_tests game_tests reliability_tests playthrough_tests
 	rm -rf $(TSAN_BUILD)/sanitizer-reports && mkdir -p $(TSAN_BUILD)/sanitizer-reports
 	cd $(TSAN_BUILD) && \
 	    TSAN_OPTIONS=$(call SANITIZER_COMMON,$(TSAN_BUILD)):suppressions=$(CURDIR)/tests/sanitizers/races.supp \
-	    $(XRUN) ctest --output-on-failure -j $(JOBS) -L 'platform_tests|game_tests|reliability_tests' \
-	    -E 'Corpus'
+	    $(XRUN) ctest --output-on-failure -j $(JOBS) \
+	    -L 'platform_tests|game_tests|reliability_tests|playthrough_tests' \
+	    -E 'Corpus|APlayerCanFinishTheGame'
 	$(call sanitizer-check,$(TSAN_BUILD))
 
 # The whole story played through, a screenshot at each milestone, into tour/.
