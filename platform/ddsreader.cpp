@@ -9,7 +9,6 @@ namespace platform
 {
 namespace
 {
-constexpr size_t kHeaderSize = 128;  // magic + 124-byte header
 constexpr uint32_t kHeaderPitch = 0x8;
 constexpr uint32_t kPixelAlpha = 0x1;
 constexpr uint32_t kPixelFourCc = 0x4;
@@ -96,8 +95,10 @@ private:
     uint32_t myMax = 0;
 };
 
-bool DecodeUncompressed(const DdsHeader& aHeader, const uint8_t* aPixels, size_t aAvailable,
-                        DecodedImage& aImage, std::string& aProblem)
+// The rows' stride of an uncompressed picture, after checking that its layout can be read and
+// that the file holds all its rows.
+bool CheckUncompressed(const DdsHeader& aHeader, uint64_t aAvailable, uint64_t& aStride,
+                       std::string& aProblem)
 {
     const uint32_t bytesPerPixel = aHeader.bitCount / 8;
     if (aHeader.bitCount != 16 && aHeader.bitCount != 24 && aHeader.bitCount != 32)
@@ -106,14 +107,10 @@ bool DecodeUncompressed(const DdsHeader& aHeader, const uint8_t* aPixels, size_t
         return false;
     }
     const bool hasAlpha = (aHeader.formatFlags & kPixelAlpha) != 0;
-    const Channel red(aHeader.masks[0]);
-    const Channel green(aHeader.masks[1]);
-    const Channel blue(aHeader.masks[2]);
-    const Channel alpha(hasAlpha ? aHeader.masks[3] : 0);
     const uint32_t usable = aHeader.bitCount == 32 ? 0xFFFFFFFFu : (1u << aHeader.bitCount) - 1;
-    for (const Channel* channel : {&red, &green, &blue, &alpha})
+    for (size_t i = 0; i < 4; ++i)
     {
-        if (!channel->IsContiguous())
+        if (!Channel(i < 3 || hasAlpha ? aHeader.masks[i] : 0).IsContiguous())
         {
             aProblem = "corrupt DDS channel masks";
             return false;
@@ -128,7 +125,7 @@ bool DecodeUncompressed(const DdsHeader& aHeader, const uint8_t* aPixels, size_t
     }
     // Rows may be padded when the header gives their pitch; never shorter than the pixels.
     const uint64_t rowBytes = uint64_t{aHeader.width} * bytesPerPixel;
-    uint64_t stride = rowBytes;
+    aStride = rowBytes;
     if ((aHeader.flags & kHeaderPitch) != 0 && aHeader.pitch != 0)
     {
         if (aHeader.pitch < rowBytes)
@@ -137,19 +134,30 @@ bool DecodeUncompressed(const DdsHeader& aHeader, const uint8_t* aPixels, size_t
                        std::to_string(rowBytes) + " bytes)";
             return false;
         }
-        stride = aHeader.pitch;
+        aStride = aHeader.pitch;
     }
-    const uint64_t needed = stride * (aHeader.height - 1) + rowBytes;
-    if (needed > aAvailable)
+    if (aStride * (aHeader.height - 1) + rowBytes > aAvailable)
     {
         aProblem = "truncated DDS pixel data";
         return false;
     }
+    return true;
+}
+
+void DecodeUncompressed(const DdsHeader& aHeader, const uint8_t* aPixels, uint64_t aStride,
+                        DecodedImage& aImage)
+{
+    const uint32_t bytesPerPixel = aHeader.bitCount / 8;
+    const bool hasAlpha = (aHeader.formatFlags & kPixelAlpha) != 0;
+    const Channel red(aHeader.masks[0]);
+    const Channel green(aHeader.masks[1]);
+    const Channel blue(aHeader.masks[2]);
+    const Channel alpha(hasAlpha ? aHeader.masks[3] : 0);
     aImage.pixels.resize(size_t{aHeader.width} * aHeader.height);
     uint32_t* target = aImage.pixels.data();
     for (uint32_t y = 0; y < aHeader.height; ++y)
     {
-        const uint8_t* source = aPixels + y * stride;
+        const uint8_t* source = aPixels + y * aStride;
         for (uint32_t x = 0; x < aHeader.width; ++x, source += bytesPerPixel)
         {
             uint32_t packed = 0;
@@ -161,30 +169,30 @@ bool DecodeUncompressed(const DdsHeader& aHeader, const uint8_t* aPixels, size_t
                         green.Extract(packed, 0) << 8 | blue.Extract(packed, 0);
         }
     }
-    return true;
 }
 
-bool DecodeBlocks(const DdsHeader& aHeader, const uint8_t* aBlocks, size_t aAvailable,
-                  DecodedImage& aImage, std::string& aProblem)
+// The kind of blocks and their bytes, after checking that the file holds them all.
+bool CheckBlocks(const DdsHeader& aHeader, uint64_t aAvailable, DdsLayout& aLayout,
+                 std::string& aProblem)
 {
-    int flags = 0;
-    uint64_t blockSize = 16;
     const char* name = "";
     switch (aHeader.fourCc)
     {
         case FourCc('D', 'X', 'T', '1'):
-            flags = squish::kDxt1;
-            blockSize = 8;
+            aLayout.blocks = DdsBlocks::Dxt1;
             name = "DXT1";
             break;
         case FourCc('D', 'X', 'T', '3'):
-            flags = squish::kDxt3;
+            aLayout.blocks = DdsBlocks::Dxt3;
             name = "DXT3";
             break;
         case FourCc('D', 'X', 'T', '5'):
-            flags = squish::kDxt5;
+            aLayout.blocks = DdsBlocks::Dxt5;
             name = "DXT5";
             break;
+        case FourCc('D', 'X', '1', '0'):
+            aProblem = "unsupported DDS format (DX10 header)";
+            return false;
         default:
         {
             char code[5] = {};
@@ -197,18 +205,93 @@ bool DecodeBlocks(const DdsHeader& aHeader, const uint8_t* aBlocks, size_t aAvai
             return false;
         }
     }
-    const uint64_t needed =
-        uint64_t{(aHeader.width + 3) / 4} * ((aHeader.height + 3) / 4) * blockSize;
+    const uint64_t needed = uint64_t{(aHeader.width + 3) / 4} * ((aHeader.height + 3) / 4) *
+                            DxtBlockBytes(aLayout.blocks);
     if (needed > aAvailable)
     {
         aProblem = std::string("truncated ") + name + " data";
         return false;
     }
-    aImage.pixels.resize(size_t{aHeader.width} * aHeader.height);
+    aLayout.bodyBytes = static_cast<size_t>(needed);
+    return true;
+}
+
+// Reads and checks everything the header says, against the aFileSize bytes of the file.
+bool CheckHeader(const uint8_t* aData, size_t aFileSize, DdsHeader& aHeader, DdsLayout& aLayout,
+                 std::string& aProblem)
+{
+    if (aFileSize < kDdsHeaderSize)
+    {
+        aProblem = "truncated DDS header";
+        return false;
+    }
+    aHeader = ParseHeader(aData);
+    if (!LooksLikeDds(aData, aFileSize) || aHeader.headerSize != 124 || aHeader.formatSize != 32)
+    {
+        aProblem = "corrupt DDS header";
+        return false;
+    }
+    if (aHeader.width == 0 || aHeader.height == 0 || aHeader.width > kMaxPictureSide ||
+        aHeader.height > kMaxPictureSide)
+    {
+        aProblem = "corrupt DDS size " + std::to_string(aHeader.width) + " x " +
+                   std::to_string(aHeader.height);
+        return false;
+    }
+    if (uint64_t{aHeader.width} * aHeader.height > kMaxPicturePixels)
+    {
+        aProblem = "DDS picture too large (" + std::to_string(aHeader.width) + " x " +
+                   std::to_string(aHeader.height) + ")";
+        return false;
+    }
+    aLayout.width = static_cast<int>(aHeader.width);
+    aLayout.height = static_cast<int>(aHeader.height);
+    const uint64_t available = aFileSize - kDdsHeaderSize;
+    if (aHeader.formatFlags & kPixelFourCc)
+    {
+        return CheckBlocks(aHeader, available, aLayout, aProblem);
+    }
+    if (aHeader.formatFlags & kPixelRgb)
+    {
+        uint64_t stride = 0;
+        aLayout.blocks = DdsBlocks::None;
+        return CheckUncompressed(aHeader, available, stride, aProblem);
+    }
+    aProblem = "unsupported DDS pixel format";
+    return false;
+}
+}  // namespace
+
+bool LooksLikeDds(const uint8_t* aData, size_t aSize)
+{
+    return aSize >= 4 && std::memcmp(aData, "DDS ", 4) == 0;
+}
+
+size_t DxtBlockBytes(DdsBlocks aBlocks)
+{
+    return aBlocks == DdsBlocks::Dxt1 ? 8 : 16;
+}
+
+bool ReadDdsLayout(const uint8_t* aHeader, size_t aFileSize, DdsLayout& aLayout,
+                   std::string& aProblem)
+{
+    DdsHeader header{};
+    return CheckHeader(aHeader, aFileSize, header, aLayout, aProblem);
+}
+
+void DecodeDxt(const DdsLayout& aLayout, const uint8_t* aBlocks, DecodedImage& aImage)
+{
+    const int flags = aLayout.blocks == DdsBlocks::Dxt1   ? squish::kDxt1
+                      : aLayout.blocks == DdsBlocks::Dxt3 ? squish::kDxt3
+                                                          : squish::kDxt5;
+    const size_t blockSize = DxtBlockBytes(aLayout.blocks);
+    const int width = aLayout.width;
+    const int height = aLayout.height;
+    aImage.width = width;
+    aImage.height = height;
+    aImage.pixels.resize(static_cast<size_t>(width) * static_cast<size_t>(height));
     // Block by block straight into the picture: no second picture-sized buffer to fill and
-    // copy, which at start-up costs more than the decoding itself.
-    const int width = aImage.width;
-    const int height = aImage.height;
+    // copy, which costs more than the decoding itself.
     const uint8_t* block = aBlocks;
     uint8_t rgba[16 * 4];
     for (int top = 0; top < height; top += 4)
@@ -228,59 +311,27 @@ bool DecodeBlocks(const DdsHeader& aHeader, const uint8_t* aBlocks, size_t aAvai
             }
         }
     }
-    return true;
-}
-}  // namespace
-
-bool LooksLikeDds(const uint8_t* aData, size_t aSize)
-{
-    return aSize >= 4 && std::memcmp(aData, "DDS ", 4) == 0;
 }
 
 bool DecodeDds(const uint8_t* aData, size_t aSize, DecodedImage& aImage, std::string& aProblem)
 {
-    if (aSize < kHeaderSize)
+    DdsHeader header{};
+    DdsLayout layout;
+    if (!CheckHeader(aData, aSize, header, layout, aProblem))
     {
-        aProblem = "truncated DDS header";
         return false;
     }
-    const DdsHeader header = ParseHeader(aData);
-    if (!LooksLikeDds(aData, aSize) || header.headerSize != 124 || header.formatSize != 32)
+    const uint8_t* body = aData + kDdsHeaderSize;
+    if (layout.blocks != DdsBlocks::None)
     {
-        aProblem = "corrupt DDS header";
-        return false;
+        DecodeDxt(layout, body, aImage);
+        return true;
     }
-    if (header.width == 0 || header.height == 0 || header.width > kMaxPictureSide ||
-        header.height > kMaxPictureSide)
-    {
-        aProblem = "corrupt DDS size " + std::to_string(header.width) + " x " +
-                   std::to_string(header.height);
-        return false;
-    }
-    if (uint64_t{header.width} * header.height > kMaxPicturePixels)
-    {
-        aProblem = "DDS picture too large (" + std::to_string(header.width) + " x " +
-                   std::to_string(header.height) + ")";
-        return false;
-    }
-    aImage.width = static_cast<int>(header.width);
-    aImage.height = static_cast<int>(header.height);
-    const uint8_t* body = aData + kHeaderSize;
-    const size_t available = aSize - kHeaderSize;
-    if (header.formatFlags & kPixelFourCc)
-    {
-        if (header.fourCc == FourCc('D', 'X', '1', '0'))
-        {
-            aProblem = "unsupported DDS format (DX10 header)";
-            return false;
-        }
-        return DecodeBlocks(header, body, available, aImage, aProblem);
-    }
-    if (header.formatFlags & kPixelRgb)
-    {
-        return DecodeUncompressed(header, body, available, aImage, aProblem);
-    }
-    aProblem = "unsupported DDS pixel format";
-    return false;
+    uint64_t stride = 0;
+    CheckUncompressed(header, aSize - kDdsHeaderSize, stride, aProblem);
+    aImage.width = layout.width;
+    aImage.height = layout.height;
+    DecodeUncompressed(header, body, stride, aImage);
+    return true;
 }
 }  // namespace platform

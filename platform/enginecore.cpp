@@ -178,4 +178,16 @@ void EngineCore::Texture_Unlock(HTEXTURE aTexture)
 {
     myTextures.Unlock(aTexture);
 }
+
+PictureMemory PictureMemoryOf(HGE* aEngine)
+{
+    const auto* engine = dynamic_cast<const EngineCore*>(aEngine);
+    PictureMemory memory;
+    if (engine != nullptr)
+    {
+        memory.myInMemoryBytes = engine->PictureBytesInMemory();
+        memory.myOnCard = engine->OnCard();
+    }
+    return memory;
+}
 }  // namespace platform

@@ -8,6 +8,7 @@
 #include <mutex>
 #include <string>
 
+#include "enginefigures.h"
 #include "hge.h"
 #include "inputsource.h"
 #include "texturetable.h"
@@ -45,6 +46,10 @@ public:
                         int aHeight) override;
     void Texture_Unlock(HTEXTURE aTexture) override;
 
+    // Any thread: the pictures' bytes in memory, and what the graphics card holds of them.
+    int64_t PictureBytesInMemory() const { return myTextures.MemoryBytes(); }
+    virtual CardPictures OnCard() const { return CardPictures(); }
+
 protected:
     // Passes the parts of aQuad worth drawing to aDraw: nothing for a fully transparent quad,
     // the visible tiles of a mostly transparent large picture, or the quad whole.
@@ -53,8 +58,8 @@ protected:
     {
         const std::shared_ptr<TextureImage> image = myTextures.Find(aQuad.tex);
         platform::ForEachVisiblePart(aQuad, image ? image->Tiles() : nullptr,
-                                     image ? image->myPicture.width : 0,
-                                     image ? image->myPicture.height : 0, aDraw);
+                                     image ? image->Width() : 0, image ? image->Height() : 0,
+                                     aDraw);
     }
 
     const std::string& Title() const { return myTitle; }

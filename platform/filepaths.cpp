@@ -2,6 +2,8 @@
 
 #include <strings.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -161,7 +163,8 @@ void AppendLogLine(const char* aLine)
     }
 }
 
-bool ReadWholeFile(const std::string& aResolvedPath, std::vector<uint8_t>& aBytes)
+bool ReadFileStart(const std::string& aResolvedPath, size_t aMost, std::vector<uint8_t>& aBytes,
+                   size_t& aFileSize)
 {
     std::ifstream file(aResolvedPath, std::ios::binary);
     if (!file)
@@ -175,8 +178,16 @@ bool ReadWholeFile(const std::string& aResolvedPath, std::vector<uint8_t>& aByte
         return false;
     }
     file.seekg(0, std::ios::beg);
-    aBytes.resize(static_cast<size_t>(size));
-    file.read(reinterpret_cast<char*>(aBytes.data()), size);
-    return file.gcount() == size;
+    aFileSize = static_cast<size_t>(size);
+    const size_t wanted = std::min(aFileSize, aMost);
+    aBytes.resize(wanted);
+    file.read(reinterpret_cast<char*>(aBytes.data()), static_cast<std::streamsize>(wanted));
+    return file.gcount() == static_cast<std::streamsize>(wanted);
+}
+
+bool ReadWholeFile(const std::string& aResolvedPath, std::vector<uint8_t>& aBytes)
+{
+    size_t size = 0;
+    return ReadFileStart(aResolvedPath, SIZE_MAX, aBytes, size);
 }
 }  // namespace platform

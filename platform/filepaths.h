@@ -35,6 +35,10 @@ std::string LogFilePath();
 // needed. Any thread; nothing happens when the log cannot be written.
 void AppendLogLine(const char* aLine);
 
+// Reads the first aMost bytes of a file (all of it when shorter) and tells its size; false
+// when it cannot be opened or read.
+bool ReadFileStart(const std::string& aResolvedPath, size_t aMost, std::vector<uint8_t>& aBytes,
+                   size_t& aFileSize);
 // Reads a whole file; false when it cannot be opened or read.
 bool ReadWholeFile(const std::string& aResolvedPath, std::vector<uint8_t>& aBytes);
 }  // namespace platform

@@ -42,13 +42,13 @@ public:
         const auto image = myTextures.Find(aHandle);
         if (image)
         {
-            const DecodedImage& picture = image->myPicture;
             texture.reset(SDL_CreateTexture(myRenderer, SDL_PIXELFORMAT_ARGB8888,
-                                            SDL_TEXTUREACCESS_STATIC, picture.width,
-                                            picture.height));
+                                            SDL_TEXTUREACCESS_STATIC, image->Width(),
+                                            image->Height()));
             if (texture)
             {
-                SDL_UpdateTexture(texture.get(), nullptr, picture.pixels.data(), picture.width * 4);
+                // Drawing in software needs the pixels: they stay in memory from now on.
+                SDL_UpdateTexture(texture.get(), nullptr, image->KeptPixels(), image->Width() * 4);
             }
         }
         return texture.get();

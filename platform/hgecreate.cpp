@@ -1,5 +1,7 @@
 // The one engine object: made by the first hgeCreate, shut down and deleted by the Release of
 // its last reference.
+#include <malloc.h>
+
 #include <memory>
 #include <mutex>
 
@@ -9,6 +11,7 @@
 
 namespace
 {
+constexpr int kLargeBlock = 256 * 1024;
 std::mutex ourMutex;
 hgeBackend ourBackend = HGE_BACKEND_WINDOW;
 // Owned by its references, not by this file: an engine never released is left alone at exit
@@ -38,6 +41,11 @@ HGE* hgeCreate(int aVersion)
     std::lock_guard<std::mutex> lock(ourMutex);
     if (!ourEngine)
     {
+        // Pictures, their files and their textures are large blocks that come and go as scenes
+        // are entered: blocks this large go back to the system when freed. (The C library would
+        // otherwise raise this bound as such blocks are freed, and keep the next ones in its
+        // heaps, where the memory stays with the process.)
+        mallopt(M_MMAP_THRESHOLD, kLargeBlock);
         if (ourBackend == HGE_BACKEND_HEADLESS)
         {
             ourEngine = new platform::HeadlessEngine();

@@ -302,6 +302,11 @@ int DecodedPictureCount()
     return ourDecoded.load();
 }
 
+void NoteDecodedPicture()
+{
+    ++ourDecoded;
+}
+
 bool DecodeImage(const uint8_t* aData, size_t aSize, DecodedImage& aImage, std::string& aProblem)
 {
     ++ourDecoded;

@@ -13,4 +13,6 @@ namespace platform
 bool DecodeImage(const uint8_t* aData, size_t aSize, DecodedImage& aImage, std::string& aProblem);
 // How many pictures this process has decoded so far (for the timing tools).
 int DecodedPictureCount();
+// Counts a picture decoded other than by DecodeImage.
+void NoteDecodedPicture();
 }  // namespace platform

@@ -25,20 +25,33 @@ uint32_t TextureTable::Load(const std::string& aPath)
             return known->second;
         }
     }
+    // A DDS file's header tells whether it can be read: its picture is read at first use.
     std::vector<uint8_t> bytes;
-    if (!ReadWholeFile(resolved, bytes))
+    size_t fileSize = 0;
+    if (!ReadFileStart(resolved, kDdsHeaderSize, bytes, fileSize))
     {
         SetLastError("%s: file cannot be read", aPath.c_str());
         return 0;
     }
-    DecodedImage image;
     std::string problem;
-    if (!DecodeImage(bytes.data(), bytes.size(), image, problem))
+    if (LooksLikeDds(bytes.data(), bytes.size()))
     {
-        SetLastError("%s: %s", aPath.c_str(), problem.c_str());
+        DdsLayout layout;
+        if (!ReadDdsLayout(bytes.data(), fileSize, layout, problem))
+        {
+            SetLastError("%s: %s", aPath.c_str(), problem.c_str());
+            return 0;
+        }
+        return Insert(resolved, std::make_shared<TextureImage>(resolved, layout));
+    }
+    DecodedImage image;
+    if (!ReadWholeFile(resolved, bytes) || !DecodeImage(bytes.data(), bytes.size(), image, problem))
+    {
+        SetLastError("%s: %s", aPath.c_str(),
+                     problem.empty() ? "file cannot be read" : problem.c_str());
         return 0;
     }
-    return Insert(resolved, std::move(image));
+    return Insert(resolved, std::make_shared<TextureImage>(resolved, std::move(image)));
 }
 
 uint32_t TextureTable::LoadFromMemory(const uint8_t* aData, size_t aSize)
@@ -50,17 +63,15 @@ uint32_t TextureTable::LoadFromMemory(const uint8_t* aData, size_t aSize)
         SetLastError("picture in memory: %s", aData ? problem.c_str() : "no data");
         return 0;
     }
-    return Insert("", std::move(image));
+    return Insert("", std::make_shared<TextureImage>("", std::move(image)));
 }
 
-uint32_t TextureTable::Insert(const std::string& aKey, DecodedImage&& aImage)
+uint32_t TextureTable::Insert(const std::string& aKey, std::shared_ptr<TextureImage> aImage)
 {
-    // Worked out before the table is locked: other threads may load meanwhile.
-    TileMap tiles = TileMap::Of(aImage);
     std::lock_guard<std::mutex> lock(myMutex);
     if (!aKey.empty())
     {
-        // Another thread may have decoded the same file meanwhile: share its picture.
+        // Another thread may have loaded the same file meanwhile: share its picture.
         const auto known = myByPath.find(aKey);
         if (known != myByPath.end())
         {
@@ -75,9 +86,7 @@ uint32_t TextureTable::Insert(const std::string& aKey, DecodedImage&& aImage)
     }
     Entry entry;
     entry.myKey = aKey;
-    entry.myImage = std::make_shared<TextureImage>();
-    entry.myImage->myTiles = std::move(tiles);
-    entry.myImage->myPicture = std::move(aImage);
+    entry.myImage = std::move(aImage);
     myEntries.emplace(handle, std::move(entry));
     if (!aKey.empty())
     {
@@ -99,6 +108,7 @@ void TextureTable::Free(uint32_t aHandle)
         myByPath.erase(entry->second.myKey);
     }
     myEntries.erase(entry);
+    ++myGeneration;
 }
 
 std::string TextureTable::PathOf(uint32_t aHandle) const
@@ -111,37 +121,58 @@ std::string TextureTable::PathOf(uint32_t aHandle) const
 int TextureTable::Width(uint32_t aHandle) const
 {
     const auto image = Find(aHandle);
-    return image ? image->myPicture.width : 0;
+    return image ? image->Width() : 0;
 }
 
 int TextureTable::Height(uint32_t aHandle) const
 {
     const auto image = Find(aHandle);
-    return image ? image->myPicture.height : 0;
+    return image ? image->Height() : 0;
 }
 
 uint32_t* TextureTable::Lock(uint32_t aHandle, bool aReadOnly)
 {
-    std::lock_guard<std::mutex> lock(myMutex);
-    const auto entry = myEntries.find(aHandle);
-    if (entry == myEntries.end())
+    std::shared_ptr<TextureImage> image;
     {
-        return nullptr;
+        std::lock_guard<std::mutex> lock(myMutex);
+        const auto entry = myEntries.find(aHandle);
+        if (entry == myEntries.end())
+        {
+            return nullptr;
+        }
+        entry->second.myWritable = entry->second.myWritable || !aReadOnly;
+        image = entry->second.myImage;
     }
-    entry->second.myWritable = entry->second.myWritable || !aReadOnly;
-    return entry->second.myImage->myPicture.pixels.data();
+    // Decoding (the first time) happens outside the table's lock.
+    return image->KeptPixels();
 }
 
 void TextureTable::Unlock(uint32_t aHandle)
 {
-    std::lock_guard<std::mutex> lock(myMutex);
-    const auto entry = myEntries.find(aHandle);
-    if (entry != myEntries.end() && entry->second.myWritable)
+    std::shared_ptr<TextureImage> image;
     {
+        std::lock_guard<std::mutex> lock(myMutex);
+        const auto entry = myEntries.find(aHandle);
+        if (entry == myEntries.end() || !entry->second.myWritable)
+        {
+            return;
+        }
         entry->second.myWritable = false;
-        entry->second.myImage->myTilesValid = false;
-        ++entry->second.myImage->myVersion;
+        image = entry->second.myImage;
     }
+    image->Changed();
+    ++myGeneration;
+}
+
+int64_t TextureTable::MemoryBytes() const
+{
+    std::lock_guard<std::mutex> lock(myMutex);
+    int64_t bytes = 0;
+    for (const auto& entry : myEntries)
+    {
+        bytes += static_cast<int64_t>(entry.second.myImage->MemoryBytes());
+    }
+    return bytes;
 }
 
 std::shared_ptr<TextureImage> TextureTable::Find(uint32_t aHandle) const

@@ -1,8 +1,8 @@
 #pragma once
-// The engine's decoded pictures, by handle. Pictures are decoded on the calling thread, cached
-// by resolved file path and shared: loading a file twice gives the same handle and one more
-// reference, and the picture goes when its last reference is freed. Every operation is
-// thread-safe; decoding happens outside the table's lock.
+// The engine's pictures, by handle. Pictures are checked (and, but for DDS files, decoded) on
+// the calling thread, cached by resolved file path and shared: loading a file twice gives the
+// same handle and one more reference, and the picture goes when its last reference is freed.
+// Every operation is thread-safe; files are read outside the table's lock.
 #include <atomic>
 #include <cstdint>
 #include <memory>
@@ -10,25 +10,10 @@
 #include <string>
 #include <unordered_map>
 
-#include "decodedimage.h"
-#include "visibleparts.h"
+#include "textureimage.h"
 
 namespace platform
 {
-// One decoded picture. The pixels may be changed through a writable lock; each such change
-// bumps myVersion so that a copy on the graphics card can be refreshed.
-struct TextureImage
-{
-    DecodedImage myPicture;
-    std::atomic<uint32_t> myVersion{0};
-    // Its visible tiles, worked out once; no longer trusted once the pixels were changed.
-    TileMap myTiles;
-    std::atomic<bool> myTilesValid{true};
-
-    // The tiles to draw it by, or null to draw it whole.
-    const TileMap* Tiles() const { return myTilesValid.load() ? &myTiles : nullptr; }
-};
-
 class TextureTable
 {
 public:
@@ -47,14 +32,19 @@ public:
     // The picture's size in pixels; 0 for an unknown handle.
     int Width(uint32_t aHandle) const;
     int Height(uint32_t aHandle) const;
-    // The pixels of a loaded picture (valid until its last reference is freed); null for an
-    // unknown handle.
+    // The pixels of a loaded picture (kept in memory from now on, valid until its last
+    // reference is freed); null for an unknown handle.
     uint32_t* Lock(uint32_t aHandle, bool aReadOnly);
     // Ends a lock; after a writable lock the picture counts as changed.
     void Unlock(uint32_t aHandle);
 
     // The shared picture behind a handle, or null: the renderers keep it while they draw.
     std::shared_ptr<TextureImage> Find(uint32_t aHandle) const;
+    // The bytes of every picture's file or pixels now in memory.
+    int64_t MemoryBytes() const;
+    // Goes up whenever a picture goes or its pixels change: a frame drawn again with the same
+    // quads looks the same as long as this stays.
+    uint64_t Generation() const { return myGeneration.load(); }
     // The resolved file a handle was loaded from; "" for pictures from memory and unknown
     // handles.
     std::string PathOf(uint32_t aHandle) const;
@@ -68,11 +58,12 @@ private:
         bool myWritable = false;
     };
 
-    uint32_t Insert(const std::string& aKey, DecodedImage&& aImage);
+    uint32_t Insert(const std::string& aKey, std::shared_ptr<TextureImage> aImage);
 
     mutable std::mutex myMutex;
     std::unordered_map<uint32_t, Entry> myEntries;
     std::unordered_map<std::string, uint32_t> myByPath;
     uint32_t myNextHandle = 1;
+    std::atomic<uint64_t> myGeneration{0};
 };
 }  // namespace platform

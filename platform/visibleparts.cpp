@@ -22,47 +22,216 @@ bool SameCorners(const hgeQuad& aQuad)
 }
 }  // namespace
 
-TileMap TileMap::Of(const DecodedImage& aPicture)
+TileMap TileMap::Sized(int aWidth, int aHeight)
 {
     TileMap map;
-    if (aPicture.width < ourLeastSide || aPicture.height < ourLeastSide)
+    if (aWidth < ourLeastSide || aHeight < ourLeastSide)
     {
         return map;
     }
-    const int columns = (aPicture.width + ourTileSize - 1) / ourTileSize;
-    const int rows = (aPicture.height + ourTileSize - 1) / ourTileSize;
-    std::vector<uint8_t> visible(static_cast<size_t>(columns * rows), 0);
+    map.myWidth = aWidth;
+    map.myHeight = aHeight;
+    map.myColumns = (aWidth + ourTileSize - 1) / ourTileSize;
+    map.myRows = (aHeight + ourTileSize - 1) / ourTileSize;
+    map.myVisible.assign(static_cast<size_t>(map.myColumns * map.myRows), 0);
+    return map;
+}
+
+void TileMap::MarkAround(int aLeft, int aTop, int aRight, int aBottom)
+{
+    // Smooth sampling reaches one pixel over: the tiles bordering on visible pixels count too.
+    const int lastX = std::min(myWidth - 1, aRight + 1);
+    const int lastY = std::min(myHeight - 1, aBottom + 1);
+    for (int ty = std::max(0, aTop - 1) / ourTileSize; ty <= lastY / ourTileSize; ++ty)
+    {
+        for (int tx = std::max(0, aLeft - 1) / ourTileSize; tx <= lastX / ourTileSize; ++tx)
+        {
+            myVisible[static_cast<size_t>(ty) * static_cast<size_t>(myColumns) +
+                      static_cast<size_t>(tx)] = 1;
+        }
+    }
+}
+
+TileMap TileMap::Finished(TileMap&& aMap)
+{
+    const size_t empty =
+        static_cast<size_t>(std::count(aMap.myVisible.begin(), aMap.myVisible.end(), 0));
+    if (static_cast<double>(empty) <
+        ourLeastEmptyShare * static_cast<double>(aMap.myVisible.size()))
+    {
+        return TileMap();
+    }
+    return std::move(aMap);
+}
+
+TileMap TileMap::Of(const DecodedImage& aPicture)
+{
+    TileMap map = Sized(aPicture.width, aPicture.height);
+    if (!map.IsTiled())
+    {
+        return map;
+    }
     for (int y = 0; y < aPicture.height; ++y)
     {
         const uint32_t* row = &aPicture.pixels[static_cast<size_t>(y) * aPicture.width];
         for (int x = 0; x < aPicture.width; ++x)
         {
-            if ((row[x] >> 24) == 0)
+            if ((row[x] >> 24) != 0)
             {
-                continue;
-            }
-            // A visible pixel marks its tile, and the tiles it borders on.
-            for (int ty = std::max(0, (y - 1) / ourTileSize);
-                 ty <= std::min(rows - 1, (y + 1) / ourTileSize); ++ty)
-            {
-                for (int tx = std::max(0, (x - 1) / ourTileSize);
-                     tx <= std::min(columns - 1, (x + 1) / ourTileSize); ++tx)
-                {
-                    visible[static_cast<size_t>(ty) * static_cast<size_t>(columns) +
-                            static_cast<size_t>(tx)] = 1;
-                }
+                map.MarkAround(x, y, x, y);
             }
         }
     }
-    const size_t empty = static_cast<size_t>(std::count(visible.begin(), visible.end(), 0));
-    if (static_cast<double>(empty) < ourLeastEmptyShare * static_cast<double>(visible.size()))
+    return Finished(std::move(map));
+}
+
+TileMap TileMap::OfBlocks(const DdsLayout& aLayout, const uint8_t* aBlocks)
+{
+    TileMap map = Sized(aLayout.width, aLayout.height);
+    if (!map.IsTiled())
     {
         return map;
     }
-    map.myColumns = columns;
-    map.myRows = rows;
-    map.myVisible = std::move(visible);
-    return map;
+    const size_t blockBytes = DxtBlockBytes(aLayout.blocks);
+    const uint8_t* block = aBlocks;
+    for (int top = 0; top < aLayout.height; top += 4)
+    {
+        for (int left = 0; left < aLayout.width; left += 4, block += blockBytes)
+        {
+            if (BlockMayShow(aLayout.blocks, block))
+            {
+                map.MarkAround(left, top, std::min(left + 3, aLayout.width - 1),
+                               std::min(top + 3, aLayout.height - 1));
+            }
+        }
+    }
+    return Finished(std::move(map));
+}
+
+bool BlockMayShow(DdsBlocks aBlocks, const uint8_t* aBlock)
+{
+    switch (aBlocks)
+    {
+        case DdsBlocks::Dxt1:
+        {
+            // Four opaque colours when the first is the greater; otherwise index 3 is clear.
+            const unsigned first = aBlock[0] | aBlock[1] << 8;
+            const unsigned second = aBlock[2] | aBlock[3] << 8;
+            return first > second || !std::all_of(aBlock + 4, aBlock + 8,
+                                                  [](uint8_t aByte) { return aByte == 0xFF; });
+        }
+        case DdsBlocks::Dxt3:
+            // Sixteen explicit 4-bit alphas.
+            return !std::all_of(aBlock, aBlock + 8, [](uint8_t aByte) { return aByte == 0; });
+        case DdsBlocks::Dxt5:
+        {
+            // Two end points and sixteen 3-bit indices. Index 0 and 1 are the end points; with
+            // the first end point not above the second, 6 is clear and 7 opaque, and 2 to 5 lie
+            // between the end points; otherwise 2 to 7 do. A value between end points counts as
+            // showing unless both are 0 (rounding may leave a tiny alpha either way).
+            const unsigned first = aBlock[0];
+            const unsigned second = aBlock[1];
+            const bool sixValues = first <= second;
+            uint64_t indices = 0;
+            for (int i = 7; i >= 2; --i)
+            {
+                indices = indices << 8 | aBlock[i];
+            }
+            for (int pixel = 0; pixel < 16; ++pixel, indices >>= 3)
+            {
+                const unsigned index = static_cast<unsigned>(indices & 7u);
+                const bool clear =
+                    (index == 0 && first == 0) || (index == 1 && second == 0) ||
+                    (sixValues && index == 6) ||
+                    (index >= 2 && index <= (sixValues ? 5u : 7u) && first == 0 && second == 0);
+                if (!clear)
+                {
+                    return true;
+                }
+            }
+            return false;
+        }
+        case DdsBlocks::None:
+            break;
+    }
+    return true;
+}
+
+bool IsOpaque(const DecodedImage& aPicture)
+{
+    return std::all_of(aPicture.pixels.begin(), aPicture.pixels.end(),
+                       [](uint32_t aPixel) { return (aPixel >> 24) == 0xFF; });
+}
+
+bool IsOpaque(const DdsLayout& aLayout, const uint8_t* aBlocks)
+{
+    const size_t blockBytes = DxtBlockBytes(aLayout.blocks);
+    const size_t blocks = aLayout.bodyBytes / blockBytes;
+    for (size_t i = 0; i < blocks; ++i)
+    {
+        if (!BlockIsOpaque(aLayout.blocks, aBlocks + i * blockBytes))
+        {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool BlockIsOpaque(DdsBlocks aBlocks, const uint8_t* aBlock)
+{
+    switch (aBlocks)
+    {
+        case DdsBlocks::Dxt1:
+        {
+            // Four opaque colours when the first is the greater; otherwise index 3 is clear.
+            const unsigned first = aBlock[0] | aBlock[1] << 8;
+            const unsigned second = aBlock[2] | aBlock[3] << 8;
+            if (first > second)
+            {
+                return true;
+            }
+            for (int byte = 4; byte < 8; ++byte)
+            {
+                for (int shift = 0; shift < 8; shift += 2)
+                {
+                    if (((aBlock[byte] >> shift) & 3) == 3)
+                    {
+                        return false;
+                    }
+                }
+            }
+            return true;
+        }
+        case DdsBlocks::Dxt3:
+            return std::all_of(aBlock, aBlock + 8, [](uint8_t aByte) { return aByte == 0xFF; });
+        case DdsBlocks::Dxt5:
+        {
+            // Opaque for sure: end points of 255, or index 7 (255) with six values.
+            const unsigned first = aBlock[0];
+            const unsigned second = aBlock[1];
+            const bool sixValues = first <= second;
+            uint64_t indices = 0;
+            for (int i = 7; i >= 2; --i)
+            {
+                indices = indices << 8 | aBlock[i];
+            }
+            for (int pixel = 0; pixel < 16; ++pixel, indices >>= 3)
+            {
+                const unsigned index = static_cast<unsigned>(indices & 7u);
+                const bool opaque = (index == 0 && first == 255) || (index == 1 && second == 255) ||
+                                    (sixValues && index == 7) ||
+                                    (first == 255 && second == 255 && index != 6);
+                if (!opaque)
+                {
+                    return false;
+                }
+            }
+            return true;
+        }
+        case DdsBlocks::None:
+            break;
+    }
+    return false;
 }
 
 bool IsInvisible(const hgeQuad& aQuad)

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "ddsreader.h"
 #include "decodedimage.h"
 #include "hge.h"
 
@@ -20,6 +21,9 @@ public:
 
     // Empty (no tiling) for pictures too small or too full for tiles to pay off.
     static TileMap Of(const DecodedImage& aPicture);
+    // The same from a picture's DXT blocks, block by block (a block that may show a pixel
+    // counts as showing all of them), without decoding it.
+    static TileMap OfBlocks(const DdsLayout& aLayout, const uint8_t* aBlocks);
 
     bool IsTiled() const { return myColumns > 0; }
     int GetColumns() const { return myColumns; }
@@ -31,10 +35,27 @@ public:
     }
 
 private:
+    // Every tile empty, or no tiles for a picture too small for them to pay off.
+    static TileMap Sized(int aWidth, int aHeight);
+    // Marks the tiles holding the pixels aLeft..aRight x aTop..aBottom or bordering on them.
+    void MarkAround(int aLeft, int aTop, int aRight, int aBottom);
+    // The map, or no tiles when too few of them are empty for tiles to pay off.
+    static TileMap Finished(TileMap&& aMap);
+
+    int myWidth = 0;
+    int myHeight = 0;
     int myColumns = 0;
     int myRows = 0;
     std::vector<uint8_t> myVisible;
 };
+
+// Whether a DXT block may hold a pixel that is not fully transparent.
+bool BlockMayShow(DdsBlocks aBlocks, const uint8_t* aBlock);
+// Whether every pixel of a picture (or of a DXT block) is fully opaque: drawn over anything,
+// it hides it whole, so it needs no blending. False when in doubt.
+bool IsOpaque(const DecodedImage& aPicture);
+bool IsOpaque(const DdsLayout& aLayout, const uint8_t* aBlocks);
+bool BlockIsOpaque(DdsBlocks aBlocks, const uint8_t* aBlock);
 
 // Calls aDraw with the parts of aQuad worth drawing on a picture of aWidth x aHeight with the
 // tiles aTiles (null: draw it whole, if visible at all).

@@ -118,7 +118,7 @@ bool WindowEngine::System_Initiate()
         System_Shutdown();
         return false;
     }
-    SDL_GL_SetSwapInterval(0);  // refused under Xvfb, which is fine
+    SetUpPacing();
     SDL_GL_MakeCurrent(myWindow.get(), nullptr);
     myPads = std::make_unique<Gamepads>();
     myLastPadFeed = std::chrono::steady_clock::now();
@@ -126,6 +126,26 @@ bool WindowEngine::System_Initiate()
     System_ShowCursor(myCursorShown);
     UpdateMouseCapture();
     return true;
+}
+
+void WindowEngine::SetUpPacing()
+{
+    // Vertical sync, adaptive where offered (a late frame is shown at once rather than a
+    // whole refresh later); where the driver refuses it (Xvfb does), the pacer caps the rate.
+    bool synced = false;
+    if (myDisplay.myUncapped)
+    {
+        SDL_GL_SetSwapInterval(0);
+    }
+    else
+    {
+        synced = SDL_GL_SetSwapInterval(-1) == 0 || SDL_GL_SetSwapInterval(1) == 0;
+    }
+    SDL_DisplayMode mode{};
+    const int display = SDL_GetWindowDisplayIndex(myWindow.get());
+    const int refreshHz =
+        display >= 0 && SDL_GetCurrentDisplayMode(display, &mode) == 0 ? mode.refresh_rate : 0;
+    myPacer.SetUp(refreshHz, synced, !myDisplay.myUncapped);
 }
 
 bool WindowEngine::Fail()
@@ -243,6 +263,13 @@ void WindowEngine::HandleWindowEvent(const SDL_WindowEvent& aEvent)
             break;
         case SDL_WINDOWEVENT_SIZE_CHANGED:
             Resized();
+            myExposed = true;
+            break;
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_SHOWN:
+        case SDL_WINDOWEVENT_RESTORED:
+            // The window's pixels may be gone: the next frame is drawn even if unchanged.
+            myExposed = true;
             break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
         case SDL_WINDOWEVENT_ENTER:
@@ -358,8 +385,7 @@ bool WindowEngine::Gfx_BeginScene(HTEXTURE aTarget)
     const uint64_t size = myDrawableSize.load(std::memory_order_relaxed);
     myFrameWindowWidth = static_cast<int>(size >> 32);
     myFrameWindowHeight = static_cast<int>(size & 0xFFFFFFFFu);
-    myPicture.Bind(ScreenWidth(), ScreenHeight(), myFrameWindowWidth, myFrameWindowHeight);
-    myBatch.BeginFrame(ScreenWidth(), ScreenHeight());
+    myFrame.Begin();
     myFrameOpen = true;
     return true;
 }
@@ -368,7 +394,7 @@ void WindowEngine::Gfx_Clear(DWORD aColor)
 {
     if (myFrameOpen)
     {
-        myBatch.Clear(aColor);
+        myFrame.Clear(aColor);
     }
 }
 
@@ -376,7 +402,7 @@ void WindowEngine::Gfx_RenderQuad(const hgeQuad* aQuad)
 {
     if (myFrameOpen && aQuad)
     {
-        ForEachVisiblePart(*aQuad, [this](const hgeQuad& aPart) { myBatch.Add(aPart); });
+        ForEachVisiblePart(*aQuad, [this](const hgeQuad& aPart) { myFrame.Add(aPart); });
     }
 }
 
@@ -387,7 +413,37 @@ void WindowEngine::Gfx_EndScene()
         return;
     }
     myFrameOpen = false;
+    // A frame that looks like the one on screen is not drawn again: the screen still shows it.
+    const uint64_t pictures = Textures().Generation();
+    const bool draw = !myPacer.IsCapped() || myExposed.exchange(false) || mySnapshot.Wanted() ||
+                      !myFrame.LooksLikeShown(myFrameWindowWidth, myFrameWindowHeight, pictures);
+    if (draw)
+    {
+        Draw(pictures);
+    }
+    myPacer.Wait(draw);
+    if (draw && !WindowGone())
+    {
+        SDL_GL_SwapWindow(myWindow.get());
+        myPacer.Swapped();
+        ++myShown;
+    }
+}
+
+void WindowEngine::Draw(uint64_t aPictures)
+{
+    myPicture.Bind(ScreenWidth(), ScreenHeight(), myFrameWindowWidth, myFrameWindowHeight);
+    myBatch.BeginFrame(ScreenWidth(), ScreenHeight());
+    if (myFrame.IsCleared())
+    {
+        myBatch.Clear(myFrame.GetClearColor());
+    }
+    for (const hgeQuad& quad : myFrame.GetQuads())
+    {
+        myBatch.Add(quad);
+    }
     myBatch.Flush();
+    myFrame.Shown(myFrameWindowWidth, myFrameWindowHeight, aPictures);
     if (mySnapshot.Wanted())
     {
         std::vector<uint32_t> pixels;
@@ -400,7 +456,17 @@ void WindowEngine::Gfx_EndScene()
         myPicture.Present(myFrameWindowWidth, myFrameWindowHeight,
                           FitPicture(myFrameWindowWidth, myFrameWindowHeight, ScreenWidth(),
                                      ScreenHeight(), myDisplay.myScaling));
-        SDL_GL_SwapWindow(myWindow.get());
     }
+}
+
+CardPictures WindowEngine::OnCard() const
+{
+    return myBatch.OnCard();
+}
+
+uint64_t ShownFramesOf(HGE* aEngine)
+{
+    const auto* window = dynamic_cast<const WindowEngine*>(aEngine);
+    return window ? window->GetShownFrames() : 0;
 }
 }  // namespace platform

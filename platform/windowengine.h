@@ -9,10 +9,13 @@
 
 #include "displayoptions.h"
 #include "enginecore.h"
+#include "enginefigures.h"
+#include "framerecord.h"
 #include "gamepads.h"
 #include "glpicturetarget.h"
 #include "glquadbatch.h"
 #include "picturefit.h"
+#include "presentpacer.h"
 #include "sdlhandles.h"
 #include "snapshothandover.h"
 #include "x11windowwatch.h"
@@ -43,10 +46,22 @@ public:
     bool Gfx_BeginScene(HTEXTURE aTarget) override;
     void Gfx_Clear(DWORD aColor) override;
     void Gfx_RenderQuad(const hgeQuad* aQuad) override;
+    // Shows the frame, at most as often as the display shows frames (vertical sync, or a cap at
+    // its refresh rate where the driver refuses that), and only if it looks different from the
+    // one on screen; unless the display options say uncapped: then every frame, at once.
     void Gfx_EndScene() override;
+
+    // Any thread: the pictures on the graphics card, and the frames shown so far.
+    CardPictures OnCard() const override;
+    uint64_t GetShownFrames() const { return myShown.load(); }
 
 private:
     bool Fail();
+    // Main thread, context current: vertical sync where the driver offers it, and the pacer.
+    void SetUpPacing();
+    // Render thread: draws the frame recorded (with the pictures at aPictures) into the back
+    // buffer.
+    void Draw(uint64_t aPictures);
     // Render thread: whether the window was destroyed by someone else (asks the X server).
     bool WindowGone() const;
     void HandleEvent(const SDL_Event& aEvent);
@@ -70,6 +85,8 @@ private:
     MotionScaler myMotion;     // main thread only
     std::chrono::steady_clock::time_point myLastPadFeed;
     GlPictureTarget myPicture;   // render thread only
+    FrameRecord myFrame;         // render thread only
+    PresentPacer myPacer;        // set up on the main thread, then render thread only
     int myFrameWindowWidth = 0;  // render thread only: the drawable's size this frame
     int myFrameWindowHeight = 0;
     bool myContextCurrent = false;  // render thread only
@@ -77,6 +94,8 @@ private:
     bool myCursorShown = true;
     bool myClosed = false;
     std::atomic<bool> myWindowGone{false};  // destroyed by someone else: no more swaps
+    std::atomic<bool> myExposed{true};      // the window's pixels may be lost: draw again
+    std::atomic<uint64_t> myShown{0};
     // The drawable's size, width in the high half: written by the main thread at a resize,
     // read by the render thread at the start of every frame.
     std::atomic<uint64_t> myDrawableSize{0};

@@ -120,6 +120,8 @@ const std::vector<Option>& Options()
          Switch([](CommandLine& aLine) -> bool& { return aLine.myDisplay.myFullscreen; })},
         {"--scale", "MODE", "smooth (any size, the default) or integer (whole multiples only)",
          TakeScale},
+        {"--uncapped", nullptr, "draw every frame at once: no vertical sync, no cap (benchmarks)",
+         Switch([](CommandLine& aLine) -> bool& { return aLine.myDisplay.myUncapped; })},
         {"--data", "DIR", "load the pictures, music and lines from DIR", TakeData},
         {"--help", nullptr, "print this help and stop", Switch(&CommandLine::myHelp)},
         {"--version", nullptr, "print the version and stop", Switch(&CommandLine::myVersion)},

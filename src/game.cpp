@@ -14,11 +14,15 @@
 namespace
 {
 constexpr int64_t kSwapPeriodNs = 2000000;  // at most 500 swaps per second
-// When the picture falls behind, at most this many logic frames are run for one of them.
-constexpr int64_t kMostLogicFramesAtOnce = 10;
+// The window shows frames no faster than the display (60 a second, or fewer on a slow
+// machine): for each, the logic runs the frames of the real time since the last one, up to
+// this much, so the game keeps its speed; time lost in a longer stall is let go.
+constexpr int64_t kMostCatchUpNs = 200000000;
 constexpr auto kPollSleep = std::chrono::microseconds(1000);
-// While a worker is still busy the main thread waits in short naps instead of spinning.
-constexpr auto kBusyNap = std::chrono::microseconds(100);
+// While a worker is still busy the main thread waits in naps instead of spinning; the window
+// shows a frame no more often than the display does, so a nap as long as this costs nothing
+// that shows.
+constexpr auto kBusyNap = std::chrono::microseconds(1000);
 
 // How a thread waits for the next thing to do: paced runs sleep (the pace leaves time to
 // spare), unpaced runs (fast, fixed-step replays and tests) only give way to the others.
@@ -46,7 +50,7 @@ Game::Game(HGE* aHGE, const GameOptions& aOptions)
       myOptions(aOptions),
       mySaves(aOptions.mySaveFolder, [this](const std::string& aLine) { Say(aLine); }),
       myPacer(kSwapPeriodNs),
-      myCatchUp(kSwapPeriodNs, kMostLogicFramesAtOnce)
+      myCatchUp(kSwapPeriodNs, kMostCatchUpNs / kSwapPeriodNs)
 {
     if (myOptions.myFixedStepMs > 0.0f)
     {

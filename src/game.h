@@ -136,8 +136,8 @@ public:
 
 private:
     // The logic frames real time calls for, into buffer aBufferIndex: one logic frame for each
-    // 2 ms of real time since the last ones (at most ten), so the game keeps its speed when the
-    // picture cannot keep up; unpaced, one.
+    // 2 ms of real time since the last ones (up to 0.2 s of them), so the game keeps its speed
+    // however often the picture is shown; unpaced, one.
     void LogicFrames(InputWrapper& aInput, unsigned aBufferIndex);
     // One logic frame into buffer aBufferIndex: input, state flow, music, drawing, and last
     // the inventory's hover card; its game time is added to the buffer's.

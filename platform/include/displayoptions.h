@@ -14,6 +14,9 @@ struct DisplayOptions
 {
     bool myFullscreen = false;  // borderless over the whole desktop from the start
     PictureScaling myScaling = PictureScaling::Smooth;
+    // Every frame drawn and shown at once: no vertical sync, no cap at the display's rate (for
+    // measuring how fast frames can be drawn).
+    bool myUncapped = false;
 };
 
 // Read when the window opens: set them before System_Initiate. Any thread.

@@ -49,6 +49,7 @@ TEST(CommandLine, NoOptionsPlaysFromTheTitleInAWindow)
     EXPECT_FALSE(parsed.myLine.myOptions.myContinue);
     EXPECT_EQ(parsed.myLine.myFrames, -1);
     EXPECT_FALSE(parsed.myLine.myDisplay.myFullscreen);
+    EXPECT_FALSE(parsed.myLine.myDisplay.myUncapped);
     EXPECT_EQ(parsed.myLine.myDisplay.myScaling, platform::PictureScaling::Smooth);
     EXPECT_TRUE(parsed.myLine.myDataFolder.empty());
 }
@@ -59,7 +60,7 @@ TEST(CommandLine, EachOptionSetsWhatItSays)
     const Parsed parsed =
         Parse({"--play", "--headless", "--frames", "250", "--screenshot", "shot.png",
                "--fixed-step-ms", "2.5", "--record", "run.txt", "--state", "end.json",
-               "--fullscreen", "--scale", "integer", "--data", folder.c_str()});
+               "--fullscreen", "--scale", "integer", "--uncapped", "--data", folder.c_str()});
     ASSERT_TRUE(parsed.myOk) << parsed.myProblem;
     const CommandLine& line = parsed.myLine;
     EXPECT_TRUE(line.myOptions.myStartInPlay);
@@ -70,6 +71,7 @@ TEST(CommandLine, EachOptionSetsWhatItSays)
     EXPECT_EQ(line.myRecord, "run.txt");
     EXPECT_EQ(line.myState, "end.json");
     EXPECT_TRUE(line.myDisplay.myFullscreen);
+    EXPECT_TRUE(line.myDisplay.myUncapped);
     EXPECT_EQ(line.myDisplay.myScaling, platform::PictureScaling::WholeNumber);
     EXPECT_EQ(line.myDataFolder, folder);
     EXPECT_FALSE(line.myDemo);
@@ -140,9 +142,9 @@ TEST(CommandLine, TheHelpHasOneLinePerOptionThatTheParserAccepts)
         }
     }
     const std::vector<std::string> expected = {
-        "--play",          "--continue", "--headless", "--frames", "--screenshot",
-        "--fixed-step-ms", "--record",   "--replay",   "--state",  "--demo",
-        "--fullscreen",    "--scale",    "--data",     "--help",   "--version"};
+        "--play",     "--continue", "--headless", "--frames", "--screenshot", "--fixed-step-ms",
+        "--record",   "--replay",   "--state",    "--demo",   "--fullscreen", "--scale",
+        "--uncapped", "--data",     "--help",     "--version"};
     EXPECT_EQ(described, expected);
     // Every option the help describes is one the parser takes.
     for (const std::string& option : described)

@@ -54,8 +54,7 @@ protected:
     {
         const auto image = myTable.Find(aQuad.tex);
         std::vector<hgeQuad> parts;
-        platform::ForEachVisiblePart(aQuad, image->Tiles(), image->myPicture.width,
-                                     image->myPicture.height,
+        platform::ForEachVisiblePart(aQuad, image->Tiles(), image->Width(), image->Height(),
                                      [&parts](const hgeQuad& aPart) { parts.push_back(aPart); });
         return parts;
     }
@@ -86,8 +85,8 @@ TEST_F(VisibleParts, OverlaysDrawnByTilesMatchThemDrawnWhole)
         const HTEXTURE texture = myTable.Load(path);
         ASSERT_NE(texture, 0u) << platform::LastError();
         const auto image = myTable.Find(texture);
-        const float width = static_cast<float>(image->myPicture.width);
-        const float height = static_cast<float>(image->myPicture.height);
+        const float width = static_cast<float>(image->Width());
+        const float height = static_cast<float>(image->Height());
         tiledOverlays += image->Tiles()->IsTiled() ? 1 : 0;
         for (const Placement& placement : placements)
         {
