@@ -102,9 +102,13 @@ package: build
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
+# The window's tools run under one virtual X server: start-up beside the headless one, the
+# CPU on the title and walking, drawing speed, and frames at scene changes (the whole story at
+# its real pace, about four minutes).
 bench: build
-	cd $(BUILD) && ./marrowen-startup && ./marrowen-frames && ./marrowen-pacing && \
-	    $(XRUN) ./marrowen-render
+	cd $(BUILD) && ./marrowen-frames && ./marrowen-pacing && \
+	    $(XRUN) sh -c './marrowen-startup && ./marrowen-power && ./marrowen-render && \
+	        ./marrowen-scenes'
 
 # Formatting and clang-tidy over our own code (.clang-tidy says which checks and why not others).
 LINT_DIRS := src platform content geometry tests bench fuzz

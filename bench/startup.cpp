@@ -13,10 +13,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "benchstats.h"
+#include "enginefigures.h"
 #include "game.h"
 #include "imagedecoder.h"
 
@@ -26,8 +29,36 @@ namespace
 {
 using Clock = std::chrono::steady_clock;
 
+// Where the memory is now, in megabytes: the process's resident memory (from /proc) and the
+// engine's pictures.
+std::string MemoryNow(HGE* aEngine)
+{
+    std::map<std::string, double> status;
+    std::ifstream file("/proc/self/status");
+    for (std::string line; std::getline(file, line);)
+    {
+        const size_t colon = line.find(':');
+        if (colon != std::string::npos && line.rfind("kB") != std::string::npos)
+        {
+            status[line.substr(0, colon)] = std::atof(line.c_str() + colon + 1) / 1024.0;
+        }
+    }
+    const platform::PictureMemory pictures = platform::PictureMemoryOf(aEngine);
+    char text[512];
+    snprintf(text, sizeof text,
+             "resident %.0f: code and libraries %.0f, shared with the X server %.0f, heaps %.0f "
+             "(of these, pictures on the card %.1f: %d compressed, %d decoded; pictures in our "
+             "memory %.1f)",
+             status["VmRSS"], status["RssFile"], status["RssShmem"], status["RssAnon"],
+             static_cast<double>(pictures.myOnCard.myBytes) / 1048576.0,
+             pictures.myOnCard.myCompressed, pictures.myOnCard.myDecoded,
+             static_cast<double>(pictures.myInMemoryBytes) / 1048576.0);
+    return text;
+}
+
 // One run of start-up as the child sees it: it says "presented" on its output the moment the
-// first frame of play is on screen, then its peak memory and the pictures it decoded.
+// first frame of play is on screen, then its peak memory, the pictures it decoded and where its
+// memory is.
 int Child(hgeBackend aBackend)
 {
     hgeSelectBackend(aBackend);
@@ -40,7 +71,8 @@ int Child(hgeBackend aBackend)
     while (hge->System_PumpMessages() && game.SwapBuffers() && game.GetSwapCount() < 3)
     {
     }
-    printf("presented\n%.1f %d\n", benchstats::PeakMemoryMb(), platform::DecodedPictureCount());
+    printf("presented\n%.1f %d\n%s\n", benchstats::PeakMemoryMb(), platform::DecodedPictureCount(),
+           MemoryNow(hge).c_str());
     fflush(stdout);
     game.Stop();
     return 0;
@@ -51,6 +83,7 @@ struct Run
     double ms = 0.0;
     double peakMb = 0.0;
     double pictures = 0.0;
+    std::string memory;
 };
 
 // Starts this program as a child of the kind aKind and times it to its first frame of play.
@@ -78,10 +111,12 @@ bool TimeChild(const char* aSelf, const char* aKind, Run& aRun)
         return false;
     }
     FILE* said = fdopen(output[0], "r");
-    char line[256] = {};
+    char line[1024] = {};
     bool presented = fgets(line, sizeof line, said) != nullptr && strcmp(line, "presented\n") == 0;
     aRun.ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-    presented = presented && fscanf(said, "%lf %lf", &aRun.peakMb, &aRun.pictures) == 2;
+    presented = presented && fscanf(said, "%lf %lf\n", &aRun.peakMb, &aRun.pictures) == 2 &&
+                fgets(line, sizeof line, said) != nullptr;
+    aRun.memory = line;
     fclose(said);
     int status = 0;
     waitpid(child, &status, 0);
@@ -140,6 +175,7 @@ int main(int argc, char** argv)
            Median(headless, &Run::ms), runs);
     printf("peak memory after start-up MB, headless: %.0f\n", Median(headless, &Run::peakMb));
     printf("pictures decoded at start-up, headless: %.0f\n", Median(headless, &Run::pictures));
+    printf("memory MB after start-up, headless (last run): %s", headless.back().memory.c_str());
     if (!window)
     {
         printf("window start-up: no display\n");
@@ -149,6 +185,7 @@ int main(int argc, char** argv)
            Median(windowed, &Run::ms), runs);
     printf("peak memory after start-up MB, window: %.0f\n", Median(windowed, &Run::peakMb));
     printf("pictures decoded at start-up, window: %.0f\n", Median(windowed, &Run::pictures));
+    printf("memory MB after start-up, window (last run): %s", windowed.back().memory.c_str());
     printf("start-up ratio window / headless: %.2f\n",
            Median(windowed, &Run::ms) / Median(headless, &Run::ms));
     return 0;
