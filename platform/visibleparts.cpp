@@ -12,6 +12,70 @@ constexpr int ourLeastSide = 256;
 // ...and with at least this share of their tiles empty.
 constexpr double ourLeastEmptyShare = 0.25;
 
+// What a pixel's alpha in a DXT block can be: decoders may round a value between the block's
+// end points either way.
+struct AlphaRange
+{
+    unsigned least;
+    unsigned most;
+};
+
+// The alphas of the sixteen pixels of a block, row after row.
+void BlockAlphas(DdsBlocks aBlocks, const uint8_t* aBlock, AlphaRange (&aAlphas)[16])
+{
+    switch (aBlocks)
+    {
+        case DdsBlocks::Dxt1:
+        {
+            // Four opaque colours when the first is the greater; otherwise index 3 is clear.
+            const bool fourColours = (aBlock[0] | aBlock[1] << 8) > (aBlock[2] | aBlock[3] << 8);
+            for (int pixel = 0; pixel < 16; ++pixel)
+            {
+                const unsigned index = (aBlock[4 + pixel / 4] >> (2 * (pixel % 4))) & 3u;
+                const unsigned alpha = !fourColours && index == 3 ? 0 : 255;
+                aAlphas[pixel] = AlphaRange{alpha, alpha};
+            }
+            return;
+        }
+        case DdsBlocks::Dxt3:
+            // Sixteen explicit 4-bit alphas.
+            for (int pixel = 0; pixel < 16; ++pixel)
+            {
+                const unsigned alpha = ((aBlock[pixel / 2] >> (4 * (pixel % 2))) & 15u) * 17;
+                aAlphas[pixel] = AlphaRange{alpha, alpha};
+            }
+            return;
+        case DdsBlocks::Dxt5:
+        {
+            // Two end points and sixteen 3-bit indices. Index 0 and 1 are the end points; with
+            // the first end point not above the second, 6 is clear and 7 opaque, and 2 to 5 lie
+            // between the end points; otherwise 2 to 7 do.
+            const unsigned first = aBlock[0];
+            const unsigned second = aBlock[1];
+            const bool sixValues = first <= second;
+            uint64_t indices = 0;
+            for (int i = 7; i >= 2; --i)
+            {
+                indices = indices << 8 | aBlock[i];
+            }
+            for (int pixel = 0; pixel < 16; ++pixel, indices >>= 3)
+            {
+                const unsigned index = static_cast<unsigned>(indices & 7u);
+                aAlphas[pixel] = index == 0                ? AlphaRange{first, first}
+                                 : index == 1              ? AlphaRange{second, second}
+                                 : sixValues && index == 6 ? AlphaRange{0, 0}
+                                 : sixValues && index == 7
+                                     ? AlphaRange{255, 255}
+                                     : AlphaRange{std::min(first, second), std::max(first, second)};
+            }
+            return;
+        }
+        case DdsBlocks::None:
+            break;
+    }
+    std::fill(aAlphas, aAlphas + 16, AlphaRange{0, 255});
+}
+
 bool SameCorners(const hgeQuad& aQuad)
 {
     const hgeVertex* v = aQuad.v;
@@ -110,51 +174,10 @@ TileMap TileMap::OfBlocks(const DdsLayout& aLayout, const uint8_t* aBlocks)
 
 bool BlockMayShow(DdsBlocks aBlocks, const uint8_t* aBlock)
 {
-    switch (aBlocks)
-    {
-        case DdsBlocks::Dxt1:
-        {
-            // Four opaque colours when the first is the greater; otherwise index 3 is clear.
-            const unsigned first = aBlock[0] | aBlock[1] << 8;
-            const unsigned second = aBlock[2] | aBlock[3] << 8;
-            return first > second || !std::all_of(aBlock + 4, aBlock + 8,
-                                                  [](uint8_t aByte) { return aByte == 0xFF; });
-        }
-        case DdsBlocks::Dxt3:
-            // Sixteen explicit 4-bit alphas.
-            return !std::all_of(aBlock, aBlock + 8, [](uint8_t aByte) { return aByte == 0; });
-        case DdsBlocks::Dxt5:
-        {
-            // Two end points and sixteen 3-bit indices. Index 0 and 1 are the end points; with
-            // the first end point not above the second, 6 is clear and 7 opaque, and 2 to 5 lie
-            // between the end points; otherwise 2 to 7 do. A value between end points counts as
-            // showing unless both are 0 (rounding may leave a tiny alpha either way).
-            const unsigned first = aBlock[0];
-            const unsigned second = aBlock[1];
-            const bool sixValues = first <= second;
-            uint64_t indices = 0;
-            for (int i = 7; i >= 2; --i)
-            {
-                indices = indices << 8 | aBlock[i];
-            }
-            for (int pixel = 0; pixel < 16; ++pixel, indices >>= 3)
-            {
-                const unsigned index = static_cast<unsigned>(indices & 7u);
-                const bool clear =
-                    (index == 0 && first == 0) || (index == 1 && second == 0) ||
-                    (sixValues && index == 6) ||
-                    (index >= 2 && index <= (sixValues ? 5u : 7u) && first == 0 && second == 0);
-                if (!clear)
-                {
-                    return true;
-                }
-            }
-            return false;
-        }
-        case DdsBlocks::None:
-            break;
-    }
-    return true;
+    AlphaRange alphas[16];
+    BlockAlphas(aBlocks, aBlock, alphas);
+    return std::any_of(alphas, alphas + 16,
+                       [](const AlphaRange& aAlpha) { return aAlpha.most > 0; });
 }
 
 bool IsOpaque(const DecodedImage& aPicture)
@@ -179,59 +202,10 @@ bool IsOpaque(const DdsLayout& aLayout, const uint8_t* aBlocks)
 
 bool BlockIsOpaque(DdsBlocks aBlocks, const uint8_t* aBlock)
 {
-    switch (aBlocks)
-    {
-        case DdsBlocks::Dxt1:
-        {
-            // Four opaque colours when the first is the greater; otherwise index 3 is clear.
-            const unsigned first = aBlock[0] | aBlock[1] << 8;
-            const unsigned second = aBlock[2] | aBlock[3] << 8;
-            if (first > second)
-            {
-                return true;
-            }
-            for (int byte = 4; byte < 8; ++byte)
-            {
-                for (int shift = 0; shift < 8; shift += 2)
-                {
-                    if (((aBlock[byte] >> shift) & 3) == 3)
-                    {
-                        return false;
-                    }
-                }
-            }
-            return true;
-        }
-        case DdsBlocks::Dxt3:
-            return std::all_of(aBlock, aBlock + 8, [](uint8_t aByte) { return aByte == 0xFF; });
-        case DdsBlocks::Dxt5:
-        {
-            // Opaque for sure: end points of 255, or index 7 (255) with six values.
-            const unsigned first = aBlock[0];
-            const unsigned second = aBlock[1];
-            const bool sixValues = first <= second;
-            uint64_t indices = 0;
-            for (int i = 7; i >= 2; --i)
-            {
-                indices = indices << 8 | aBlock[i];
-            }
-            for (int pixel = 0; pixel < 16; ++pixel, indices >>= 3)
-            {
-                const unsigned index = static_cast<unsigned>(indices & 7u);
-                const bool opaque = (index == 0 && first == 255) || (index == 1 && second == 255) ||
-                                    (sixValues && index == 7) ||
-                                    (first == 255 && second == 255 && index != 6);
-                if (!opaque)
-                {
-                    return false;
-                }
-            }
-            return true;
-        }
-        case DdsBlocks::None:
-            break;
-    }
-    return false;
+    AlphaRange alphas[16];
+    BlockAlphas(aBlocks, aBlock, alphas);
+    return std::all_of(alphas, alphas + 16,
+                       [](const AlphaRange& aAlpha) { return aAlpha.least == 255; });
 }
 
 bool IsInvisible(const hgeQuad& aQuad)
