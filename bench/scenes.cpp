@@ -1,8 +1,8 @@
 // marrowen-scenes: whether entering a scene makes the picture stall. The whole story is played
 // in the real window at its real pace (the attract mode's route, as `marrowen --demo` plays
 // it), the time between frames is taken, and the longest frame in the second after each change
-// of scene is printed against the frames elsewhere. Takes as long as the story (about four
-// minutes). Needs a display (Xvfb will do).
+// of scene is printed against the frames elsewhere, with the peak memory and where it was.
+// Takes as long as the story (about four minutes). Needs a display (Xvfb will do).
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "benchmemory.h"
 #include "benchroute.h"
 #include "benchstats.h"
 #include "game.h"
@@ -19,6 +20,7 @@ namespace
 {
 using Clock = std::chrono::steady_clock;
 constexpr double kAfterChangeSeconds = 1.0;
+constexpr auto kLookEvery = std::chrono::milliseconds(500);
 
 // The scene being played, and each change of it, seen on the logic thread.
 class SceneChanges : public FrameObserver
@@ -73,9 +75,11 @@ int main()
     GameOptions options = benchroute::Options(route, changes);
     options.myPaced = true;
     std::vector<Swap> swaps;
+    benchmemory::Memory most;
     {
         Game game(hge, options);
         const Clock::time_point start = Clock::now();
+        Clock::time_point nextLook = start;
         uint64_t swapped = game.GetSwapCount();
         while (hge->System_PumpMessages() && game.SwapBuffers())
         {
@@ -84,6 +88,13 @@ int main()
                 swapped = game.GetSwapCount();
                 swaps.push_back(Swap{std::chrono::duration<double>(Clock::now() - start).count(),
                                      changes.Changes().size()});
+            }
+            // Where the memory is when the most is used (looked at twice a second).
+            if (Clock::now() >= nextLook)
+            {
+                nextLook = Clock::now() + kLookEvery;
+                const benchmemory::Memory now = benchmemory::Now(hge);
+                most = now.Resident() > most.Resident() ? now : most;
             }
         }
         game.Stop();
@@ -129,5 +140,7 @@ int main()
            benchstats::Percentile(elsewhere, 1.0), elsewhere.size());
     printf("longest frame ms at any scene change: %.1f\n",
            longest.empty() ? 0.0 : *std::max_element(longest.begin(), longest.end()));
+    printf("peak memory through the story MB, window: %.0f\n", benchstats::PeakMemoryMb());
+    printf("memory MB when the most was used: %s\n", most.Describe().c_str());
     return 0;
 }

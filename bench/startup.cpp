@@ -13,13 +13,11 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <map>
 #include <string>
 #include <vector>
 
+#include "benchmemory.h"
 #include "benchstats.h"
-#include "enginefigures.h"
 #include "game.h"
 #include "imagedecoder.h"
 
@@ -28,33 +26,6 @@ extern char** environ;
 namespace
 {
 using Clock = std::chrono::steady_clock;
-
-// Where the memory is now, in megabytes: the process's resident memory (from /proc) and the
-// engine's pictures.
-std::string MemoryNow(HGE* aEngine)
-{
-    std::map<std::string, double> status;
-    std::ifstream file("/proc/self/status");
-    for (std::string line; std::getline(file, line);)
-    {
-        const size_t colon = line.find(':');
-        if (colon != std::string::npos && line.rfind("kB") != std::string::npos)
-        {
-            status[line.substr(0, colon)] = std::atof(line.c_str() + colon + 1) / 1024.0;
-        }
-    }
-    const platform::PictureMemory pictures = platform::PictureMemoryOf(aEngine);
-    char text[512];
-    snprintf(text, sizeof text,
-             "resident %.0f: code and libraries %.0f, shared with the X server %.0f, heaps %.0f "
-             "(of these, pictures on the card %.1f: %d compressed, %d decoded; pictures in our "
-             "memory %.1f)",
-             status["VmRSS"], status["RssFile"], status["RssShmem"], status["RssAnon"],
-             static_cast<double>(pictures.myOnCard.myBytes) / 1048576.0,
-             pictures.myOnCard.myCompressed, pictures.myOnCard.myDecoded,
-             static_cast<double>(pictures.myInMemoryBytes) / 1048576.0);
-    return text;
-}
 
 // One run of start-up as the child sees it: it says "presented" on its output the moment the
 // first frame of play is on screen, then its peak memory, the pictures it decoded and where its
@@ -72,7 +43,7 @@ int Child(hgeBackend aBackend)
     {
     }
     printf("presented\n%.1f %d\n%s\n", benchstats::PeakMemoryMb(), platform::DecodedPictureCount(),
-           MemoryNow(hge).c_str());
+           benchmemory::Now(hge).Describe().c_str());
     fflush(stdout);
     game.Stop();
     return 0;

@@ -86,6 +86,10 @@ public:
             return aMissing;
         }
         const uint32_t value = (aPixel & myMask) >> myShift;
+        if (myMax == 255)
+        {
+            return value;  // 8 bits already, as in most files: no division per pixel
+        }
         return static_cast<uint32_t>((static_cast<uint64_t>(value) * 255 + myMax / 2) / myMax);
     }
 
@@ -155,6 +159,18 @@ void DecodeUncompressed(const DdsHeader& aHeader, const uint8_t* aPixels, uint64
     const Channel alpha(hasAlpha ? aHeader.masks[3] : 0);
     aImage.pixels.resize(size_t{aHeader.width} * aHeader.height);
     uint32_t* target = aImage.pixels.data();
+    // The usual A8R8G8B8 layout is the picture's own, byte for byte (on little-endian
+    // machines, the only ones the game runs on).
+    if (aHeader.bitCount == 32 && hasAlpha && aHeader.masks[0] == 0x00FF0000u &&
+        aHeader.masks[1] == 0x0000FF00u && aHeader.masks[2] == 0x000000FFu &&
+        aHeader.masks[3] == 0xFF000000u)
+    {
+        for (uint32_t y = 0; y < aHeader.height; ++y, target += aHeader.width)
+        {
+            std::memcpy(target, aPixels + y * aStride, size_t{aHeader.width} * 4);
+        }
+        return;
+    }
     for (uint32_t y = 0; y < aHeader.height; ++y)
     {
         const uint8_t* source = aPixels + y * aStride;

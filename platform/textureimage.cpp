@@ -56,16 +56,17 @@ void TextureImage::WorkOutShape()
         Read();
     }
     // Blocks tell which parts show without being decoded.
+    // An opaque picture has no empty tiles to skip.
     if (myFile.empty())
     {
-        myTiles = TileMap::Of(myPixels);
         myOpaque = platform::IsOpaque(myPixels);
+        myTiles = myOpaque ? TileMap() : TileMap::Of(myPixels);
     }
     else
     {
         const uint8_t* blocks = myFile.data() + kDdsHeaderSize;
-        myTiles = TileMap::OfBlocks(myLayout, blocks);
         myOpaque = platform::IsOpaque(myLayout, blocks);
+        myTiles = myOpaque ? TileMap() : TileMap::OfBlocks(myLayout, blocks);
     }
     myTilesKnown = true;
 }

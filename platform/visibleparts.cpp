@@ -12,39 +12,50 @@ constexpr int ourLeastSide = 256;
 // ...and with at least this share of their tiles empty.
 constexpr double ourLeastEmptyShare = 0.25;
 
-// What a pixel's alpha in a DXT block can be: decoders may round a value between the block's
-// end points either way.
-struct AlphaRange
+// What the alphas of a DXT block's sixteen pixels may be: whether one may show (alpha above 0)
+// and whether all are sure to be opaque. Decoders may round a value between the block's end
+// points either way, so such a value counts as maybe showing and maybe not opaque.
+struct BlockAlphas
 {
-    unsigned least;
-    unsigned most;
+    bool myMayShow;
+    bool myOpaque;
 };
 
-// The alphas of the sixteen pixels of a block, row after row.
-void BlockAlphas(DdsBlocks aBlocks, const uint8_t* aBlock, AlphaRange (&aAlphas)[16])
+// The lowest bit of each of a DXT5 block's sixteen 3-bit alpha indices.
+constexpr uint64_t kEveryIndex = 0x249249249249ull;
+
+// Of the sixteen 3-bit indices in aIndices, those equal to aValue (their lowest bit set).
+uint64_t IndicesEqualTo(uint64_t aIndices, unsigned aValue)
+{
+    const uint64_t differ = aIndices ^ (kEveryIndex * aValue);
+    return ~(differ | differ >> 1 | differ >> 2) & kEveryIndex;
+}
+
+BlockAlphas AlphasOf(DdsBlocks aBlocks, const uint8_t* aBlock)
 {
     switch (aBlocks)
     {
         case DdsBlocks::Dxt1:
         {
             // Four opaque colours when the first is the greater; otherwise index 3 is clear.
-            const bool fourColours = (aBlock[0] | aBlock[1] << 8) > (aBlock[2] | aBlock[3] << 8);
-            for (int pixel = 0; pixel < 16; ++pixel)
+            if ((aBlock[0] | aBlock[1] << 8) > (aBlock[2] | aBlock[3] << 8))
             {
-                const unsigned index = (aBlock[4 + pixel / 4] >> (2 * (pixel % 4))) & 3u;
-                const unsigned alpha = !fourColours && index == 3 ? 0 : 255;
-                aAlphas[pixel] = AlphaRange{alpha, alpha};
+                return BlockAlphas{true, true};
             }
-            return;
+            const uint32_t indices = static_cast<uint32_t>(aBlock[4]) | aBlock[5] << 8 |
+                                     aBlock[6] << 16 | static_cast<uint32_t>(aBlock[7]) << 24;
+            const uint32_t threes = indices & (indices >> 1) & 0x55555555u;
+            return BlockAlphas{threes != 0x55555555u, threes == 0};
         }
         case DdsBlocks::Dxt3:
+        {
             // Sixteen explicit 4-bit alphas.
-            for (int pixel = 0; pixel < 16; ++pixel)
-            {
-                const unsigned alpha = ((aBlock[pixel / 2] >> (4 * (pixel % 2))) & 15u) * 17;
-                aAlphas[pixel] = AlphaRange{alpha, alpha};
-            }
-            return;
+            const auto all = [aBlock](uint8_t aByte) {
+                return std::all_of(aBlock, aBlock + 8,
+                                   [aByte](uint8_t aAt) { return aAt == aByte; });
+            };
+            return BlockAlphas{!all(0), all(0xFF)};
+        }
         case DdsBlocks::Dxt5:
         {
             // Two end points and sixteen 3-bit indices. Index 0 and 1 are the end points; with
@@ -53,27 +64,37 @@ void BlockAlphas(DdsBlocks aBlocks, const uint8_t* aBlock, AlphaRange (&aAlphas)
             const unsigned first = aBlock[0];
             const unsigned second = aBlock[1];
             const bool sixValues = first <= second;
+            const unsigned least = std::min(first, second);
+            const unsigned most = std::max(first, second);
             uint64_t indices = 0;
             for (int i = 7; i >= 2; --i)
             {
                 indices = indices << 8 | aBlock[i];
             }
-            for (int pixel = 0; pixel < 16; ++pixel, indices >>= 3)
+            // Each index value that some pixel uses, with the alphas it may stand for.
+            BlockAlphas alphas{false, true};
+            for (unsigned index = 0; index < 8; ++index)
             {
-                const unsigned index = static_cast<unsigned>(indices & 7u);
-                aAlphas[pixel] = index == 0                ? AlphaRange{first, first}
-                                 : index == 1              ? AlphaRange{second, second}
-                                 : sixValues && index == 6 ? AlphaRange{0, 0}
-                                 : sixValues && index == 7
-                                     ? AlphaRange{255, 255}
-                                     : AlphaRange{std::min(first, second), std::max(first, second)};
+                if (IndicesEqualTo(indices, index) == 0)
+                {
+                    continue;
+                }
+                unsigned low = least;
+                unsigned high = most;
+                if (index <= 1 || (sixValues && index >= 6))
+                {
+                    low = index == 0 ? first : index == 1 ? second : index == 6 ? 0 : 255;
+                    high = low;
+                }
+                alphas.myMayShow = alphas.myMayShow || high > 0;
+                alphas.myOpaque = alphas.myOpaque && low == 255;
             }
-            return;
+            return alphas;
         }
         case DdsBlocks::None:
             break;
     }
-    std::fill(aAlphas, aAlphas + 16, AlphaRange{0, 255});
+    return BlockAlphas{true, false};
 }
 
 bool SameCorners(const hgeQuad& aQuad)
@@ -86,98 +107,87 @@ bool SameCorners(const hgeQuad& aQuad)
 }
 }  // namespace
 
-TileMap TileMap::Sized(int aWidth, int aHeight)
+template <typename Shows>
+TileMap TileMap::ByTiles(int aWidth, int aHeight, Shows&& aShows)
 {
     TileMap map;
     if (aWidth < ourLeastSide || aHeight < ourLeastSide)
     {
         return map;
     }
-    map.myWidth = aWidth;
-    map.myHeight = aHeight;
     map.myColumns = (aWidth + ourTileSize - 1) / ourTileSize;
     map.myRows = (aHeight + ourTileSize - 1) / ourTileSize;
     map.myVisible.assign(static_cast<size_t>(map.myColumns * map.myRows), 0);
-    return map;
-}
-
-void TileMap::MarkAround(int aLeft, int aTop, int aRight, int aBottom)
-{
-    // Smooth sampling reaches one pixel over: the tiles bordering on visible pixels count too.
-    const int lastX = std::min(myWidth - 1, aRight + 1);
-    const int lastY = std::min(myHeight - 1, aBottom + 1);
-    for (int ty = std::max(0, aTop - 1) / ourTileSize; ty <= lastY / ourTileSize; ++ty)
+    size_t empty = 0;
+    for (int row = 0; row < map.myRows; ++row)
     {
-        for (int tx = std::max(0, aLeft - 1) / ourTileSize; tx <= lastX / ourTileSize; ++tx)
+        for (int column = 0; column < map.myColumns; ++column)
         {
-            myVisible[static_cast<size_t>(ty) * static_cast<size_t>(myColumns) +
-                      static_cast<size_t>(tx)] = 1;
+            // Smooth sampling reaches one pixel over: pixels bordering on the tile count too.
+            const bool shows =
+                aShows(std::max(0, column * ourTileSize - 1), std::max(0, row * ourTileSize - 1),
+                       std::min(aWidth - 1, (column + 1) * ourTileSize),
+                       std::min(aHeight - 1, (row + 1) * ourTileSize));
+            map.myVisible[static_cast<size_t>(row) * static_cast<size_t>(map.myColumns) +
+                          static_cast<size_t>(column)] = shows ? 1 : 0;
+            empty += shows ? 0 : 1;
         }
     }
-}
-
-TileMap TileMap::Finished(TileMap&& aMap)
-{
-    const size_t empty =
-        static_cast<size_t>(std::count(aMap.myVisible.begin(), aMap.myVisible.end(), 0));
-    if (static_cast<double>(empty) <
-        ourLeastEmptyShare * static_cast<double>(aMap.myVisible.size()))
+    if (static_cast<double>(empty) < ourLeastEmptyShare * static_cast<double>(map.myVisible.size()))
     {
         return TileMap();
     }
-    return std::move(aMap);
+    return map;
 }
 
 TileMap TileMap::Of(const DecodedImage& aPicture)
 {
-    TileMap map = Sized(aPicture.width, aPicture.height);
-    if (!map.IsTiled())
-    {
-        return map;
-    }
-    for (int y = 0; y < aPicture.height; ++y)
-    {
-        const uint32_t* row = &aPicture.pixels[static_cast<size_t>(y) * aPicture.width];
-        for (int x = 0; x < aPicture.width; ++x)
-        {
-            if ((row[x] >> 24) != 0)
-            {
-                map.MarkAround(x, y, x, y);
-            }
-        }
-    }
-    return Finished(std::move(map));
+    return ByTiles(aPicture.width, aPicture.height,
+                   [&aPicture](int aLeft, int aTop, int aRight, int aBottom)
+                   {
+                       for (int y = aTop; y <= aBottom; ++y)
+                       {
+                           const uint32_t* row =
+                               &aPicture.pixels[static_cast<size_t>(y) * aPicture.width];
+                           for (int x = aLeft; x <= aRight; ++x)
+                           {
+                               if ((row[x] >> 24) != 0)
+                               {
+                                   return true;
+                               }
+                           }
+                       }
+                       return false;
+                   });
 }
 
 TileMap TileMap::OfBlocks(const DdsLayout& aLayout, const uint8_t* aBlocks)
 {
-    TileMap map = Sized(aLayout.width, aLayout.height);
-    if (!map.IsTiled())
-    {
-        return map;
-    }
     const size_t blockBytes = DxtBlockBytes(aLayout.blocks);
-    const uint8_t* block = aBlocks;
-    for (int top = 0; top < aLayout.height; top += 4)
-    {
-        for (int left = 0; left < aLayout.width; left += 4, block += blockBytes)
-        {
-            if (BlockMayShow(aLayout.blocks, block))
-            {
-                map.MarkAround(left, top, std::min(left + 3, aLayout.width - 1),
-                               std::min(top + 3, aLayout.height - 1));
-            }
-        }
-    }
-    return Finished(std::move(map));
+    const size_t blocksPerRow = static_cast<size_t>((aLayout.width + 3) / 4);
+    return ByTiles(aLayout.width, aLayout.height,
+                   [&](int aLeft, int aTop, int aRight, int aBottom)
+                   {
+                       // Every block holding one of the pixels.
+                       for (int y = aTop / 4; y <= aBottom / 4; ++y)
+                       {
+                           for (int x = aLeft / 4; x <= aRight / 4; ++x)
+                           {
+                               const size_t block =
+                                   static_cast<size_t>(y) * blocksPerRow + static_cast<size_t>(x);
+                               if (BlockMayShow(aLayout.blocks, aBlocks + block * blockBytes))
+                               {
+                                   return true;
+                               }
+                           }
+                       }
+                       return false;
+                   });
 }
 
 bool BlockMayShow(DdsBlocks aBlocks, const uint8_t* aBlock)
 {
-    AlphaRange alphas[16];
-    BlockAlphas(aBlocks, aBlock, alphas);
-    return std::any_of(alphas, alphas + 16,
-                       [](const AlphaRange& aAlpha) { return aAlpha.most > 0; });
+    return AlphasOf(aBlocks, aBlock).myMayShow;
 }
 
 bool IsOpaque(const DecodedImage& aPicture)
@@ -202,10 +212,7 @@ bool IsOpaque(const DdsLayout& aLayout, const uint8_t* aBlocks)
 
 bool BlockIsOpaque(DdsBlocks aBlocks, const uint8_t* aBlock)
 {
-    AlphaRange alphas[16];
-    BlockAlphas(aBlocks, aBlock, alphas);
-    return std::all_of(alphas, alphas + 16,
-                       [](const AlphaRange& aAlpha) { return aAlpha.least == 255; });
+    return AlphasOf(aBlocks, aBlock).myOpaque;
 }
 
 bool IsInvisible(const hgeQuad& aQuad)

@@ -35,15 +35,12 @@ public:
     }
 
 private:
-    // Every tile empty, or no tiles for a picture too small for them to pay off.
-    static TileMap Sized(int aWidth, int aHeight);
-    // Marks the tiles holding the pixels aLeft..aRight x aTop..aBottom or bordering on them.
-    void MarkAround(int aLeft, int aTop, int aRight, int aBottom);
-    // The map, or no tiles when too few of them are empty for tiles to pay off.
-    static TileMap Finished(TileMap&& aMap);
+    // The tiles of a picture of aWidth x aHeight that aShows says show, given each tile's
+    // pixels (left, top, right, bottom, inclusive) and those bordering on them; no tiles when
+    // the picture is too small, or too few tiles are empty, for tiles to pay off.
+    template <typename Shows>
+    static TileMap ByTiles(int aWidth, int aHeight, Shows&& aShows);
 
-    int myWidth = 0;
-    int myHeight = 0;
     int myColumns = 0;
     int myRows = 0;
     std::vector<uint8_t> myVisible;

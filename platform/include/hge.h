@@ -100,19 +100,20 @@ public:
     // Non-null when the file exists.
     virtual const char* Resource_EnumFiles(const char* aPath) = 0;
 
-    // Decodes DDS, PNG, JPEG or BMP to ARGB pixels (cached by path; decoding happens on the
-    // calling thread, the GPU upload on the render thread at the first draw). 0 on failure,
-    // with "<file>: <problem>" in platform::LastError(). Loading a file again gives the same
-    // handle and one more reference; with aSize non-zero, aFileName points at aSize bytes of
-    // a picture in memory instead (never shared). Safe on any thread.
+    // Loads a DDS, PNG, JPEG or BMP picture (cached by path). The file is checked on the
+    // calling thread (a DDS file by its header: its picture is read when first drawn or
+    // locked); the window sends it to the graphics card at its first draw, after which the
+    // copy in memory goes. 0 on failure, with "<file>: <problem>" in platform::LastError(). Loading
+    // a file again gives the same handle and one more reference; with aSize non-zero, aFileName
+    // points at aSize bytes of a picture in memory instead (never shared). Safe on any thread.
     virtual HTEXTURE Texture_Load(const char* aFileName, DWORD aSize = 0, bool aMipmap = false) = 0;
     // Drops one reference; the last one frees the picture.
     virtual void Texture_Free(HTEXTURE aTexture) = 0;
     virtual int Texture_GetWidth(HTEXTURE aTexture, bool aOriginal = false) = 0;
     virtual int Texture_GetHeight(HTEXTURE aTexture, bool aOriginal = false) = 0;
-    // The in-memory pixels, row after row, one texture width per row (with a rectangle: its
-    // top-left pixel; null when it does not fit). After a writable lock, Texture_Unlock makes
-    // the window show the changed pixels.
+    // The picture's pixels, row after row, one texture width per row (with a rectangle: its
+    // top-left pixel; null when it does not fit); they stay in memory from then on. After a
+    // writable lock, Texture_Unlock makes the window show the changed pixels.
     virtual DWORD* Texture_Lock(HTEXTURE aTexture, bool aReadOnly = true, int aLeft = 0,
                                 int aTop = 0, int aWidth = 0, int aHeight = 0) = 0;
     virtual void Texture_Unlock(HTEXTURE aTexture) = 0;

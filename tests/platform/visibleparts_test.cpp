@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fatal.h"
 #include "framerasteriser.h"
 #include "headlessframe.h"
+#include "testpictures.h"
 #include "texturetable.h"
 #include "visibleparts.h"
 
@@ -120,13 +122,13 @@ TEST_F(VisibleParts, OverlaysDrawnByTilesMatchThemDrawnWhole)
 
 TEST_F(VisibleParts, TilesSkipEmptyGroundAndKeepPixelsNearTheirEdges)
 {
-    // 512 x 512, empty but for one pixel at the right edge of tile (1, 1) and a block in
-    // tile (3, 3): the pixel's neighbour tile (2, 1) is drawn too (smooth sampling reaches it).
-    platform::DecodedImage picture;
-    picture.width = 512;
-    picture.height = 512;
-    picture.pixels.assign(size_t{512} * 512, 0x00FFFFFF);
+    // 512 x 512, empty but for one pixel at the right edge of tile (1, 1), one at the left edge
+    // of tile (5, 6) and a block in tile (3, 3): the edge pixels' neighbour tiles (2, 1) and
+    // (4, 6) are drawn too (smooth sampling reaches them). The same from the picture's DXT5
+    // blocks, read without decoding them.
+    testpictures::Picture picture = testpictures::Filled(512, 512, 0x00FFFFFF);
     picture.pixels[100 * 512 + 127] = 0xFF000000;
+    picture.pixels[400 * 512 + 320] = 0xFF000000;
     for (int y = 200; y < 210; ++y)
     {
         for (int x = 200; x < 210; ++x)
@@ -134,24 +136,37 @@ TEST_F(VisibleParts, TilesSkipEmptyGroundAndKeepPixelsNearTheirEdges)
             picture.pixels[y * 512 + x] = 0xFFFF0000;
         }
     }
-    const platform::TileMap tiles = platform::TileMap::Of(picture);
-    ASSERT_TRUE(tiles.IsTiled());
-    int visible = 0;
-    for (int row = 0; row < tiles.GetRows(); ++row)
+    platform::DecodedImage decoded;
+    decoded.width = picture.width;
+    decoded.height = picture.height;
+    decoded.pixels.assign(picture.pixels.begin(), picture.pixels.end());
+    const std::vector<uint8_t> dxt = testpictures::DdsDxt(picture, "DXT5");
+    platform::DdsLayout layout;
+    std::string problem;
+    ASSERT_TRUE(platform::ReadDdsLayout(dxt.data(), dxt.size(), layout, problem)) << problem;
+    for (const platform::TileMap& tiles :
+         {platform::TileMap::Of(decoded),
+          platform::TileMap::OfBlocks(layout, dxt.data() + platform::kDdsHeaderSize)})
     {
-        for (int column = 0; column < tiles.GetColumns(); ++column)
+        ASSERT_TRUE(tiles.IsTiled());
+        std::vector<std::pair<int, int>> visible;
+        for (int row = 0; row < tiles.GetRows(); ++row)
         {
-            visible += tiles.IsVisible(column, row) ? 1 : 0;
+            for (int column = 0; column < tiles.GetColumns(); ++column)
+            {
+                if (tiles.IsVisible(column, row))
+                {
+                    visible.emplace_back(column, row);
+                }
+            }
         }
+        EXPECT_EQ(visible,
+                  (std::vector<std::pair<int, int>>{{1, 1}, {2, 1}, {3, 3}, {4, 6}, {5, 6}}));
     }
-    EXPECT_EQ(visible, 3);
-    EXPECT_TRUE(tiles.IsVisible(1, 1));
-    EXPECT_TRUE(tiles.IsVisible(2, 1));
-    EXPECT_TRUE(tiles.IsVisible(3, 3));
 
     // A mostly full picture is drawn whole: tiles would not pay off.
-    picture.pixels.assign(size_t{512} * 512, 0xFF00FF00);
-    EXPECT_FALSE(platform::TileMap::Of(picture).IsTiled());
+    decoded.pixels.assign(size_t{512} * 512, 0xFF00FF00);
+    EXPECT_FALSE(platform::TileMap::Of(decoded).IsTiled());
 }
 
 TEST_F(VisibleParts, TransparentQuadsAreDroppedAndOthersKept)
