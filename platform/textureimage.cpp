@@ -55,8 +55,8 @@ void TextureImage::WorkOutShape()
     {
         Read();
     }
-    // Blocks tell which parts show without being decoded.
-    // An opaque picture has no empty tiles to skip.
+    // Blocks tell which parts show without being decoded; an opaque picture has no empty
+    // tiles to skip.
     if (myFile.empty())
     {
         myOpaque = platform::IsOpaque(myPixels);
