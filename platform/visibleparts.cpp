@@ -117,7 +117,7 @@ TileMap TileMap::ByTiles(int aWidth, int aHeight, Shows&& aShows)
     }
     map.myColumns = (aWidth + ourTileSize - 1) / ourTileSize;
     map.myRows = (aHeight + ourTileSize - 1) / ourTileSize;
-    map.myVisible.assign(static_cast<size_t>(map.myColumns * map.myRows), 0);
+    map.myVisible.assign(static_cast<size_t>(map.myColumns) * static_cast<size_t>(map.myRows), 0);
     size_t empty = 0;
     for (int row = 0; row < map.myRows; ++row)
     {
