@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/canvas.h"
+#include "grounds.h"
 #include "scenes/scenestory.h"
 
 namespace content
@@ -37,6 +38,8 @@ enum class Material
 
 // True when the heroine may stand on the material.
 bool IsWalkable(Material aMaterial);
+// How her footsteps sound on a walkable material.
+geometry::Ground GroundOf(Material aMaterial);
 
 // A closed outline in scene pixels.
 struct Shape

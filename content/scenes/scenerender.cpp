@@ -9,7 +9,6 @@ namespace content
 namespace
 {
 constexpr uint32_t kBlocked = 0xFF000000u;
-constexpr uint32_t kFree = 0xFFFFFFFFu;
 
 // Props back to front: the one whose base is lower stands nearer and covers the others.
 std::vector<Prop> SortedProps(const SceneDescription& aScene)
@@ -62,29 +61,33 @@ Image RenderCollision(const SceneDescription& aScene)
     // No smoothing: each cell takes the material under its centre, all or nothing.
     cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
     cairo_scale(cr, 1.0 / kCollisionScale, 1.0 / kCollisionScale);
-    const auto fill = [&](const Shape& aShape, bool aWalkable)
+    // Walkable ground takes the colour of what it is made of, so the game knows the sound of
+    // each step.
+    const auto fill = [&](const Shape& aShape, uint32_t aColour)
     {
         FillPath(
             canvas, [&aShape](cairo_t* aCr) { AppendShape(aCr, aShape); },
-            aWalkable ? Colour::Rgb(0xFFFFFF) : Colour::Rgb(0x000000));
+            Colour::Rgb(aColour & 0x00FFFFFFu));
     };
-    fill(Shape::Rect(0, 0, aScene.width, aScene.height), false);
+    fill(Shape::Rect(0, 0, aScene.width, aScene.height), kBlocked);
     for (const Area& area : aScene.areas)
     {
-        fill(area.shape, IsWalkable(area.material));
+        fill(area.shape,
+             IsWalkable(area.material) ? geometry::ColourOf(GroundOf(area.material)) : kBlocked);
     }
     for (const Prop& prop : aScene.props)
     {
         Shape footprint;
         if (PropFootprint(prop, footprint))
         {
-            fill(footprint, false);
+            fill(footprint, kBlocked);
         }
     }
     Image image = canvas.ToImage();
     for (uint32_t& pixel : image.pixels)
     {
-        pixel = (pixel & 0x00FFFFFFu) == 0 ? kBlocked : kFree;
+        pixel = (pixel & 0x00FFFFFFu) == 0 ? kBlocked
+                                           : geometry::ColourOf(geometry::GroundOfColour(pixel));
     }
     return image;
 }
