@@ -1,5 +1,7 @@
 #include "cave.h"
 
+#include "soundmanager.h"
+
 void Cave::Init(HGE* aHGE)
 {
     LoadScene(aHGE, "img/Levels/scene_cave.dds", "img/Levels/scene_caves_overlay.dds",
@@ -40,6 +42,7 @@ void Cave::UpdateScript(float aElapsed, Player& /*aPlayer*/, Inventory& aInvento
     {
         aInventory.AddItem(MakeItem("MagneticRock", Vector2<float>(1000.0f, 1000.0f)));
         aInventory.RemoveItem("gunpowder");
+        SoundManager::PlayEffect(geometry::SoundEffect::Blast);
         BlowApart();
         myTransferTarget = TRANSFER_DEEP_JUNGLE_FROM_CAVE;
         myTransferRequested = true;

@@ -67,20 +67,22 @@ const char* TakeStep(CommandLine& aLine, const char* aValue)
 
 const char* TakeScale(CommandLine& aLine, const char* aValue)
 {
-    platform::PictureScaling& scaling = aLine.myDisplay.myScaling;
-    if (std::strcmp(aValue, "smooth") == 0)
-    {
-        scaling = platform::PictureScaling::Smooth;
-    }
-    else if (std::strcmp(aValue, "integer") == 0)
-    {
-        scaling = platform::PictureScaling::WholeNumber;
-    }
-    else
+    if (std::strcmp(aValue, "smooth") != 0 && std::strcmp(aValue, "integer") != 0)
     {
         return "is smooth or integer";
     }
+    aLine.myScaling = aValue;
     return nullptr;
+}
+
+// --fullscreen and --windowed: the last one given counts.
+Taker Fullscreen(bool aFullscreen)
+{
+    return [aFullscreen](CommandLine& aLine, const char*) -> const char*
+    {
+        aLine.myFullscreen = aFullscreen;
+        return nullptr;
+    };
 }
 
 const char* TakeData(CommandLine& aLine, const char* aValue)
@@ -119,9 +121,9 @@ const std::vector<Option>& Options()
         {"--demo", nullptr, "the attract mode: the game plays its own story",
          Switch(&CommandLine::myDemo)},
         {"--fullscreen", nullptr, "start fullscreen (Alt+Enter or F11 switches while playing)",
-         Switch([](CommandLine& aLine) -> bool& { return aLine.myDisplay.myFullscreen; })},
-        {"--scale", "MODE", "smooth (any size, the default) or integer (whole multiples only)",
-         TakeScale},
+         Fullscreen(true)},
+        {"--windowed", nullptr, "start in a window, whatever the settings say", Fullscreen(false)},
+        {"--scale", "MODE", "smooth (any size) or integer (whole multiples only)", TakeScale},
         {"--data", "DIR", "load the pictures, music and lines from DIR", TakeData},
         {"--help", nullptr, "print this help and stop", Switch(&CommandLine::myHelp)},
         {"--version", nullptr, "print the version and stop", Switch(&CommandLine::myVersion)},
@@ -223,6 +225,13 @@ bool KeepsThePlayersSave(const CommandLine& aLine)
     return !unattended || aLine.mySave || aLine.myOptions.myContinue;
 }
 
+Settings SettingsForThisRun(const CommandLine& aLine, Settings aSaved)
+{
+    aSaved.fullscreen = aLine.myFullscreen.value_or(aSaved.fullscreen);
+    aSaved.scaling = aLine.myScaling.value_or(aSaved.scaling);
+    return aSaved;
+}
+
 std::string UsageText()
 {
     size_t width = 0;
@@ -243,7 +252,10 @@ std::string UsageText()
             "the menu; a gamepad works too. The log is in $XDG_STATE_HOME/marrowen/\n"
             "(~/.local/state/marrowen/ when that is not set), the saved game in\n"
             "$XDG_DATA_HOME/marrowen/ (~/.local/share/marrowen/); C on the title continues it.\n"
-            "Headless runs and replays leave it alone unless given --save or --continue.\n";
+            "Headless runs and replays leave it alone unless given --save or --continue.\n"
+            "The settings (music and effects volume, fullscreen, scaling) are in\n"
+            "$XDG_CONFIG_HOME/marrowen/settings.json (~/.config/marrowen/); --fullscreen,\n"
+            "--windowed and --scale win over them for one run. Headless runs do not use them.\n";
     return text.str();
 }
 

@@ -20,6 +20,7 @@
 #include "cursor.h"
 #include "curtain.h"
 #include "deepjungle.h"
+#include "footsteps.h"
 #include "framepacer.h"
 #include "hge.h"
 #include "inventory.h"
@@ -67,6 +68,9 @@ struct GameOptions
     // Where the game keeps its save; "" keeps none (tests and tools unless they ask).
     std::string mySaveFolder;
     bool myContinue = false;  // straight into the saved game, when there is one
+    // The music's and the effects' volume, in per cent (the player's settings).
+    int myMusicVolume = 100;
+    int myEffectsVolume = 100;
 };
 
 class Game
@@ -189,6 +193,7 @@ private:
     Inventory myInventory;
     Notepad myNotepad;
     Player myPlayer;
+    Footsteps myFootsteps;
     Cursor myCursor;
     Camera myCamera;
     Curtain myCurtain;

@@ -26,6 +26,7 @@ void Game::InitWorld(HGE* aHGE, const Vector2<float>& aScreenSize)
 {
     myHGE = aHGE;
     SoundManager::Create();
+    SoundManager::Instance()->SetVolumes(myOptions.myMusicVolume, myOptions.myEffectsVolume);
     myStartScreen = StartScreen(aHGE);
 
     myCamera.SetPosition(Vector2<float>(100.0f, 100.0f));
@@ -133,6 +134,7 @@ void Game::Update(InputWrapper& aInput, float aElapsedMs)
         myCurrentLevel->Update(myPlayer, myCamera, aElapsedMs);
         myCamera.Clamp(myCurrentLevel->GetMapWidth(), myCurrentLevel->GetMapHeight());
         myPlayer.UpdateScreen(aElapsedMs, myCamera);
+        myFootsteps.Follow(myPlayer, myCurrentLevel->GetCollisionMap(), aElapsedMs);
         myCursor.SetPosition(aInput.GetMousePosition());
         myCurrentLevel = myLevelSwitch.Run(*myCurrentLevel, myPlayer, myCamera, myCurtain);
         SoundManager::Instance()->ChangeMusic(myCurrentLevel->GetMusicName());

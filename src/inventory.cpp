@@ -6,8 +6,10 @@
 #include "inventorylayout.h"
 #include "itemcatalogue.h"
 #include "recipes.h"
+#include "soundmanager.h"
 
 namespace layout = inventorylayout;
+using geometry::SoundEffect;
 
 namespace
 {
@@ -127,6 +129,7 @@ void Inventory::Toggle()
     {
         Open();
     }
+    SoundManager::PlayEffect(myOpen ? SoundEffect::InventoryOpens : SoundEffect::InventoryCloses);
 }
 
 void Inventory::Update(InputWrapper& aInput)
@@ -178,6 +181,8 @@ void Inventory::Click(const Vector2<float>& aMouse)
     {
         myLastCombineSucceeded = Combine();
         myShowResult = true;
+        SoundManager::PlayEffect(myLastCombineSucceeded ? SoundEffect::CombineWorks
+                                                        : SoundEffect::CombineFails);
     }
     else if (myShowResult)
     {

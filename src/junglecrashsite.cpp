@@ -1,6 +1,7 @@
 #include "junglecrashsite.h"
 
 #include "eventsingelton.h"
+#include "soundmanager.h"
 
 namespace
 {
@@ -125,6 +126,7 @@ void JungleCrashSite::Update(Player& aPlayer, Camera& aCamera, float aElapsed)
         const Vector2<float> crossed = myRaft.Update(aCamera, heroine, robot);
         if (crossed != Vector2<float>())
         {
+            SoundManager::PlayEffect(geometry::SoundEffect::RaftCrossing);
             for (int i = 0; i < ourCloseSteps; ++i)
             {
                 myCurtain.Close();

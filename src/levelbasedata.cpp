@@ -4,6 +4,7 @@
 #include "eventsingelton.h"
 #include "feetpoint.h"
 #include "itemcatalogue.h"
+#include "soundmanager.h"
 
 namespace
 {
@@ -275,6 +276,7 @@ void LevelBaseData::HandleLevelInput(InputWrapper& aInput, float /*aElapsed*/,
         if (myRobot.IsActivated() && myItems[i].IsNear() && !IsConversationRunning())
         {
             aInventory.AddItem(myItems[i]);
+            SoundManager::PlayEffect(geometry::SoundEffect::Pickup);
             myItems.erase(myItems.begin() + static_cast<std::ptrdiff_t>(i));
         }
         else

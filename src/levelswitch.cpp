@@ -1,5 +1,6 @@
 #include "levelswitch.h"
 
+#include "soundmanager.h"
 #include "transferzones.h"
 
 namespace
@@ -92,6 +93,7 @@ LevelBaseData* LevelSwitch::Run(LevelBaseData& aCurrent, Player& aPlayer, Camera
     {
         aCurtain.Close();
     }
+    SoundManager::PlayEffect(geometry::SoundEffect::Curtain);
     const int32_t target = aCurrent.TakeTransferTarget();
     LevelBaseData& next = Switch(target, aCurrent, aPlayer);
     // The view was clamped to the scene she left; the scene she arrives in has its own size.

@@ -2,6 +2,8 @@
 // screenshot of the last one. Runs can be recorded, played back and described; `marrowen
 // --help` lists every option. The player's place is kept between runs of the game in its
 // window (headless runs and replays keep it only when asked), and --continue goes back to it.
+// The player's settings (volumes, fullscreen, scaling) are read at the start of a run in the
+// window.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -15,6 +17,7 @@
 #include "fatal.h"
 #include "game.h"
 #include "inputwrapper/inputrecording.h"
+#include "settings.h"
 
 namespace
 {
@@ -86,8 +89,17 @@ int main(int argc, char** argv)
     {
         hgeSelectBackend(HGE_BACKEND_HEADLESS);
     }
-    platform::SetDisplayOptions(arguments.myDisplay);
     HGE* hge = hgeCreate(HGE_VERSION);
+    // The player's settings, with the command line's word over them for this run. Headless
+    // runs (tests, tools) neither read nor write them.
+    const auto say = [hge](const std::string& aLine)
+    {
+        hge->System_Log("%s", aLine.c_str());
+        fprintf(stderr, "marrowen: %s\n", aLine.c_str());
+    };
+    const Settings settings = SettingsForThisRun(
+        arguments, arguments.myHeadless ? Settings() : LoadSettings(SettingsPath(), say));
+    platform::SetDisplayOptions(settings.Display());
     if (!arguments.myDataFolder.empty())
     {
         hge->System_SetState(HGE_DATAFOLDER, arguments.myDataFolder.c_str());
@@ -110,6 +122,8 @@ int main(int argc, char** argv)
         replay = std::make_unique<ReplayFeed>(std::move(events));
     }
     GameOptions& options = arguments.myOptions;
+    options.myMusicVolume = settings.musicVolume;
+    options.myEffectsVolume = settings.effectsVolume;
     if (replay)
     {
         options.myInput = replay.get();

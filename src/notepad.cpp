@@ -2,9 +2,11 @@
 
 #include "engineparts.h"
 #include "eventsingelton.h"
+#include "soundmanager.h"
 
 namespace
 {
+using geometry::SoundEffect;
 constexpr uint8_t ourKeyN = 0x31;
 const Vector2<float> ourPosition(285.0f, 80.0f);
 
@@ -33,6 +35,7 @@ void Notepad::Toggle()
 {
     myOpen = !myOpen;
     PostMaster::GetInstance()->notepadOpen = myOpen;
+    SoundManager::PlayEffect(myOpen ? SoundEffect::NotepadOpens : SoundEffect::NotepadCloses);
 }
 
 void Notepad::HandleInput(InputWrapper& aInput)

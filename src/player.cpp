@@ -38,8 +38,6 @@ const char* const ourSheets[16] = {
     "img/animation/HeroineAni/h_stand_up_left.dds",
     "img/animation/HeroineAni/h_walk_left_up.dds",
 };
-constexpr int ourWalkFrames = 16;
-constexpr float ourWalkMsPerFrame = 50.0f;
 constexpr float ourStandMsPerFrame = 0.01f;
 
 // The dead zone of the screen: the camera follows once she steps beyond these lines.
@@ -113,7 +111,7 @@ void Player::Update(InputWrapper& aInput, Camera& aCamera, CollisionMap aMap)
     }
 
     // Standing: the stand sheet of the direction she last walked.
-    if (aInput.NoKeyDown() && (myAnimationIndex % 2) == 1)
+    if (aInput.NoKeyDown() && IsWalking())
     {
         myAnimationIndex -= 1;
     }

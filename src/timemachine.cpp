@@ -1,6 +1,7 @@
 #include "timemachine.h"
 
 #include "engineparts.h"
+#include "soundmanager.h"
 
 namespace
 {
@@ -97,6 +98,7 @@ void TimeMachine::HandleInput(InputWrapper& aInput, float /*aElapsed*/, Inventor
         {
             if (aInventory.RemoveItem(part.itemName))
             {
+                SoundManager::PlayEffect(geometry::SoundEffect::EngineTakesPart);
                 myParts.set(part.slot);
             }
         }

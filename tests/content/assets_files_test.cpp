@@ -1,9 +1,11 @@
 // Every non-scene file the game names is generated, every generated file decodes through the
-// game's own loaders, and two runs of the generator write identical bytes.
+// game's own loaders (each sound effect short, clean at both ends and with room for the music
+// under full scale), and two runs of the generator write identical bytes.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -12,10 +14,12 @@
 #include <vector>
 
 #include "assets_pictures.h"
+#include "effectsamples.h"
 #include "fontdescription.h"
 #include "generators.h"
 #include "music/music.h"
 #include "musicstream.h"
+#include "soundeffects.h"
 
 namespace
 {
@@ -133,6 +137,25 @@ void ExpectDecodes(const assets::Engine& aEngine, const fs::path& aFolder, const
         ASSERT_NE(track, tracks.end());
         EXPECT_EQ(stream.LengthInFrames(), track->Frames());
     }
+    else if (extension == ".wav")
+    {
+        std::vector<float> samples;
+        ASSERT_TRUE(platform::DecodeEffect(full, samples)) << platform::LastError();
+        const double seconds = static_cast<double>(samples.size()) / 44100.0;
+        EXPECT_GE(seconds, 0.05);
+        EXPECT_LE(seconds, 4.0);
+        float peak = 0.0f;
+        for (float sample : samples)
+        {
+            peak = std::max(peak, std::fabs(sample));
+        }
+        // Heard over the music at full volume, an effect's loudest moment stays 4 dB under
+        // full scale; and it starts and ends at silence instead of with a click.
+        EXPECT_GE(peak, 0.1f);
+        EXPECT_LE(peak, 0.61f);
+        EXPECT_LT(std::fabs(samples.front()), 0.01f);
+        EXPECT_LT(std::fabs(samples.back()), 0.01f);
+    }
     else if (extension == ".fnt")
     {
         const std::vector<char> text = Bytes(full);
@@ -180,6 +203,14 @@ TEST(AssetsFiles, EveryNamedFileIsGeneratedDecodesAndComesOutTheSameTwice)
     for (const std::string& named : kNamedFiles)
     {
         EXPECT_EQ(writtenSet.count(named), 1u) << named << " is not generated";
+    }
+    for (const geometry::SoundEffectFile& effect : geometry::ourSoundEffects)
+    {
+        for (int variant = 0; variant < effect.variants; ++variant)
+        {
+            const std::string path = geometry::SoundEffectPath(effect, variant);
+            EXPECT_EQ(writtenSet.count(path), 1u) << path << " is not generated";
+        }
     }
 
     const assets::Engine engine;

@@ -48,8 +48,8 @@ TEST(CommandLine, NoOptionsPlaysFromTheTitleInAWindow)
     EXPECT_FALSE(parsed.myLine.myOptions.myStartInPlay);
     EXPECT_FALSE(parsed.myLine.myOptions.myContinue);
     EXPECT_EQ(parsed.myLine.myFrames, -1);
-    EXPECT_FALSE(parsed.myLine.myDisplay.myFullscreen);
-    EXPECT_EQ(parsed.myLine.myDisplay.myScaling, platform::PictureScaling::Smooth);
+    EXPECT_FALSE(parsed.myLine.myFullscreen.has_value()) << "the settings say";
+    EXPECT_FALSE(parsed.myLine.myScaling.has_value());
     EXPECT_TRUE(parsed.myLine.myDataFolder.empty());
 }
 
@@ -69,8 +69,8 @@ TEST(CommandLine, EachOptionSetsWhatItSays)
     EXPECT_EQ(line.myOptions.myFixedStepMs, 2.5f);
     EXPECT_EQ(line.myRecord, "run.txt");
     EXPECT_EQ(line.myState, "end.json");
-    EXPECT_TRUE(line.myDisplay.myFullscreen);
-    EXPECT_EQ(line.myDisplay.myScaling, platform::PictureScaling::WholeNumber);
+    EXPECT_EQ(line.myFullscreen, true);
+    EXPECT_EQ(line.myScaling, "integer");
     EXPECT_EQ(line.myDataFolder, folder);
     EXPECT_FALSE(line.myDemo);
 
@@ -78,8 +78,27 @@ TEST(CommandLine, EachOptionSetsWhatItSays)
     EXPECT_TRUE(Parse({"--demo"}).myLine.myDemo);
     EXPECT_TRUE(Parse({"--continue"}).myLine.myOptions.myContinue);
     EXPECT_FALSE(Parse({"--continue"}).myLine.myOptions.myStartInPlay);
-    EXPECT_EQ(Parse({"--scale", "smooth"}).myLine.myDisplay.myScaling,
-              platform::PictureScaling::Smooth);
+    EXPECT_EQ(Parse({"--scale", "smooth"}).myLine.myScaling, "smooth");
+}
+
+// The settings file says how the window starts; what the command line says wins, for this run.
+TEST(CommandLine, WhatItSaysOfTheWindowWinsOverTheSettings)
+{
+    Settings saved;
+    saved.fullscreen = true;
+    saved.scaling = "integer";
+    saved.musicVolume = 30;
+    EXPECT_EQ(SettingsForThisRun(Parse({"--play"}).myLine, saved), saved);
+
+    const Settings run =
+        SettingsForThisRun(Parse({"--windowed", "--scale", "smooth"}).myLine, saved);
+    EXPECT_FALSE(run.fullscreen);
+    EXPECT_EQ(run.Display().myScaling, platform::PictureScaling::Smooth);
+    EXPECT_EQ(run.musicVolume, 30);
+
+    const Settings last = SettingsForThisRun(Parse({"--windowed", "--fullscreen"}).myLine, {});
+    EXPECT_TRUE(last.Display().myFullscreen) << "the last of the two counts";
+    EXPECT_EQ(last.Display().myScaling, platform::PictureScaling::Smooth);
 }
 
 TEST(CommandLine, WhatCannotBeFollowedIsNamed)
@@ -172,7 +191,7 @@ TEST(CommandLine, TheHelpHasOneLinePerOptionThatTheParserAccepts)
     const std::vector<std::string> expected = {
         "--play",          "--continue", "--save",   "--headless", "--frames", "--screenshot",
         "--fixed-step-ms", "--record",   "--replay", "--state",    "--demo",   "--fullscreen",
-        "--scale",         "--data",     "--help",   "--version"};
+        "--windowed",      "--scale",    "--data",   "--help",     "--version"};
     EXPECT_EQ(described, expected);
     // Every option the help describes is one the parser takes.
     for (const std::string& option : described)

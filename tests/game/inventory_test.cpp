@@ -148,6 +148,8 @@ TEST_F(InventoryTest, LogsAndRopeBuildTheRaftWithoutAnItem)
 
 TEST_F(InventoryTest, AFailedCombinationChangesNothingAndItsPictureGoesOnAClickOnEmptySpace)
 {
+    using geometry::SoundEffect;
+    const HeardEffects heard;
     Hold({"stick", "log"});
     ToSlots(0);
     Combine();
@@ -155,9 +157,14 @@ TEST_F(InventoryTest, AFailedCombinationChangesNothingAndItsPictureGoesOnAClickO
     EXPECT_EQ((Names_{"stick"}), Slots());
     EXPECT_TRUE(myInventory.IsShowingResult());
     EXPECT_FALSE(myInventory.LastCombineSucceeded());
-    // Closing and opening keeps the picture; picking something up and putting it back too.
+    EXPECT_EQ(heard.Count(SoundEffect::CombineFails), 1);
+    EXPECT_EQ(heard.Count(SoundEffect::CombineWorks), 0);
+    // Closing and opening keeps the picture, and is heard; picking something up and putting it
+    // back keeps it too.
     myInventory.Toggle();
     myInventory.Toggle();
+    EXPECT_EQ(heard.Count(SoundEffect::InventoryCloses), 1);
+    EXPECT_EQ(heard.Count(SoundEffect::InventoryOpens), 1);
     ClickAt(CellMiddle(0));
     ClickAt(CellMiddle(3));
     EXPECT_TRUE(myInventory.IsShowingResult());
@@ -318,10 +325,12 @@ TEST_F(InventoryTest, TheNotepadMarksEveryPartEverCarriedAndOpensWithN)
     RenderData closed;
     notepad.FillRenderBuffer(closed);
     EXPECT_TRUE(closed.IsEmpty());
+    const HeardEffects heard;
     Press(0x31);
     notepad.HandleInput(myInput);
     EXPECT_TRUE(notepad.IsOpen());
     EXPECT_TRUE(PostMaster::GetInstance()->notepadOpen);
+    EXPECT_EQ(heard.Count(geometry::SoundEffect::NotepadOpens), 1);
     RenderData open;
     notepad.FillRenderBuffer(open);
     EXPECT_EQ(5u, open.GetCommands().size());  // the page and four marks at its corner
@@ -329,5 +338,6 @@ TEST_F(InventoryTest, TheNotepadMarksEveryPartEverCarriedAndOpensWithN)
     Press(0x31);
     notepad.HandleInput(myInput);
     EXPECT_FALSE(PostMaster::GetInstance()->notepadOpen);
+    EXPECT_EQ(heard.Count(geometry::SoundEffect::NotepadCloses), 1);
 }
 }  // namespace

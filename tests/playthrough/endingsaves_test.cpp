@@ -58,8 +58,8 @@ bool Within(double aSeconds, const std::function<bool()>& aDone)
     return true;
 }
 
-// build/marrowen with aArguments, keeping its saves in aFolder/marrowen (never the player's) and
-// what it says on the terminal in aFolder/said.txt.
+// build/marrowen with aArguments, keeping its saves and settings in aFolder/marrowen (never the
+// player's) and what it says on the terminal in aFolder/said.txt.
 class GameProcess
 {
 public:
@@ -73,6 +73,7 @@ public:
         if (myPid == 0)
         {
             setenv("XDG_DATA_HOME", aFolder.c_str(), 1);
+            setenv("XDG_CONFIG_HOME", aFolder.c_str(), 1);
             if (freopen(mySaid.c_str(), "w", stderr) == nullptr)
             {
                 _exit(126);

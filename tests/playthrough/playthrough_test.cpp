@@ -18,6 +18,7 @@
 #include "game.h"
 #include "inputwrapper/inputrecording.h"
 #include "route.h"
+#include "soundmanager.h"
 #include "standinworld.h"
 
 namespace
@@ -33,6 +34,14 @@ fs::path BuildFolder()
 
 // Conversations no sensible route plays, and why.
 const std::map<std::string, std::string> ourUnplayed = {};
+// Sound effects the route never calls for, and why (the inventory's and the end picture's tests
+// hear them).
+const std::map<std::string, std::string> ourUnheard = {
+    {"combine_fails", "the route only combines what works"},
+    {"notepad_open", "the route never needs the notepad"},
+    {"notepad_close", "the route never needs the notepad"},
+    {"button", "the route never opens the menu"},
+};
 
 class PlaythroughTest : public testing::Test
 {
@@ -90,6 +99,13 @@ protected:
             myProblem = play.GetProblem();
             myShown = play.GetShownConversations();
             myMostCarried = play.GetMostCarried();
+            for (const geometry::SoundEffectFile& effect : geometry::ourSoundEffects)
+            {
+                if (SoundManager::Instance()->GetPlayCount(effect.effect) > 0)
+                {
+                    myHeard.insert(effect.name);
+                }
+            }
             for (const auto& [scene, level] : game.Scenes())
             {
                 for (const LevelConversation& conversation : level->GetConversations())
@@ -136,6 +152,7 @@ protected:
     bool myEnded = false;
     std::string myProblem;
     std::set<std::string> myShown;
+    std::set<std::string> myHeard;  // the sound effects that sounded on the way
     std::vector<std::string> myStory;
     size_t myMostCarried = 0;
 };
@@ -149,11 +166,16 @@ TEST_F(PlaythroughTest, APlayerCanFinishTheGameAndTheRecordingPlaysBackToTheSame
     EXPECT_TRUE(myEnded) << "Return at the end picture ends the game";
     EXPECT_LE(myMostCarried, 15u) << "the inventory's grid has fifteen cells";
 
-    // Every conversation the story can reach was shown.
+    // Every conversation the story can reach was shown, and every event was heard.
     for (const std::string& conversation : myStory)
     {
         const bool unplayed = ourUnplayed.count(conversation) > 0;
         EXPECT_EQ(!unplayed, myShown.count(conversation) > 0) << conversation;
+    }
+    for (const geometry::SoundEffectFile& effect : geometry::ourSoundEffects)
+    {
+        const bool unheard = ourUnheard.count(effect.name) > 0;
+        EXPECT_EQ(!unheard, myHeard.count(effect.name) > 0) << effect.name;
     }
 
     const fs::path saves = recording.parent_path() / "saves";
@@ -181,7 +203,8 @@ TEST_F(PlaythroughTest, APlayerCanFinishTheGameAndTheRecordingPlaysBackToTheSame
 }
 
 // At the end picture, after the route's own last Return is left out: Escape opens the quit
-// menu above it without ending the game; "continue" closes the menu; Return ends the game.
+// menu above it without ending the game; "continue" closes the menu, with its button's sound;
+// Return ends the game.
 class AtTheEndPicture : public FrameObserver
 {
 public:
@@ -221,6 +244,8 @@ public:
                 break;
             case 30:
                 myMenuClosed = !paused;
+                myButtonHeard =
+                    SoundManager::Instance()->GetPlayCount(geometry::SoundEffect::Button) == 1;
                 myInput.SetKey(0x1C, true);
                 break;
             case 31:
@@ -235,6 +260,7 @@ public:
     std::atomic<int> myStep{0};  // the test's thread watches it while the game runs
     bool myMenuOpened = false;
     bool myMenuClosed = false;
+    bool myButtonHeard = false;
 };
 
 TEST_F(PlaythroughTest, AtTheEndPictureEscapeOpensTheMenuAndReturnEndsTheGame)
@@ -274,6 +300,7 @@ TEST_F(PlaythroughTest, AtTheEndPictureEscapeOpensTheMenuAndReturnEndsTheGame)
     hge->Release();
     EXPECT_TRUE(script.myMenuOpened) << "Escape opens the quit menu above the end picture";
     EXPECT_TRUE(script.myMenuClosed) << "and \"continue\" closes it without ending the game";
+    EXPECT_TRUE(script.myButtonHeard) << "with the sound of its button";
 }
 
 TEST_F(PlaythroughTest, TheAttractModesRouteStillReachesTheEnd)

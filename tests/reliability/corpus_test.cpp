@@ -170,6 +170,7 @@ const char ourPng[] = "img/curtain.png";
 const char ourJpeg[] = "img/CutsceneImages/billboard BB.jpg";
 const char ourFont[] = "img/Font/HGE_font1.fnt";
 const char ourMusic[] = "aud/main_screen.mp3";
+const char ourEffect[] = "aud/effects/pickup.wav";  // 16-bit mono PCM: 40 data size, 24 rate
 const char ourDialogue[] = "dialogue/cave.txt";
 
 const Case ourCases[] = {
@@ -286,6 +287,15 @@ const Case ourCases[] = {
     {"Mp3CutInFrame", ourMusic, "cut inside a frame", CutAt(60, 101), "cut short"},
     {"Mp3CutEarly", ourMusic, "cut to 1000 bytes", Cut(1000), "cut short"},
     {"Mp3Missing", ourMusic, "removed", Removed(), "file not found"},
+    // The sound effects
+    {"WavCutInData", ourEffect, "cut in half", CutAt(50, 1),
+     "not a sound effect SDL can read (Could not read data of WAVE data chunk)"},
+    {"WavHugeDataChunk", ourEffect, "data chunk of 4 GB", Patched(40, 0xFFFFFFF0),
+     "not a sound effect SDL can read"},
+    {"WavEmpty", ourEffect, "zero bytes", Replaced({}), "not a sound effect SDL can read"},
+    {"WavOneFramePerSecond", ourEffect, "rate 1 Hz: hours long", Patched(24, 1),
+     "too long for a sound effect (17640 s)"},
+    {"WavMissing", ourEffect, "removed", Removed(), "aud/effects/pickup.wav: file not found"},
     // The dialogue
     {"DialogueMalformedLine", ourDialogue, "a script line without its \";\"",
      Edited("Coward. The rotten eggs are sulphur, at least. Those yellow crystals.;",

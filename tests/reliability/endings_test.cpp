@@ -62,8 +62,10 @@ protected:
         aArguments.insert(aArguments.end(), {"--state", myState.string()});
         reliability::ChildOptions options;
         // A sound card to close: SDL's dummy one plays into nothing, but through a real
-        // device with its own thread. The games played in a window save: into this folder.
-        options.myEnvironment = {"SDL_AUDIODRIVER=dummy", "XDG_DATA_HOME=" + myFolder.string()};
+        // device with its own thread. The games played in a window save, and keep their
+        // settings: into this folder.
+        options.myEnvironment = {"SDL_AUDIODRIVER=dummy", "XDG_DATA_HOME=" + myFolder.string(),
+                                 "XDG_CONFIG_HOME=" + myFolder.string()};
         myGame = std::make_unique<ChildProcess>(aArguments, options);
         return reliability::WaitFor(
             [this]
@@ -122,6 +124,7 @@ TEST_F(Endings, HeadlessSigtermAndSigintEndTheRunNormally)
         ASSERT_TRUE(Start({"--headless", "--frames", "100000000"}));
         ExpectCleanEnd([&] { myGame->Signal(signal); });
     }
+    EXPECT_FALSE(fs::exists(myFolder / "marrowen" / "settings.json")) << "headless: none";
 }
 
 TEST_F(Endings, ASecondSignalEndsAHeldShutdownAtOnce)
@@ -168,11 +171,13 @@ protected:
         myLock = std::make_unique<windowtests::DisplayLock>();
     }
 
-    // Starts the game in its window, straight into play; true once the window is there and
-    // has the focus.
-    bool StartWindow()
+    // Starts the game in its window, straight into play (with aArguments); true once the
+    // window is there and has the focus.
+    bool StartWindow(const std::vector<std::string>& aArguments = {})
     {
-        if (!Start({"--play"}))
+        std::vector<std::string> arguments = {"--play"};
+        arguments.insert(arguments.end(), aArguments.begin(), aArguments.end());
+        if (!Start(arguments))
         {
             return false;
         }
@@ -191,14 +196,22 @@ protected:
     std::string myWindow;
 };
 
-TEST_F(WindowEndings, SigtermAndSigintEndTheRunNormally)
+// The first run in a window also writes the default settings for the player to find; what
+// its command line said holds for that run only.
+TEST_F(WindowEndings, SigtermAndSigintEndTheRunNormallyAndTheFirstWritesTheDefaultSettings)
 {
+    const fs::path settings = myFolder / "marrowen" / "settings.json";
     for (const int signal : {SIGTERM, SIGINT})
     {
         SCOPED_TRACE(signal == SIGTERM ? "SIGTERM" : "SIGINT");
         fs::remove(myState);
-        ASSERT_TRUE(StartWindow());
+        ASSERT_TRUE(StartWindow({"--scale", "integer"}));
         ExpectCleanEnd([&] { myGame->Signal(signal); });
+        std::ifstream file(settings);
+        const nlohmann::json written = nlohmann::json::parse(file, nullptr, false);
+        ASSERT_TRUE(written.is_object()) << settings;
+        EXPECT_EQ(written["scaling"], "smooth");
+        EXPECT_EQ(written["musicVolume"], 100);
     }
 }
 
