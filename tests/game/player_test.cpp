@@ -289,8 +289,8 @@ TEST_F(PlayerTest, FootstepsFollowHerWalkOnTheGroundUnderHerFeet)
         return std::pair(heard.Count(geometry::SoundEffect::StepGrass),
                          heard.Count(geometry::SoundEffect::StepMetal));
     };
-    // 4 s to the right at 100 px/s: her feet pass x = 512 after 1.8 s.
-    EXPECT_EQ(walk({ourKeyD}, 4000), std::pair(4, 6));
+    // 3.9 s to the right at 100 px/s: her feet pass x = 512 after 1.8 s.
+    EXPECT_EQ(walk({ourKeyD}, 3900), std::pair(4, 6));
     EXPECT_EQ(walk({}, 1000), std::pair(4, 6)) << "standing still";
     EXPECT_EQ(walk({ourKeyD}, 200), std::pair(4, 6)) << "a new walk starts from its first frame";
     EXPECT_EQ(walk({ourKeyD}, 100), std::pair(4, 7));

@@ -70,16 +70,25 @@ TEST_F(TimeMachineStory, TheEngineTakesThePartsAsTheyComeAndTheFourthFixesIt)
     UseEngine();
     EXPECT_EQ("", Running());
 
+    // Each press that puts parts in is heard once, however many go in with it.
+    const worldfixtures::HeardEffects heard;
+    const auto fitted = [&heard]
+    {
+        heard.NextFrame();
+        return heard.Count(geometry::SoundEffect::EngineTakesPart);
+    };
     Give({"Diamond", "Diamond", "stick"});  // a second diamond goes in with the first
     UseEngine();
     EXPECT_EQ(0b0010u, myMachine.GetInstalledParts().to_ulong());
     EXPECT_FALSE(Holds("Diamond"));
     EXPECT_TRUE(Holds("stick"));
+    EXPECT_EQ(fitted(), 1);
     Give({"gold necklace", "MagneticRock"});
     UseEngine();
     EXPECT_EQ(0b1110u, myMachine.GetInstalledParts().to_ulong());
     EXPECT_FALSE(myMachine.AllPartsIn());
     EXPECT_EQ("", Running());
+    EXPECT_EQ(fitted(), 2);
 
     Give({"combined rubber"});
     UseEngine();
