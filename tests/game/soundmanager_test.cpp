@@ -152,19 +152,19 @@ TEST_F(SoundManagerTest, NoNameStopsEverythingAndTheTitleMusicLeavesCurrentAlone
 
 TEST_F(SoundManagerTest, SilentMusicAndEffectsKeepRealTime)
 {
-    // An effect plays out without a sound card too, in about its own time (0.1 s).
-    SoundManager::PlayEffect(geometry::SoundEffect::Button);
+    // An effect plays out without a sound card too, in its own time (0.75 s).
+    SoundManager::PlayEffect(geometry::SoundEffect::Curtain);
     const auto effectStart = Clock::now();
-    while (mySound->GetOutput().SoundingEffects() == 0 && Clock::now() < effectStart + 1s)
+    bool sounded = false;
+    while ((!sounded || mySound->GetOutput().SoundingEffects() > 0) &&
+           Clock::now() < effectStart + 5s)
     {
+        sounded = sounded || mySound->GetOutput().SoundingEffects() > 0;
         std::this_thread::sleep_for(1ms);
     }
-    while (mySound->GetOutput().SoundingEffects() > 0 && Clock::now() < effectStart + 5s)
-    {
-        std::this_thread::sleep_for(1ms);
-    }
+    EXPECT_TRUE(sounded);
     EXPECT_EQ(mySound->GetOutput().SoundingEffects(), 0);
-    EXPECT_GE(Clock::now() - effectStart, 50ms) << "not faster than real time";
+    EXPECT_GE(Clock::now() - effectStart, 500ms) << "not faster than real time";
 
     mySound->ChangeMusic("Machine");
     // It goes on without a sound card, however busy the machine...
