@@ -67,14 +67,11 @@ std::vector<float> Bag(bool aOpening)
 {
     Random random(aOpening ? 11 : 12);
     Sound sound(0.35);
-    NoiseBurst rustle;
-    rustle.from = aOpening ? 700.0 : 2600.0;
-    rustle.to = aOpening ? 2600.0 : 700.0;
-    rustle.resonance = 1.2;
-    rustle.attack = 0.03;
-    rustle.decay = 0.06;
-    rustle.seconds = 0.25;
-    sound.Noise(0.0, rustle, random);
+    const double low = 700.0;
+    const double high = 2600.0;
+    sound.Noise(
+        0.0, {Pass::Band, aOpening ? low : high, aOpening ? high : low, 1.2, 1.0, 0.03, 0.06, 0.25},
+        random);
     Knock(sound, aOpening ? 0.05 : 0.12, aOpening ? 420.0 : 360.0, 0.8);
     return sound.Finish(0.34);
 }
@@ -88,14 +85,9 @@ std::vector<float> Page(bool aOpening)
     for (double at = 0.0; at < length; at += random.Range(0.004, 0.012))
     {
         const double middle = 1.0 - std::fabs(at / length * 2.0 - 1.0);
-        NoiseBurst crackle;
-        crackle.from = crackle.to = random.Range(2500.0, 5000.0) * (aOpening ? 1.0 : 0.8);
-        crackle.resonance = 0.9;
-        crackle.level = 0.2 + 0.8 * middle * random.Uniform();
-        crackle.attack = 0.001;
-        crackle.decay = 0.006;
-        crackle.seconds = 0.03;
-        sound.Noise(at, crackle, random);
+        const double pitch = random.Range(2500.0, 5000.0) * (aOpening ? 1.0 : 0.8);
+        const double level = 0.2 + 0.8 * middle * random.Uniform();
+        sound.Noise(at, {Pass::Band, pitch, pitch, 0.9, level, 0.001, 0.006, 0.03}, random);
     }
     if (!aOpening)
     {
@@ -110,14 +102,7 @@ std::vector<float> Button()
     Sound sound(0.10);
     sound.Tone(0.0, 1500.0, 1400.0, 0.02, 0.8, 0.015);
     sound.Tone(0.0, 750.0, 750.0, 1.0, 0.6, 0.025);
-    NoiseBurst tick;
-    tick.pass = Pass::High;
-    tick.from = tick.to = 3000.0;
-    tick.level = 0.5;
-    tick.attack = 0.0005;
-    tick.decay = 0.002;
-    tick.seconds = 0.01;
-    sound.Noise(0.0, tick, random);
+    sound.Noise(0.0, {Pass::High, 3000.0, 3000.0, 0.7, 0.5, 0.0005, 0.002, 0.01}, random);
     return sound.Finish(0.34);
 }
 }  // namespace sfx

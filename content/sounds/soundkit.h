@@ -18,17 +18,18 @@ enum class Pass
 };
 
 // A burst of filtered noise: the filter's cut-off glides from one frequency to the other over
-// the burst; the level rises over the attack and then decays.
+// the burst; the level rises over the attack and then decays. Written in this order:
+// {pass, from, to, resonance, level, attack, decay, seconds}.
 struct NoiseBurst
 {
-    Pass pass = Pass::Band;
-    double from = 1000.0;  // Hz at the start
-    double to = 1000.0;    // Hz at the end
-    double resonance = 0.7;
-    double level = 1.0;
-    double attack = 0.002;  // seconds
-    double decay = 0.05;    // seconds for the level to fall to 1/e
-    double seconds = 0.2;
+    Pass pass;
+    double from;  // Hz at the start
+    double to;    // Hz at the end
+    double resonance;
+    double level;
+    double attack;  // seconds
+    double decay;   // seconds for the level to fall to 1/e
+    double seconds;
 };
 
 class Sound

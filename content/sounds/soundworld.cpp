@@ -29,14 +29,7 @@ double Swell(double aPhase, double aRise, double aFall)
 // One stroke of a paddle: a swish of water, then a few bubbles rising.
 void Paddle(Sound& aSound, double aAt, Random& aRandom)
 {
-    NoiseBurst swish;
-    swish.pass = Pass::Low;
-    swish.from = 1600.0;
-    swish.to = 500.0;
-    swish.attack = 0.04;
-    swish.decay = 0.12;
-    swish.seconds = 0.45;
-    aSound.Noise(aAt, swish, aRandom);
+    aSound.Noise(aAt, {Pass::Low, 1600.0, 500.0, 0.7, 1.0, 0.04, 0.12, 0.45}, aRandom);
     for (int bubble = 0; bubble < 6; ++bubble)
     {
         const double pitch = aRandom.Range(450.0, 950.0);
@@ -89,35 +82,16 @@ std::vector<float> Blast()
 {
     Random random(61);
     Sound sound(2.6);
-    sound.Tone(0.0, 90.0, 32.0, 0.5, 1.0, 0.55);  // the boom
-    NoiseBurst crack;
-    crack.pass = Pass::Low;
-    crack.from = 4000.0;
-    crack.to = 250.0;
-    crack.attack = 0.003;
-    crack.decay = 0.25;
-    crack.seconds = 1.2;
-    sound.Noise(0.0, crack, random);
-    NoiseBurst rumble;
-    rumble.pass = Pass::Low;
-    rumble.from = rumble.to = 160.0;
-    rumble.level = 1.6;
-    rumble.attack = 0.05;
-    rumble.decay = 0.7;
-    rumble.seconds = 2.6;
-    sound.Noise(0.0, rumble, random);
+    sound.Tone(0.0, 90.0, 32.0, 0.5, 1.0, 0.55);                                       // the boom
+    sound.Noise(0.0, {Pass::Low, 4000.0, 250.0, 0.7, 1.0, 0.003, 0.25, 1.2}, random);  // crack
+    sound.Noise(0.0, {Pass::Low, 160.0, 160.0, 0.7, 1.6, 0.05, 0.7, 2.6}, random);     // rumble
     // Stones falling after it, fewer and fewer.
     for (int stone = 0; stone < 14; ++stone)
     {
         const double at = 0.25 + 1.4 * std::pow(random.Uniform(), 1.6);
-        NoiseBurst patter;
-        patter.from = patter.to = random.Range(1200.0, 3000.0);
-        patter.resonance = 2.0;
-        patter.level = random.Range(0.15, 0.35) * (1.6 - at) / 1.4;
-        patter.attack = 0.001;
-        patter.decay = 0.012;
-        patter.seconds = 0.06;
-        sound.Noise(at, patter, random);
+        const double pitch = random.Range(1200.0, 3000.0);
+        const double level = random.Range(0.15, 0.35) * (1.6 - at) / 1.4;
+        sound.Noise(at, {Pass::Band, pitch, pitch, 2.0, level, 0.001, 0.012, 0.06}, random);
     }
     sound.Saturate(1.5);
     return sound.Finish(0.60);
@@ -130,14 +104,8 @@ std::vector<float> EngineTakesPart()
     sound.Strike(0.0, 150.0, {1.0, 2.47, 4.6, 7.5}, 1.0, 0.25);  // the part seats: clunk
     for (int click = 0; click < 4; ++click)                      // a ratchet tightens it
     {
-        NoiseBurst tick;
-        tick.from = tick.to = 3200.0;
-        tick.resonance = 2.5;
-        tick.level = 0.6;
-        tick.attack = 0.0005;
-        tick.decay = 0.006;
-        tick.seconds = 0.03;
-        sound.Noise(0.2 + 0.08 * click, tick, random);
+        sound.Noise(0.2 + 0.08 * click, {Pass::Band, 3200.0, 3200.0, 2.5, 0.6, 0.0005, 0.006, 0.03},
+                    random);
     }
     // and the engine turns it over once: a short whirr up and down.
     dsp::Filter filter;
@@ -184,14 +152,7 @@ std::vector<float> MachineStarts()
     {
         sound.Tone(1.6 + pitch / 10000.0, pitch, pitch, 1.0, 0.18, 0.6);
     }
-    NoiseBurst whoosh;
-    whoosh.from = 400.0;
-    whoosh.to = 3000.0;
-    whoosh.level = 0.8;
-    whoosh.attack = 0.6;
-    whoosh.decay = 0.35;
-    whoosh.seconds = 1.4;
-    sound.Noise(1.9, whoosh, random);
+    sound.Noise(1.9, {Pass::Band, 400.0, 3000.0, 0.7, 0.8, 0.6, 0.35, 1.4}, random);  // whoosh
     return sound.Finish(0.55);
 }
 }  // namespace sfx
