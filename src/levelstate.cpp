@@ -18,9 +18,9 @@ LevelBaseData::SceneState LevelBaseData::GetSceneState() const
     for (size_t i = 0; i < myConversations.size(); ++i)
     {
         const LevelConversation& conversation = myConversations[i];
-        state.conversations.push_back(
-            ConversationState{conversation.GetName(), i != 0 && !myNotYetPlayed.test(i),
-                              conversation.IsRunning(), conversation.GetBox().GetReading()});
+        state.conversations.push_back(ConversationState{
+            conversation.GetName(), i != 0 && !myNotYetPlayed.test(i), conversation.IsRunning(),
+            conversation.GetBox().GetReading(), conversation.GetWordings()});
     }
     state.requested = myRequestedConversation;
     state.current = myConversations.empty() ? "" : myConversations[myCurrentConversation].GetName();
@@ -45,6 +45,10 @@ bool LevelBaseData::Fits(const SceneState& aState, std::string& aProblem) const
         {
             return RefuseSave(aProblem, "conversation \"" + saved.name +
                                             "\" where the scene has \"" + built.GetName() + "\"");
+        }
+        if (!built.HasWordings(saved.wordings))
+        {
+            return RefuseSave(aProblem, "conversation \"" + saved.name + "\" has no such wording");
         }
         const int lines = static_cast<int>(built.GetBox().GetLines().size());
         if (saved.reading.line < 0 || saved.reading.line > lines)
@@ -79,6 +83,7 @@ void LevelBaseData::SetSceneState(const SceneState& aState)
         const ConversationState& saved = aState.conversations[i];
         myNotYetPlayed.set(i, !saved.played);
         myConversations[i].SetRunning(saved.running);
+        myConversations[i].SetWordings(saved.wordings);
         myConversations[i].SetReading(saved.reading);
     }
     myRequestedConversation = aState.requested;

@@ -51,7 +51,8 @@ NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(Curtain::State, alpha, active)
 NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(Robot::State, activated, position, following, animation)
 NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(Item::State, name, position, active, hidden, near, selected)
 NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(ConversationBox::Reading, line, active)
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(LevelBaseData::ConversationState, name, played, running, reading)
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(LevelBaseData::ConversationState, name, played, running, reading,
+                                   wordings)
 NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(LevelBaseData::SceneState, levelTime, robot, items,
                                    conversations, requested, current)
 NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(PostMasterFlags, robotActivated, raftMade, notepadOpen,
@@ -61,7 +62,8 @@ NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(Inventory::State, held, slots, open, showResu
                                    lastCombineSucceeded)
 NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(Notepad::State, open, marks)
 NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(Raft::State, shown, active, position)
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(JungleCrashSite::State, axeReady, treeChopped, curtain, raft)
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(JungleCrashSite::State, axeReady, treeChopped, curtain, raft,
+                                   chopFollows)
 NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(TimeMachine::State, parts, allPartsIn, wakeTime, engineUsed)
 NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(Cave::State, blownApart, stoneUsed)
 NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(BlownUpCave::State, sinceEntry)

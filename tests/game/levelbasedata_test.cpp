@@ -49,7 +49,13 @@ private:
 
 ConversationScript Script(const std::string& aName, std::vector<std::string> aLines)
 {
-    return {aName, ourHeroine, "Ester", ourRobot, "Roderick", std::move(aLines)};
+    return {aName,
+            ourHeroine,
+            "Ester",
+            ourRobot,
+            "Roderick",
+            false,
+            {ScriptStretch{{ScriptWording{StoryCondition{}, std::move(aLines)}}}}};
 }
 
 class LevelBaseDataTest : public WorldTest
