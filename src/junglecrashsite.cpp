@@ -70,9 +70,14 @@ void JungleCrashSite::UpdateScript(float aElapsed, Player& /*aPlayer*/, Inventor
         myAxeReady = true;
     }
     // She came to the tree with the axe: it falls as soon as she has said so.
-    if (myChopFollows && myAxeReady && !IsConversationRunning() && myRequestedConversation.empty())
+    if (myChopFollows && IsPlayed("before axe with tree") && !IsConversationRunning() &&
+        myRequestedConversation.empty())
     {
-        Chop(aInventory);
+        myChopFollows = false;
+        if (myAxeReady)
+        {
+            Chop(aInventory);
+        }
     }
     if (IsPlayed("with axe with tree intermediation"))
     {

@@ -179,14 +179,6 @@ void LevelBaseData::RequestUnlessPlayed(const std::string& aName)
         myRequestedConversation = aName;
     }
 }
-
-void LevelBaseData::MarkPlayed(const std::string& aName)
-{
-    const unsigned index = LastNamed(myConversations, aName);
-    if (index != 0)
-    {
-        myNotYetPlayed.reset(index);
-    }
 }
 
 bool LevelBaseData::OverlayOpen()

@@ -205,8 +205,6 @@ protected:
     static bool OverlayOpen();
     // Requests aName unless it has played already.
     void RequestUnlessPlayed(const std::string& aName);
-    // Counts aName as played without showing it: it never starts afterwards.
-    void MarkPlayed(const std::string& aName);
     // Takes aName out of the inventory and lays it at the end of the scene's items again, where
     // it can be used once more. Nothing happens when it is not carried.
     void PutBack(Inventory& aInventory, const std::string& aName);

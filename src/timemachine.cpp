@@ -36,7 +36,7 @@ void TimeMachine::UpdateScript(float aElapsed, Player& aPlayer, Inventory& aInve
     myLevelTime += aElapsed;
     if (myLevelTime >= ourWakeUpMs)
     {
-        myRequestedConversation = "wake ester";
+        RequestUnlessPlayed("wake ester");
     }
     if (IsPlayed("wake ester"))
     {
@@ -59,7 +59,7 @@ void TimeMachine::UpdateScript(float aElapsed, Player& aPlayer, Inventory& aInve
     }
     if (aInventory.HasItem("engine belt"))
     {
-        myRequestedConversation = "belt found";
+        RequestUnlessPlayed("belt found");
     }
     // Once the last part's own remark has been read.
     if (myAllPartsIn && myRequestedConversation.empty())

@@ -79,6 +79,12 @@ TEST_F(CrashSiteStory, TheTreeIsChoppedOnceItHasBeenTalkedAboutAndTheAxeIsHeld)
     Take("axe");
     Frame();
     EXPECT_FALSE(mySite.IsAxeReady());
+    // Each press without the axe says what the tree wants.
+    for (int press = 0; press < 2; ++press)
+    {
+        Use();
+        EXPECT_EQ(Names{"tree needs an axe"}, ReadThrough());
+    }
     Give({"axe"});
     Frame();
     EXPECT_TRUE(mySite.IsAxeReady());
@@ -88,8 +94,7 @@ TEST_F(CrashSiteStory, TheTreeIsChoppedOnceItHasBeenTalkedAboutAndTheAxeIsHeld)
     EXPECT_FALSE(mySite.IsAxeReady());
     EXPECT_EQ(1, Carried("logs"));
     // The narration is read at the tree, and the talk about the logs follows it.
-    EXPECT_EQ(Names{"with axe with tree intermediation"}, ReadThrough());
-    EXPECT_EQ(Names{"after axe with tree"}, ReadThrough());
+    EXPECT_EQ((Names{"with axe with tree intermediation", "after axe with tree"}), ReadThrough());
 
     // Nothing is left of the tree.
     Take("logs");
@@ -97,6 +102,18 @@ TEST_F(CrashSiteStory, TheTreeIsChoppedOnceItHasBeenTalkedAboutAndTheAxeIsHeld)
     EXPECT_FALSE(mySite.GetTree().IsInRange());
     EXPECT_FALSE(mySite.IsAxeReady());
     EXPECT_EQ(0, Carried("logs"));
+}
+
+TEST_F(CrashSiteStory, WithTheAxeInHandTheTreeFallsAsSoonAsItHasBeenDescribed)
+{
+    SwitchRobotOn();
+    Give({"axe"});
+    UseAt(V(653 + 129, 170 - 129));
+    EXPECT_EQ(
+        (Names{"before axe with tree", "with axe with tree intermediation", "after axe with tree"}),
+        ReadThrough());
+    EXPECT_TRUE(mySite.IsTreeChopped());
+    EXPECT_EQ(1, Carried("logs"));
 }
 
 TEST_F(CrashSiteStory, TheRaftShowsOnceMadeAndCarriesHerAcrossBehindTheCurtain)
@@ -144,12 +161,12 @@ TEST_F(CrashSiteStory, TheJungleAndVillageExitsAreRefusedUntilRoderickIsOn)
     Frame();
     EXPECT_EQ(V(368, 825), myPlayer.GetWorldPosition());
     EXPECT_EQ(Names{"You can't go there"}, ReadThrough());
-    // Told once: the way north is refused without a word.
+    // Told again at every refusal: the way north too.
     FeetAt(V(550, 60));
     Frame();
     EXPECT_EQ(V(505, 90), myPlayer.GetWorldPosition());
     EXPECT_FALSE(mySite.IsTransferRequested());
-    EXPECT_EQ("", Running());
+    EXPECT_EQ(Names{"You can't go there"}, ReadThrough());
 
     SwitchRobotOn();
     FeetAt(V(550, 60));

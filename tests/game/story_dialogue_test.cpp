@@ -10,9 +10,21 @@
 #include <fstream>
 #include <sstream>
 
+#include <map>
+
 #include "bitmapfont.h"
+#include "blownupcave.h"
+#include "cave.h"
 #include "conversationscript.h"
+#include "deepjungle.h"
+#include "engineparts.h"
+#include "itemcatalogue.h"
+#include "junglecrashsite.h"
 #include "scriptline.h"
+#include "storyfacts.h"
+#include "timemachine.h"
+#include "village.h"
+#include "vulcano.h"
 #include "worldfixtures.h"
 
 namespace
@@ -169,6 +181,161 @@ TEST_F(StoryDialogue, EveryLineFitsThreeRowsUnderItsSpeakerInTheBox)
             }
         }
     }
+}
+
+// What a condition's term asks about, as a key of the facts a test sets.
+std::string FactOf(const StoryTerm& aTerm)
+{
+    return std::to_string(aTerm.kind) + " " + aTerm.name;
+}
+
+// Sets in aFacts (fact key -> true or false) the world in which wording aWording of aStretch is
+// the first whose condition holds: its own terms true (the first of an "or"), one term of each
+// earlier "and" wording false and every term of each earlier "or" wording false. False when
+// that contradicts itself: the wording could never be shown.
+bool SetUpFor(const ScriptStretch& aStretch, size_t aWording, std::map<std::string, bool>& aFacts)
+{
+    // The term made to hold (aHolds) or not; false when the facts already say otherwise.
+    const auto require = [&aFacts](const StoryTerm& aTerm, bool aHolds)
+    {
+        return aFacts.emplace(FactOf(aTerm), aHolds != aTerm.negated).first->second ==
+               (aHolds != aTerm.negated);
+    };
+    const StoryCondition& own = aStretch.wordings[aWording].condition;
+    for (size_t i = 0; i < own.terms.size() && (!own.any || i == 0); ++i)
+    {
+        if (!require(own.terms[i], true))
+        {
+            return false;
+        }
+    }
+    for (size_t earlier = 0; earlier < aWording; ++earlier)
+    {
+        const StoryCondition& other = aStretch.wordings[earlier].condition;
+        bool falsified = false;
+        for (const StoryTerm& term : other.terms)
+        {
+            if (other.any && !require(term, false))
+            {
+                return false;
+            }
+            const auto fact = aFacts.find(FactOf(term));
+            if (!other.any && !falsified && (fact == aFacts.end() || fact->second == term.negated))
+            {
+                falsified = require(term, false);
+            }
+        }
+        if (!other.any && !falsified)
+        {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Every scene as the game builds it, an inventory and an engine, for the wordings to ask about.
+class StoryWorld
+{
+public:
+    explicit StoryWorld(HGE* aHGE) : myHGE(aHGE)
+    {
+        myInventory.Init(aHGE);
+        for (LevelBaseData* scene : Scenes())
+        {
+            scene->Init(aHGE);
+            myFresh.push_back(scene->GetSceneState());
+        }
+    }
+
+    // The world of aFacts, from a fresh start.
+    StoryFacts Set(const std::map<std::string, bool>& aFacts)
+    {
+        TimeMachine::State engine;
+        std::vector<LevelBaseData::SceneState> scenes = myFresh;
+        myInventory.SetState(myHGE, Inventory::State{});
+        for (const auto& [fact, holds] : aFacts)
+        {
+            const std::string name = fact.substr(fact.find(' ') + 1);
+            if (holds && fact[0] - '0' == StoryTerm::HOLDS)
+            {
+                myInventory.AddItem(itemcatalogue::Make(Engine(), name));
+            }
+            if (holds && fact[0] - '0' == StoryTerm::FITTED)
+            {
+                engine.parts.set(FindEnginePart(name)->slot);
+            }
+            for (LevelBaseData::SceneState& scene : scenes)
+            {
+                for (LevelBaseData::ConversationState& conversation : scene.conversations)
+                {
+                    conversation.played |=
+                        holds && fact[0] - '0' == StoryTerm::PLAYED && conversation.name == name;
+                }
+            }
+        }
+        myMachine.SetState(engine);
+        const std::vector<LevelBaseData*> all = Scenes();
+        for (size_t i = 0; i < all.size(); ++i)
+        {
+            all[i]->SetSceneState(scenes[i]);
+        }
+        return StoryFacts(&myInventory, {all.begin(), all.end()}, &myMachine);
+    }
+
+    std::vector<LevelBaseData*> Scenes()
+    {
+        return {&myCrashSite, &myDeepJungle, &myMachine, &myCave, &myRuins, &myVillage, &myVolcano};
+    }
+
+private:
+    HGE* Engine() const { return myHGE; }
+
+    HGE* myHGE;
+    Inventory myInventory;
+    JungleCrashSite myCrashSite;
+    DeepJungle myDeepJungle;
+    TimeMachine myMachine;
+    Cave myCave;
+    BlownUpCave myRuins;
+    Village myVillage;
+    Vulcano myVolcano;
+    std::vector<LevelBaseData::SceneState> myFresh;
+};
+
+// Each choice of wordings in the game's lines, played once in a world where each of its
+// wordings is the first to hold: that wording is the one shown.
+TEST_F(StoryDialogue, EveryWordingIsShownInTheWorldItWasWrittenFor)
+{
+    StoryWorld world(Engine());
+    int choices = 0;
+    for (LevelBaseData* scene : world.Scenes())
+    {
+        for (const LevelConversation& built : scene->GetConversations())
+        {
+            const std::vector<ScriptStretch>& stretches = built.GetScript().stretches;
+            for (size_t stretch = 0; stretch < stretches.size(); ++stretch)
+            {
+                choices += stretches[stretch].wordings.size() > 1 ? 1 : 0;
+                for (size_t wording = 0; wording < stretches[stretch].wordings.size(); ++wording)
+                {
+                    std::map<std::string, bool> facts;
+                    const std::string where = built.GetName() + ", wording " +
+                                              std::to_string(wording + 1) + " of the choice at " +
+                                              stretches[stretch].wordings[0].condition.where;
+                    ASSERT_TRUE(SetUpFor(stretches[stretch], wording, facts))
+                        << where << " can never be shown";
+                    LevelConversation conversation = built;
+                    conversation.ChooseWordings(world.Set(facts));
+                    EXPECT_EQ(static_cast<int>(wording), conversation.GetWordings()[stretch])
+                        << where;
+                    EXPECT_EQ(built.GetBox().GetLines().size(),
+                              conversation.GetBox().GetLines().size())
+                        << where;
+                }
+            }
+        }
+    }
+    EXPECT_GE(choices, 25);
 }
 
 TEST_F(StoryDialogue, EverySpokenWordIsSpeltRight)
