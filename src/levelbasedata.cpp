@@ -179,7 +179,6 @@ void LevelBaseData::RequestUnlessPlayed(const std::string& aName)
         myRequestedConversation = aName;
     }
 }
-}
 
 bool LevelBaseData::OverlayOpen()
 {
@@ -276,20 +275,8 @@ void LevelBaseData::HandleLevelInput(InputWrapper& aInput, float /*aElapsed*/,
     {
         return;
     }
-    // One press does one thing: the nearest of the items in reach and the scene's own things.
-    const Vector2<float> heroine = myPlayerPosition;
-    size_t nearest = myItems.size();
-    float nearestDistance = UseDistance(heroine);
-    for (size_t i = 0; i < myItems.size(); ++i)
-    {
-        const float distance = Distance(myItems[i].GetWorldPosition(), heroine);
-        if (myItems[i].IsNear() && distance <= nearestDistance)
-        {
-            nearest = i;
-            nearestDistance = distance;
-        }
-    }
-    if (nearest == myItems.size())
+    const int target = PressTarget(myPlayerPosition);
+    if (target < 0)
     {
         myPressFree = true;
         return;
@@ -299,8 +286,25 @@ void LevelBaseData::HandleLevelInput(InputWrapper& aInput, float /*aElapsed*/,
         ExplainRobotOff();
         return;
     }
-    aInventory.AddItem(myItems[nearest]);
-    myItems.erase(myItems.begin() + static_cast<std::ptrdiff_t>(nearest));
+    aInventory.AddItem(myItems[static_cast<size_t>(target)]);
+    myItems.erase(myItems.begin() + target);
+}
+
+int LevelBaseData::PressTarget(const Vector2<float>& aHeroine) const
+{
+    // One press does one thing: the nearest of the items in reach and the scene's own things.
+    int nearest = -1;
+    float nearestDistance = UseDistance(aHeroine);
+    for (size_t i = 0; i < myItems.size(); ++i)
+    {
+        const float distance = Distance(myItems[i].GetWorldPosition(), aHeroine);
+        if (myItems[i].IsActive() && myItems[i].Reaches(aHeroine) && distance <= nearestDistance)
+        {
+            nearest = static_cast<int>(i);
+            nearestDistance = distance;
+        }
+    }
+    return nearest;
 }
 
 void LevelBaseData::ExplainRobotOff()

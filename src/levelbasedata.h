@@ -82,6 +82,24 @@ public:
     // nearest item in reach is picked up unless one of the scene's own things is nearer; the
     // press is then left to the scene (PressFree).
     void HandleLevelInput(InputWrapper& aInput, float aElapsed, Inventory& aInventory);
+    // How far the nearest of the scene's own usable things in reach is from aHeroine;
+    // infinity when none is in reach (the default).
+    virtual float UseDistance(const Vector2<float>& aHeroine) const;
+    static float Distance(const Vector2<float>& aFrom, const Vector2<float>& aTo);
+    // aThing's distance from aHeroine when it is in reach, infinity otherwise.
+    static float ReachDistance(bool aInReach, const Vector2<float>& aThing,
+                               const Vector2<float>& aHeroine)
+    {
+        return aInReach ? Distance(aThing, aHeroine) : std::numeric_limits<float>::infinity();
+    }
+    // The facts the wordings ask about, with aInventory when the game gave the scene none.
+    StoryFacts Facts(const Inventory& aInventory) const
+    {
+        return myFacts != nullptr ? *myFacts : StoryFacts(&aInventory, {this}, nullptr);
+    }
+    // The item a press of the use key at aHeroine takes: the nearest in reach, unless one of
+    // the scene's own things is nearer; -1 when the press is left to the scene.
+    int PressTarget(const Vector2<float>& aHeroine) const;
     // The wordings' conditions ask these; without them a scene knows only its own
     // conversations and the inventory it is given.
     void SetStoryFacts(const StoryFacts* aFacts) { myFacts = aFacts; }
@@ -176,21 +194,6 @@ protected:
     void PlaceItem(const std::string& aName, const Vector2<float>& aPosition, bool aActive = true)
     {
         myItems.push_back(MakeItem(aName, aPosition, aActive));
-    }
-    // How far the nearest of the scene's own usable things in reach is from aHeroine;
-    // infinity when none is in reach (the default).
-    virtual float UseDistance(const Vector2<float>& aHeroine) const;
-    static float Distance(const Vector2<float>& aFrom, const Vector2<float>& aTo);
-    // aThing's distance from aHeroine when it is in reach, infinity otherwise.
-    static float ReachDistance(bool aInReach, const Vector2<float>& aThing,
-                               const Vector2<float>& aHeroine)
-    {
-        return aInReach ? Distance(aThing, aHeroine) : std::numeric_limits<float>::infinity();
-    }
-    // The facts the wordings ask about, with aInventory when the game gave the scene none.
-    StoryFacts Facts(const Inventory& aInventory) const
-    {
-        return myFacts != nullptr ? *myFacts : StoryFacts(&aInventory, {this}, nullptr);
     }
     // This frame's E or Return, not spent on a conversation, an open overlay or an item: the
     // scene's own things may take it.
