@@ -251,7 +251,7 @@ void Playthrough::ClickAt(const V& aScreen)
 void Playthrough::Fail(const std::string& aProblem)
 {
     const std::string step = myStep < myRoute.size() ? myRoute[myStep].label : "choosing";
-    Finish("while \"" + myTask + "\", step \"" + step + "\": " + aProblem + "\n" + Situation());
+    Finish("while \"" + myTask + "\", at the step " + step + ": " + aProblem + "\n" + Situation());
 }
 
 std::string Playthrough::Situation() const

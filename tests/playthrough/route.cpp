@@ -613,15 +613,14 @@ std::vector<Task> CrashSiteAndMachine()
              [](Route& aRoute, W) { aRoute.Press(ourKeyI).Expect("Roderick is off"); }},
         Task{"the way south before Roderick", Place::WestBank,
              [](W aWorld) { return !aWorld.RobotOn(); }, [](W) { return false; },
-             [](Route& aRoute, W)
+             [](Route& aRoute, W aWorld)
              {
-                 aRoute.Expect("You can't go there");
-                 aRoute.Walk("the way south", InZone("DeepJungleTransfer"),
-                             [](const Playthrough& aPlay)
-                             {
-                                 return aPlay.ShownCount("You can't go there") > 0 &&
-                                        !aPlay.GetGame().GetCurrentLevel().IsConversationRunning();
-                             });
+                 const int told = aWorld.play.ShownCount("You can't go there");
+                 aRoute
+                     .Walk("the way south", InZone("DeepJungleTransfer"),
+                           [told](const Playthrough& aPlay)
+                           { return aPlay.ShownCount("You can't go there") > told; })
+                     .Expect("You can't go there");
              }},
         Task{"switch Roderick on", Place::WestBank, [](W aWorld) { return !aWorld.RobotOn(); },
              Always(),
