@@ -54,11 +54,15 @@ TEST_F(CaveStory, TheGunpowderGoesOffAtAnyPressOnceTheRockHasBeenSeen)
     UseAt(away);
     EXPECT_EQ("", Running());
 
-    // The rock is noticed within 50 of (0, 352), once.
-    Place(V(50, 352));
-    Wait(32.0f);
-    EXPECT_EQ("", Running());
-    Place(V(49, 302 + 1));
+    // The rock is noticed where she stands beside it at the wall (up to 90 right of (0, 352),
+    // 130 above and 60 below it), once.
+    for (const V& outside : {V(90, 352), V(2, 222), V(2, 412)})
+    {
+        Place(outside);
+        Wait(32.0f);
+        EXPECT_EQ("", Running());
+    }
+    Place(V(2, 300));
     Wait(32.0f);
     EXPECT_EQ(Names{"Close to rock"}, ReadThrough());
     Place(away);

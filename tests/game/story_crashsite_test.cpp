@@ -137,18 +137,21 @@ TEST_F(CrashSiteStory, TheRaftShowsOnceMadeAndCarriesHerAcrossBehindTheCurtain)
     EXPECT_EQ(Names{"have raft"}, ReadThrough());
 
     UseAt(V(731, 468));
-    EXPECT_EQ(V(1468, 488), myPlayer.GetWorldPosition());
-    EXPECT_EQ(V(1518, 488), mySite.GetRobot().GetWorldPosition());
+    EXPECT_EQ(V(1440, 488), myPlayer.GetWorldPosition());
+    EXPECT_EQ(V(1490, 488), mySite.GetRobot().GetWorldPosition());
     EXPECT_EQ(V(1331, 543), mySite.GetRaft().GetWorldPosition());
     EXPECT_EQ(255, mySite.GetCurtain().GetAlpha());
     Wait(160.0f);
     EXPECT_EQ(245, mySite.GetCurtain().GetAlpha());
 
-    UseAt(V(1331 + 100, 543));
-    EXPECT_EQ(V(681, 379), myPlayer.GetWorldPosition());
-    EXPECT_EQ(V(631, 379), mySite.GetRobot().GetWorldPosition());
+    // Each bank's landing place is within the raft's reach: she can cross straight back.
+    Use();
+    EXPECT_EQ(V(721, 400), myPlayer.GetWorldPosition());
+    EXPECT_EQ(V(671, 400), mySite.GetRobot().GetWorldPosition());
     EXPECT_EQ(V(831, 468), mySite.GetRaft().GetWorldPosition());
     EXPECT_EQ(255, mySite.GetCurtain().GetAlpha());
+    Use();
+    EXPECT_EQ(V(1440, 488), myPlayer.GetWorldPosition());
 }
 
 TEST_F(CrashSiteStory, TheJungleAndVillageExitsAreRefusedUntilRoderickIsOn)

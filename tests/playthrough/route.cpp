@@ -837,11 +837,15 @@ std::vector<Task> VillageAndVolcano()
                      .Expect("Landing")
                      .Milestone("on the ledge");
              }},
+        Task{"land on the ledge", Place::VolcanoLedge,
+             [](W aWorld) { return aWorld.Played("The bird suit") && !aWorld.Played("Landing"); },
+             Always(), [](Route& aRoute, W) { aRoute.Expect("Landing"); }},
         Task{"take the diamond", Place::VolcanoLedge,
-             [](W aWorld) { return aWorld.Lies("Vulcano", "Diamond"); }, Always(),
-             [](Route& aRoute, W) { aRoute.WalkToItem("Diamond").Use({"Diamond"}); }},
+             [](W aWorld) { return aWorld.Played("Landing") && aWorld.Lies("Vulcano", "Diamond"); },
+             Always(), [](Route& aRoute, W) { aRoute.WalkToItem("Diamond").Use({"Diamond"}); }},
         Task{"speak to the children", Place::VolcanoLedge,
-             [](W aWorld) { return aWorld.Lies("Vulcano", "children"); },
+             [](W aWorld)
+             { return aWorld.Played("Landing") && aWorld.Lies("Vulcano", "children"); },
              [](W aWorld) { return !aWorld.Played("Saving children") || aWorld.StairsBuilt(); },
              [](Route& aRoute, W aWorld)
              {
@@ -860,7 +864,7 @@ std::vector<Task> VillageAndVolcano()
                  }
              }},
         Task{"build the stairs", Place::VolcanoLedge,
-             [](W aWorld) { return !aWorld.StairsBuilt(); }, Always(),
+             [](W aWorld) { return aWorld.Played("Landing") && !aWorld.StairsBuilt(); }, Always(),
              [](Route& aRoute, W)
              {
                  aRoute.WalkToItem("stair kit")

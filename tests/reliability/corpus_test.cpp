@@ -292,8 +292,7 @@ const Case ourCases[] = {
             "Coward. The rotten eggs are sulphur"),
      "a line must end with its only \";\""},
     {"DialogueUnknownSpeaker", ourDialogue, "\"@middle\" speaker line",
-     Edited("@left img/Conversation/heroinePortrait.dds Ester", "@middle x Ester"),
-     "unknown speaker line"},
+     Edited("@left img/Conversation/heroinePortrait.dds Ester", "@middle x Ester"), "unknown line"},
     {"DialogueControlCharacter", ourDialogue, "a bell character in a line",
      Edited("Dark, damp", "Dark,\a damp"), "character 0x07 cannot be shown"},
     // Recordings handed to --replay
