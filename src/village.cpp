@@ -75,7 +75,7 @@ void Village::HandleInput(InputWrapper& aInput, float /*aElapsed*/, Inventory& a
     {
         myRobot.Activate();
     }
-    // A shortcut for testing the story: the diamond, whenever none is carried.
+    // A shortcut past part of the story: the diamond, whenever none is carried.
     if (aInput.KeyReleased(ourKeyH) && !IsConversationRunning() && !OverlayOpen())
     {
         myRequestedConversation = "shortcut H";

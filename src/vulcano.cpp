@@ -188,7 +188,7 @@ void Vulcano::HandleInput(InputWrapper& aInput, float /*aElapsed*/, Inventory& a
     {
         myRobot.Activate();
     }
-    // A shortcut for testing the story: a rubber string, whenever none is carried.
+    // A shortcut past part of the story: a rubber string, whenever none is carried.
     if (aInput.KeyReleased(ourKeyO) && !OverlayOpen())
     {
         myRequestedConversation = "shortcut O";
