@@ -6,6 +6,7 @@
 //
 //   playthrough_tests [--tour FOLDER]   with --tour, on the real pictures, a PNG per milestone
 //   playthrough_tests --orders N        the orders of seeds 1 to N; a failure names its seed
+//                     [--from F]        ... or of seeds F to F + N - 1
 //   playthrough_tests --seed S          the order of seed S alone
 #include <gtest/gtest.h>
 
@@ -357,6 +358,14 @@ TEST_F(PlaythroughTest, StoryOrdersFromTheCommandLine)
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
+    uint32_t first = 1;
+    for (int i = 1; i + 1 < argc; ++i)
+    {
+        if (std::string(argv[i]) == "--from")
+        {
+            first = static_cast<uint32_t>(std::strtoul(argv[i + 1], nullptr, 10));
+        }
+    }
     for (int i = 1; i + 1 < argc; ++i)
     {
         const std::string option = argv[i];
@@ -367,7 +376,7 @@ int main(int argc, char** argv)
         }
         else if (option == "--orders")
         {
-            for (uint32_t seed = 1; seed <= value; ++seed)
+            for (uint32_t seed = first; seed < first + value; ++seed)
             {
                 ourSeeds.push_back(seed);
             }

@@ -56,7 +56,7 @@ Goal AtItem(const std::string& aName)
 }
 
 // Where aGoal holds and a press goes to the scene's own thing, not to an item.
-Goal Pressing(Goal aGoal)
+Goal Pressing(const Goal& aGoal)
 {
     return [aGoal](const Playthrough& aPlay, const V& aHeroine) {
         return aGoal(aPlay, aHeroine) &&
@@ -521,7 +521,8 @@ Task PickUp(Place aPlace, const char* aScene, const char* aItem, const char* aRe
 }
 
 // A recipe, made wherever she is once all its ingredients are carried.
-Task Make(const char* aProduct, std::vector<std::string> aIngredients, Act aAfter = nullptr)
+Task Make(const char* aProduct, const std::vector<std::string>& aIngredients,
+          const Act& aAfter = nullptr)
 {
     return Task{std::string("make ") + aProduct, Place::Anywhere,
                 [aIngredients](const World& aWorld)
@@ -542,8 +543,8 @@ Task Make(const char* aProduct, std::vector<std::string> aIngredients, Act aAfte
 }
 
 // A press at something of the scene reached by aGoal, with the talks it brings.
-Act UseAt(const std::string& aWhat, Goal aGoal,
-          std::function<std::vector<std::string>(const World&)> aTalks)
+Act UseAt(const std::string& aWhat, const Goal& aGoal,
+          const std::function<std::vector<std::string>(const World&)>& aTalks)
 {
     return [aWhat, aGoal, aTalks](Route& aRoute, const World& aWorld)
     {
@@ -754,7 +755,7 @@ std::vector<Task> JungleAndCave()
 std::vector<Task> VillageAndVolcano()
 {
     using W = const World&;
-    const auto villager = [](const char* aName, const char* aTalk, Goal aGoal)
+    const auto villager = [](const char* aName, const char* aTalk, const Goal& aGoal)
     {
         return Task{std::string("speak to the ") + aName, Place::Village, [](W) { return true; },
                     [](W) { return false; },
