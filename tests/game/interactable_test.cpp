@@ -139,10 +139,8 @@ TEST_F(RaftTest, UsedInReachItCarriesHerToTheOtherBankAtItsNextUpdate)
     EXPECT_FALSE(myRaft.IsActive());
     EXPECT_EQ(V(), Update(heroine));  // idle on the east bank, ready for the way back
 
-    // She lands just out of its reach and steps back to it.
-    EXPECT_FALSE(myRaft.IsInRange());
-    heroine = V(1400, 540);
-    Update(heroine);
+    // She lands within its reach: a press carries her straight back.
+    EXPECT_TRUE(myRaft.IsInRange());
     myRaft.Use();
     EXPECT_EQ(V(721, 400), Update(heroine));
     EXPECT_EQ(V(671, 400), myRobot);
