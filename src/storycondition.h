@@ -22,6 +22,13 @@ struct StoryCondition
     // No terms: always holds (a choice's "otherwise").
     std::vector<StoryTerm> terms;
     bool any = false;
-    // "FILE line N", for errors found once every scene is loaded.
+    // "FILE: line N", for errors found once every scene is loaded.
     std::string where;
 };
+
+// Reads "TERM", "TERM and TERM ..." or "TERM or TERM ..." into aCondition (which keeps its
+// "where"); false with the problem in aProblem when the text is no condition.
+bool ParseStoryCondition(const std::string& aText, StoryCondition& aCondition,
+                         std::string& aProblem);
+// aText without the blanks at its ends.
+std::string Trimmed(const std::string& aText);

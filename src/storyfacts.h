@@ -24,7 +24,7 @@ public:
     // A conversation of that name has played in one of the scenes.
     bool Played(const std::string& aConversation) const;
     bool Meets(const StoryCondition& aCondition) const;
-    // "FILE line N: ..." for the first condition of the scenes that asks about a conversation
+    // "FILE: line N: ..." for the first condition of the scenes that asks about a conversation
     // none of them has, or "" when there is none.
     std::string UnknownConversation() const;
 
