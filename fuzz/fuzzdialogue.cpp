@@ -1,5 +1,5 @@
 // The dialogue parser on any text: what it accepts has named conversations, each with a left
-// speaker and lines that end in their only ";".
+// speaker and lines that end in their only ";", and every choice's wordings of one length.
 #include <cstdlib>
 
 #include "conversationscript.h"
@@ -15,11 +15,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* aData, size_t aSize)
     }
     for (const ConversationScript& script : scripts)
     {
-        if (script.name.empty() || script.leftPortrait.empty() || script.lines.empty())
+        if (script.name.empty() || script.leftPortrait.empty() || script.LineCount() == 0)
         {
             std::abort();
         }
-        for (const std::string& line : script.lines)
+        for (const ScriptStretch& stretch : script.stretches)
+        {
+            for (const ScriptWording& wording : stretch.wordings)
+            {
+                if (wording.lines.size() != stretch.wordings.front().lines.size())
+                {
+                    std::abort();
+                }
+            }
+        }
+        for (const std::string& line : script.AllLines())
         {
             if (line.empty() || line.find(';') != line.size() - 1)
             {

@@ -29,6 +29,8 @@ public:
     void SetRightSpeaker(const std::string& aPortraitPath, const std::string& aSpeakerName);
     // Appends a script line ("Label: : spoken words;"), wrapped to the current text width.
     void AddLine(const std::string& aLine);
+    // Forgets the lines, to be given another wording of the same length.
+    void ClearLines() { myLines.clear(); }
     // A released Return shows the next line, or closes the box after the last; not while the
     // game is paused.
     void HandleInput(InputWrapper& aInput);

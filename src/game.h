@@ -200,6 +200,8 @@ private:
     Cave myCave;
     BlownUpCave myBlownUpCave;
     LevelBaseData* myCurrentLevel = nullptr;
+    // What the scenes' wordings ask about: the inventory, the engine, every scene's talks.
+    StoryFacts myStoryFacts;
     StartScreen myStartScreen;
     Billboard myBillboard;
     QuitMenu myQuitMenu;

@@ -2,6 +2,7 @@
 // steps is the game's: input first, then the state flow, then everything visible in painter's
 // order.
 #include "eventsingelton.h"
+#include "fatal.h"
 #include "game.h"
 #include "inputwrapper/inputwrapper.h"
 #include "itemcatalogue.h"
@@ -11,6 +12,7 @@
 namespace
 {
 constexpr uint8_t ourKeyEscape = 0x01;
+constexpr uint8_t ourKeyI = 0x17;
 // Out of sight until the time machine places her.
 const Vector2<float> ourParkingPlace(2000.0f, 2000.0f);
 constexpr size_t ourHeldRoom = 15;
@@ -36,6 +38,16 @@ void Game::InitWorld(HGE* aHGE, const Vector2<float>& aScreenSize)
         level->Init(aHGE);
     }
     myCurrentLevel = &myTimeMachine;
+    myStoryFacts = StoryFacts(&myInventory, {levels, levels + std::size(levels)}, &myTimeMachine);
+    for (LevelBaseData* level : levels)
+    {
+        level->SetStoryFacts(&myStoryFacts);
+    }
+    const std::string unknown = myStoryFacts.UnknownConversation();
+    if (!unknown.empty())
+    {
+        platform::Fatal(unknown.c_str());
+    }
 
     myPlayer.Init(aHGE, aScreenSize / 2.0f, myCamera);
     myPlayer.SetWorldPosition(ourParkingPlace);
@@ -82,10 +94,17 @@ void Game::UpdateWorld(InputWrapper& aInput, float aElapsedMs)
     level.HandleInput(aInput, aElapsedMs, myInventory);
     // Each condition sees what the steps before it left: the inventory opened here already
     // keeps the notepad shut in the same frame.
-    if (!myNotepad.IsOpen() && !level.IsConversationRunning() && level.GetRobot().IsActivated() &&
-        !flags.paused)
+    if (!myNotepad.IsOpen() && !level.IsConversationRunning() && !flags.paused)
     {
-        myInventory.Update(aInput);
+        if (level.GetRobot().IsActivated())
+        {
+            myInventory.Update(aInput);
+        }
+        else if (aInput.KeyReleased(ourKeyI))
+        {
+            // The inventory is Roderick's hatch: the scene says why it stays shut.
+            level.ExplainRobotOff();
+        }
     }
     if (!myInventory.IsOpen() && !level.IsConversationRunning() && !flags.paused)
     {

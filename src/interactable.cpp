@@ -77,8 +77,9 @@ Interactable RaftTree(HGE* aHGE)
 
 Interactable MagneticStone(HGE* aHGE)
 {
+    // Standing at the wall beside it, her frame's top lies well above the stone's.
     return Interactable(aHGE, "img/items/sprite_magnetic_stone.dds", Vector2<float>(0.0f, 352.0f),
-                        Reach::Box(50.0f));
+                        Reach{50.0f, 90.0f, 130.0f, 60.0f});
 }
 
 Interactable EngineSpot(HGE* aHGE)

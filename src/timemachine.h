@@ -15,6 +15,8 @@ public:
     void Update(Player& aPlayer, Camera& aCamera, float aElapsed) override;
     void RenderObjects(RenderData& aBuffer, const Camera& aCamera) override;
     void HandleInput(InputWrapper& aInput, float aElapsed, Inventory& aInventory) override;
+    // The engine, when she stands at it.
+    float UseDistance(const Vector2<float>& aHeroine) const override;
 
     // The engine's part slots: 0 the belt, 1 the diamond, 2 the magnetic rock, 3 the gold.
     const std::bitset<4>& GetInstalledParts() const { return myParts; }

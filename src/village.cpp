@@ -1,5 +1,8 @@
 #include "village.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace
 {
 constexpr uint8_t ourKeyH = 0x23;
@@ -24,9 +27,10 @@ void Village::Init(HGE* aHGE)
 
 void Village::CreateConversations()
 {
-    LoadConversations("dialogue/village.txt",
-                      {ourQuest[0], ourQuest[1], ourQuest[2], ourQuest[3], ourQuest[4],
-                       "Call me Ester", "Call me Ester2", "rope"});
+    LoadConversations(
+        "dialogue/village.txt",
+        {ourQuest[0], ourQuest[1], ourQuest[2], ourQuest[3], ourQuest[4], "Call me Ester",
+         "Call me Ester2", "rope", "Nissa again", "village boy", "village native", "shortcut H"});
 }
 
 void Village::UpdateScript(float aElapsed, Player& /*aPlayer*/, Inventory& aInventory)
@@ -44,6 +48,15 @@ void Village::UpdateScript(float aElapsed, Player& /*aPlayer*/, Inventory& aInve
     {
         RequestUnlessPlayed("rope");
     }
+    // Once she has made her request, Nissa takes the stone as soon as Ester is by her with it,
+    // in hand or already in the engine: all she wants is it off the mountain.
+    const StoryFacts facts = Facts(aInventory);
+    if (IsPlayed(ourQuest[4]) && !IsPlayed("Call me Ester") && myWoman.IsInRange() &&
+        myRequestedConversation.empty() && (facts.Holds("Diamond") || facts.Fitted("Diamond")))
+    {
+        myRequestedConversation = "Call me Ester";
+        aInventory.AddItem(MakeItem("gold necklace"));
+    }
     // Asked for only until it has played: asking for it afterwards would end every later talk
     // the moment it starts, such as the rope's when the rope is found after the necklace.
     if (IsPlayed("Call me Ester"))
@@ -58,28 +71,53 @@ void Village::UpdateScript(float aElapsed, Player& /*aPlayer*/, Inventory& aInve
 
 void Village::HandleInput(InputWrapper& aInput, float /*aElapsed*/, Inventory& aInventory)
 {
-    // A shortcut: the diamond, whenever none is carried.
-    if (aInput.KeyReleased(ourKeyH) && !aInventory.HasItem("Diamond"))
+    if (UseKeyReleased(aInput))
     {
-        aInventory.AddItem(MakeItem("Diamond", Vector2<float>(690.0f, 180.0f)));
+        myRobot.Activate();
     }
-    if (!UseKeyReleased(aInput))
+    // A shortcut past part of the story: the diamond, whenever none is carried.
+    if (aInput.KeyReleased(ourKeyH) && !IsConversationRunning() && !OverlayOpen())
+    {
+        myRequestedConversation = "shortcut H";
+        if (!aInventory.HasItem("Diamond"))
+        {
+            aInventory.AddItem(MakeItem("Diamond", Vector2<float>(690.0f, 180.0f)));
+        }
+    }
+    if (!PressFree())
     {
         return;
     }
-    myRobot.Activate();
-    if (myWoman.IsInRange() && !IsPlayed(ourQuest[0]))
+    const Vector2<float> heroine = myPlayerPosition;
+    const float woman =
+        ReachDistance(myWoman.Reaches(heroine), myWoman.GetWorldPosition(), heroine);
+    const float boy = ReachDistance(myBoy.Reaches(heroine), myBoy.GetWorldPosition(), heroine);
+    const float native =
+        ReachDistance(myNative.Reaches(heroine), myNative.GetWorldPosition(), heroine);
+    if (std::isfinite(woman) && woman <= boy && woman <= native)
     {
-        myRequestedConversation = ourQuest[0];
+        // Her request is told in one go; later she is glad to see Ester again.
+        myRequestedConversation = IsPlayed(ourQuest[0]) ? "Nissa again" : ourQuest[0];
     }
-    if (myWoman.IsInRange() && aInventory.HasItem("Diamond") && IsPlayed(ourQuest[4]))
+    else if (std::isfinite(boy) && boy <= native)
     {
-        myRequestedConversation = "Call me Ester";
-        if (!aInventory.HasItem("gold necklace"))
-        {
-            aInventory.AddItem(MakeItem("gold necklace"));
-        }
+        myRequestedConversation = "village boy";
     }
+    else if (std::isfinite(native))
+    {
+        myRequestedConversation = "village native";
+    }
+}
+
+float Village::UseDistance(const Vector2<float>& aHeroine) const
+{
+    float nearest = std::numeric_limits<float>::infinity();
+    for (const Interactable* villager : {&myWoman, &myNative, &myBoy})
+    {
+        nearest = std::min(nearest, ReachDistance(villager->Reaches(aHeroine),
+                                                  villager->GetWorldPosition(), aHeroine));
+    }
+    return nearest;
 }
 
 void Village::Update(Player& aPlayer, Camera& aCamera, float aElapsed)

@@ -13,6 +13,8 @@ public:
     void Update(Player& aPlayer, Camera& aCamera, float aElapsed) override;
     void RenderObjects(RenderData& aBuffer, const Camera& aCamera) override;
     void HandleInput(InputWrapper& aInput, float aElapsed, Inventory& aInventory) override;
+    // The nearest villager she stands by.
+    float UseDistance(const Vector2<float>& aHeroine) const override;
 
     const Interactable& GetWoman() const { return myWoman; }
 

@@ -8,7 +8,6 @@ namespace
 constexpr uint8_t ourKeyO = 0x18;
 constexpr int ourCloseSteps = 300;
 constexpr float ourBirdFromMs = 2500.0f;
-constexpr float ourBirdUntilMs = 10000.0f;
 using V = Vector2<float>;
 const V ourFlightLanding(690, 140);
 const V ourSetDown(690, 240);
@@ -42,7 +41,7 @@ void Vulcano::CreateConversations()
     LoadConversations("dialogue/volcano.txt",
                       {"A bird", "The bird suit", "Diamond", "Saving children", "children no exit",
                        "complete children", "Banana Tree", "Landing", "Vulcanization failed",
-                       "Vulcanization success", "building stairs"});
+                       "Vulcanization success", "building stairs", "shortcut O"});
 }
 
 void Vulcano::UpdateScript(float aElapsed, Player& /*aPlayer*/, Inventory& aInventory)
@@ -52,9 +51,11 @@ void Vulcano::UpdateScript(float aElapsed, Player& /*aPlayer*/, Inventory& aInve
         UseBananaTree(aInventory);
     }
     myLevelTime += aElapsed;
-    // The bird waits for a talk under way to end (the banana tree's may start before 2.5 s);
-    // taking over would leave that talk unfinished for good.
-    if (ourBirdFromMs <= myLevelTime && myLevelTime < ourBirdUntilMs && !IsConversationRunning())
+    // The bird waits for a talk under way or asked for to end (the banana tree's may start
+    // before 2.5 s); it is pointed out until she flies after it.
+    if (ourBirdFromMs <= myLevelTime && !IsPlayed("The bird suit") &&
+        !aInventory.HasItem("bird suit") && !IsConversationRunning() &&
+        myRequestedConversation.empty())
     {
         RequestUnlessPlayed("A bird");
     }
@@ -83,6 +84,10 @@ void Vulcano::UpdateScript(float aElapsed, Player& /*aPlayer*/, Inventory& aInve
     if (IsPlayed("Diamond"))
     {
         myDiamondDone = true;
+    }
+    // Up on the ledge, the children can be spoken to.
+    if (IsPlayed("Landing"))
+    {
         myChildrenReachable = true;
     }
     if (aInventory.HasItem("vulcanization"))
@@ -121,12 +126,11 @@ void Vulcano::UseVulcanization(Inventory& aInventory)
         aInventory.RemoveItem("vulcanization");
         aInventory.AddItem(MakeItem("refined rubber"));
         myRequestedConversation = "Vulcanization success";
-        MarkPlayed("Vulcanization failed");
         return;
     }
     if (!aInventory.HasItem("rubber string"))
     {
-        RequestUnlessPlayed("Vulcanization failed");
+        myRequestedConversation = "Vulcanization failed";
     }
     PutBack(aInventory, "vulcanization");
 }
@@ -157,19 +161,19 @@ void Vulcano::UseChildren(Inventory& aInventory)
         if (!IsPlayed("Saving children"))
         {
             myRequestedConversation = "Saving children";
-            keep = false;
+            // With the steps already built they go down as soon as they have been spoken to.
+            keep = !myStairsBuilt;
         }
         else if (myStairsBuilt)
         {
             RequestUnlessPlayed("complete children");
-            MarkPlayed("children no exit");
             keep = false;
             aInventory.RemoveItem("children");
             myChildrenSaved = true;
         }
         else
         {
-            RequestUnlessPlayed("children no exit");
+            myRequestedConversation = "children no exit";
         }
     }
     if (keep)
@@ -184,10 +188,14 @@ void Vulcano::HandleInput(InputWrapper& aInput, float /*aElapsed*/, Inventory& a
     {
         myRobot.Activate();
     }
-    // A shortcut: a rubber string, whenever none is carried.
-    if (aInput.KeyReleased(ourKeyO) && !aInventory.HasItem("rubber string"))
+    // A shortcut past part of the story: a rubber string, whenever none is carried.
+    if (aInput.KeyReleased(ourKeyO) && !OverlayOpen())
     {
-        aInventory.AddItem(MakeItem("rubber string"));
+        myRequestedConversation = "shortcut O";
+        if (!aInventory.HasItem("rubber string"))
+        {
+            aInventory.AddItem(MakeItem("rubber string"));
+        }
     }
 }
 

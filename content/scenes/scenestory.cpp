@@ -119,9 +119,9 @@ std::vector<StoryPoint> BuildStoryPoints()
         {S::CrashSite, "raft tree", {653, 170}, R::Box, 130, west},
         {S::CrashSite, "raft (west)", {831, 468}, R::Box, 130, west},
         {S::CrashSite, "robot", {480, 880}, R::Box, 50, west},
-        {S::CrashSite, "landing west", {681, 379}, R::StandAt, 0, west},
+        {S::CrashSite, "landing west", {721, 400}, R::StandAt, 0, west},
         {S::CrashSite, "raft (east)", {1331, 543}, R::Box, 130, east},
-        {S::CrashSite, "landing east", {1468, 488}, R::StandAt, 0, east},
+        {S::CrashSite, "landing east", {1440, 488}, R::StandAt, 0, east},
         // Time machine.
         {S::TimeMachine, "engine", {131, 223}, R::TimeMachine, 0, ""},
         {S::TimeMachine, "engine belt", {150, 300}, R::Box, 100, ""},

@@ -246,7 +246,7 @@ TEST(SceneArrivals, TransferRulesGiveTheKnownLandingSpots)
     };
     EXPECT_TRUE(has(SceneId::CrashSite, {109.5, 272}));
     EXPECT_TRUE(has(SceneId::DeepJungle, {760.5, -46}));
-    EXPECT_TRUE(has(SceneId::Village, {1006.5, 1894}));
+    EXPECT_TRUE(has(SceneId::Village, {1006.5, 1798}));
     EXPECT_TRUE(has(SceneId::Volcano, {5.5, 633}));
     EXPECT_TRUE(has(SceneId::DeepJungle, {187, 180}));
     EXPECT_TRUE(has(SceneId::Cave, {341.5, 105}));

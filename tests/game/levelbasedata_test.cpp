@@ -49,7 +49,13 @@ private:
 
 ConversationScript Script(const std::string& aName, std::vector<std::string> aLines)
 {
-    return {aName, ourHeroine, "Ester", ourRobot, "Roderick", std::move(aLines)};
+    return {aName,
+            ourHeroine,
+            "Ester",
+            ourRobot,
+            "Roderick",
+            false,
+            {ScriptStretch{{ScriptWording{StoryCondition{}, std::move(aLines)}}}}};
 }
 
 class LevelBaseDataTest : public WorldTest
@@ -218,7 +224,7 @@ TEST_F(LevelBaseDataTest, AnUnknownNameShowsNothingAndStaysRequested)
     EXPECT_TRUE(buffer.IsEmpty());
 }
 
-TEST_F(LevelBaseDataTest, OnePressTakesEverythingInReachInListOrder)
+TEST_F(LevelBaseDataTest, OnePressTakesOnlyTheNearestThingInReach)
 {
     TestLevel& level = Build({});
     level.PlaceItem(ItemAt("a", V(520, 520)));
@@ -231,12 +237,15 @@ TEST_F(LevelBaseDataTest, OnePressTakesEverythingInReachInListOrder)
     PressInLevel(ourKeyE);
     EXPECT_TRUE(myInventory.GetItems().empty());
 
+    // One press, one item: the nearest; the others wait for the next presses.
     level.GetRobot().Activate();
-    PressInLevel(ourKeyE);
-    ASSERT_EQ(3u, myInventory.GetItems().size());
-    EXPECT_EQ("a", myInventory.GetItems()[0].GetName());
-    EXPECT_EQ("b", myInventory.GetItems()[1].GetName());
-    EXPECT_EQ("c", myInventory.GetItems()[2].GetName());
+    for (const char* nearest : {"c", "a", "b"})
+    {
+        PressInLevel(ourKeyE);
+        EXPECT_EQ(nearest, myInventory.GetItems().back().GetName());
+        UpdateLevel();
+    }
+    EXPECT_EQ(3u, myInventory.GetItems().size());
     ASSERT_EQ(1u, level.GetItems().size());
     EXPECT_EQ("far", level.GetItems()[0].GetName());
 }

@@ -45,10 +45,10 @@ TEST_F(LevelSwitchTest, EveryLinkedZoneLeadsToItsPartnerThroughBothHalves)
         {"machine -> crash, lower", &myTimeMachine, V(189, 920), &myCrashSite, V(109.5f, 132)},
         {"crash -> machine, upper", &myCrashSite, V(141.5f, 302), &myTimeMachine, V(108, 830)},
         {"crash -> machine, lower", &myCrashSite, V(141.5f, 303), &myTimeMachine, V(108, 790)},
-        // Crash site (425, 40) 250 x 40 and the village (543, 2012) 991 x 36.
-        {"crash -> village, upper", &myCrashSite, V(550, 60), &myVillage, V(1006.5f, 1966)},
-        {"crash -> village, lower", &myCrashSite, V(550, 61), &myVillage, V(1006.5f, 1894)},
-        {"village -> crash, upper", &myVillage, V(1000, 2030), &myCrashSite, V(518, 0)},
+        // Crash site (425, 40) 250 x 40 and the village (543, 1948) 991 x 100.
+        {"crash -> village, upper", &myCrashSite, V(550, 60), &myVillage, V(1006.5f, 1998)},
+        {"crash -> village, lower", &myCrashSite, V(550, 61), &myVillage, V(1006.5f, 1798)},
+        {"village -> crash, upper", &myVillage, V(1000, 1998), &myCrashSite, V(518, 0)},
         {"village -> crash, lower", &myVillage, V(1000, 2048), &myCrashSite, V(518, -80)},
         // Crash site (1962, 257) 86 x 393 and the volcano (0, 442) 25 x 582, crossed sideways.
         {"crash -> volcano, left", &myCrashSite, V(2005, 400), &myVolcano, V(5.5f, 633)},

@@ -35,9 +35,9 @@ SavedGame SomeSave()
     volcano.levelTime = 12345.678f;
     volcano.robot = Robot::State{true, V(740, 140), false, 7};
     volcano.items = {Item::State{"stair up", V(580, 725), true, false, true, false}};
-    volcano.conversations = {{"NONE", false, false, {0, true}},
-                             {"Landing", true, false, {7, false}},
-                             {"Diamond", false, true, {2, true}}};
+    volcano.conversations = {{"NONE", false, false, {0, true}, {}},
+                             {"Landing", true, false, {7, false}, {0}},
+                             {"Diamond", false, true, {2, true}, {0, 1, 0}}};
     volcano.requested = "Diamond";
     volcano.current = "Diamond";
     save.scenes["Vulcano"] = volcano;

@@ -1,5 +1,6 @@
 // The dialogue files against the scenes' own lists: every conversation with its speakers and
-// its number of lines, every line fitting the conversation box, every spoken word spelt right.
+// its number of lines, every line fitting the conversation box, every spoken word spelt right
+// (British spelling).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,9 +10,21 @@
 #include <fstream>
 #include <sstream>
 
+#include <map>
+
 #include "bitmapfont.h"
+#include "blownupcave.h"
+#include "cave.h"
 #include "conversationscript.h"
+#include "deepjungle.h"
+#include "engineparts.h"
+#include "itemcatalogue.h"
+#include "junglecrashsite.h"
 #include "scriptline.h"
+#include "storyfacts.h"
+#include "timemachine.h"
+#include "village.h"
+#include "vulcano.h"
 #include "worldfixtures.h"
 
 namespace
@@ -41,14 +54,22 @@ const SceneDialogue ourScenes[] = {
       {"before axe with tree", 5, true},
       {"with axe with tree intermediation", 1, true},
       {"after axe with tree", 9, true},
-      {"have raft", 11, true}}},
+      {"have raft", 11, true},
+      {"tree needs an axe", 1, false},
+      {"Roderick is off", 1, false}}},
     {"timemachine.txt",
      {{"wake ester", 2, true},
       {"ester woken", 10, true},
       {"belt found", 4, true},
       {"engine examined", 14, true},
       {"maching fixed", 10, true},
-      {"home trip", 22, true}}},
+      {"home trip", 22, true},
+      {"crystal fitted", 2, true},
+      {"gold fitted", 2, true},
+      {"magnet fitted", 2, true},
+      {"belt fitted", 2, true},
+      {"nothing to fit", 1, true},
+      {"Roderick is off", 1, false}}},
     {"deepjungle.txt",
      {{"palm", 5, true},
       {"no axe", 3, true},
@@ -74,7 +95,11 @@ const SceneDialogue ourScenes[] = {
       {"The main quest5", 2, true},
       {"Call me Ester", 7, true},
       {"Call me Ester2", 4, true},
-      {"rope", 7, true}}},
+      {"rope", 7, true},
+      {"Nissa again", 1, true},
+      {"village boy", 1, true},
+      {"village native", 1, true},
+      {"shortcut H", 1, true}}},
     {"volcano.txt",
      {{"A bird", 12, true},
       {"The bird suit", 7, true},
@@ -86,7 +111,8 @@ const SceneDialogue ourScenes[] = {
       {"Landing", 7, true},
       {"Vulcanization failed", 1, true},
       {"Vulcanization success", 4, true},
-      {"building stairs", 6, false}}},
+      {"building stairs", 6, false},
+      {"shortcut O", 1, true}}},
 };
 
 const std::string ourDialogue = std::string(MARROWEN_SOURCE_DIR) + "/dialogue/";
@@ -124,7 +150,7 @@ TEST_F(StoryDialogue, EveryConversationHasTheSpeakersAndLineCountItsSceneExpects
         {
             const Expected& expected = scene.conversations[i];
             EXPECT_EQ(expected.name, scripts[i].name) << scene.file;
-            EXPECT_EQ(expected.lines, scripts[i].lines.size()) << expected.name;
+            EXPECT_EQ(expected.lines, scripts[i].LineCount()) << expected.name;
             EXPECT_EQ(expected.twoSpeakers, !scripts[i].rightPortrait.empty()) << expected.name;
         }
     }
@@ -145,7 +171,7 @@ TEST_F(StoryDialogue, EveryLineFitsThreeRowsUnderItsSpeakerInTheBox)
         for (const ConversationScript& script : Read(scene))
         {
             const float wrap = script.rightPortrait.empty() ? portrait + 467.0f : 482.0f;
-            for (const std::string& line : script.lines)
+            for (const std::string& line : script.AllLines())
             {
                 const std::string shown = PrepareScriptLine(line, wrap, width);
                 const long rows = std::count(shown.begin(), shown.end(), '\n') + 1;
@@ -157,12 +183,167 @@ TEST_F(StoryDialogue, EveryLineFitsThreeRowsUnderItsSpeakerInTheBox)
     }
 }
 
+// What a condition's term asks about, as a key of the facts a test sets.
+std::string FactOf(const StoryTerm& aTerm)
+{
+    return std::to_string(aTerm.kind) + " " + aTerm.name;
+}
+
+// Sets in aFacts (fact key -> true or false) the world in which wording aWording of aStretch is
+// the first whose condition holds: its own terms true (the first of an "or"), one term of each
+// earlier "and" wording false and every term of each earlier "or" wording false. False when
+// that contradicts itself: the wording could never be shown.
+bool SetUpFor(const ScriptStretch& aStretch, size_t aWording, std::map<std::string, bool>& aFacts)
+{
+    // The term made to hold (aHolds) or not; false when the facts already say otherwise.
+    const auto require = [&aFacts](const StoryTerm& aTerm, bool aHolds)
+    {
+        return aFacts.emplace(FactOf(aTerm), aHolds != aTerm.negated).first->second ==
+               (aHolds != aTerm.negated);
+    };
+    const StoryCondition& own = aStretch.wordings[aWording].condition;
+    for (size_t i = 0; i < own.terms.size() && (!own.any || i == 0); ++i)
+    {
+        if (!require(own.terms[i], true))
+        {
+            return false;
+        }
+    }
+    for (size_t earlier = 0; earlier < aWording; ++earlier)
+    {
+        const StoryCondition& other = aStretch.wordings[earlier].condition;
+        bool falsified = false;
+        for (const StoryTerm& term : other.terms)
+        {
+            if (other.any && !require(term, false))
+            {
+                return false;
+            }
+            const auto fact = aFacts.find(FactOf(term));
+            if (!other.any && !falsified && (fact == aFacts.end() || fact->second == term.negated))
+            {
+                falsified = require(term, false);
+            }
+        }
+        if (!other.any && !falsified)
+        {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Every scene as the game builds it, an inventory and an engine, for the wordings to ask about.
+class StoryWorld
+{
+public:
+    explicit StoryWorld(HGE* aHGE) : myHGE(aHGE)
+    {
+        myInventory.Init(aHGE);
+        for (LevelBaseData* scene : Scenes())
+        {
+            scene->Init(aHGE);
+            myFresh.push_back(scene->GetSceneState());
+        }
+    }
+
+    // The world of aFacts, from a fresh start.
+    StoryFacts Set(const std::map<std::string, bool>& aFacts)
+    {
+        TimeMachine::State engine;
+        std::vector<LevelBaseData::SceneState> scenes = myFresh;
+        myInventory.SetState(myHGE, Inventory::State{});
+        for (const auto& [fact, holds] : aFacts)
+        {
+            const std::string name = fact.substr(fact.find(' ') + 1);
+            if (holds && fact[0] - '0' == StoryTerm::HOLDS)
+            {
+                myInventory.AddItem(itemcatalogue::Make(Engine(), name));
+            }
+            if (holds && fact[0] - '0' == StoryTerm::FITTED)
+            {
+                engine.parts.set(FindEnginePart(name)->slot);
+            }
+            for (LevelBaseData::SceneState& scene : scenes)
+            {
+                for (LevelBaseData::ConversationState& conversation : scene.conversations)
+                {
+                    conversation.played |=
+                        holds && fact[0] - '0' == StoryTerm::PLAYED && conversation.name == name;
+                }
+            }
+        }
+        myMachine.SetState(engine);
+        const std::vector<LevelBaseData*> all = Scenes();
+        for (size_t i = 0; i < all.size(); ++i)
+        {
+            all[i]->SetSceneState(scenes[i]);
+        }
+        return StoryFacts(&myInventory, {all.begin(), all.end()}, &myMachine);
+    }
+
+    std::vector<LevelBaseData*> Scenes()
+    {
+        return {&myCrashSite, &myDeepJungle, &myMachine, &myCave, &myRuins, &myVillage, &myVolcano};
+    }
+
+private:
+    HGE* Engine() const { return myHGE; }
+
+    HGE* myHGE;
+    Inventory myInventory;
+    JungleCrashSite myCrashSite;
+    DeepJungle myDeepJungle;
+    TimeMachine myMachine;
+    Cave myCave;
+    BlownUpCave myRuins;
+    Village myVillage;
+    Vulcano myVolcano;
+    std::vector<LevelBaseData::SceneState> myFresh;
+};
+
+// Each choice of wordings in the game's lines, played once in a world where each of its
+// wordings is the first to hold: that wording is the one shown.
+TEST_F(StoryDialogue, EveryWordingIsShownInTheWorldItWasWrittenFor)
+{
+    StoryWorld world(Engine());
+    int choices = 0;
+    for (LevelBaseData* scene : world.Scenes())
+    {
+        for (const LevelConversation& built : scene->GetConversations())
+        {
+            const std::vector<ScriptStretch>& stretches = built.GetScript().stretches;
+            for (size_t stretch = 0; stretch < stretches.size(); ++stretch)
+            {
+                choices += stretches[stretch].wordings.size() > 1 ? 1 : 0;
+                for (size_t wording = 0; wording < stretches[stretch].wordings.size(); ++wording)
+                {
+                    std::map<std::string, bool> facts;
+                    const std::string where = built.GetName() + ", wording " +
+                                              std::to_string(wording + 1) + " of the choice at " +
+                                              stretches[stretch].wordings[0].condition.where;
+                    ASSERT_TRUE(SetUpFor(stretches[stretch], wording, facts))
+                        << where << " can never be shown";
+                    LevelConversation conversation = built;
+                    conversation.ChooseWordings(world.Set(facts));
+                    EXPECT_EQ(static_cast<int>(wording), conversation.GetWordings()[stretch])
+                        << where;
+                    EXPECT_EQ(built.GetBox().GetLines().size(),
+                              conversation.GetBox().GetLines().size())
+                        << where;
+                }
+            }
+        }
+    }
+    EXPECT_GE(choices, 25);
+}
+
 TEST_F(StoryDialogue, EverySpokenWordIsSpeltRight)
 {
-    if (std::system("echo | hunspell -d en_US -l > /dev/null 2>&1") != 0)
+    if (std::system("echo | hunspell -d en_GB -l > /dev/null 2>&1") != 0)
     {
-        GTEST_SKIP() << "hunspell with the en_US dictionary is not installed "
-                        "(apt-get install hunspell hunspell-en-us)";
+        GTEST_SKIP() << "hunspell with the British English dictionary is not installed "
+                        "(apt-get install hunspell hunspell-en-gb)";
     }
     const std::string spokenFile = testing::TempDir() + "marrowen_spoken.txt";
     {
@@ -171,7 +352,7 @@ TEST_F(StoryDialogue, EverySpokenWordIsSpeltRight)
         {
             for (const ConversationScript& script : Read(scene))
             {
-                for (const std::string& line : script.lines)
+                for (const std::string& line : script.AllLines())
                 {
                     spoken << Spoken(line) << '\n';
                 }
@@ -179,7 +360,7 @@ TEST_F(StoryDialogue, EverySpokenWordIsSpeltRight)
         }
     }
     const std::string command =
-        "hunspell -d en_US -p " + ourDialogue + "words.txt -l < " + spokenFile;
+        "hunspell -d en_GB -p " + ourDialogue + "words.txt -l < " + spokenFile;
     FILE* pipe = popen(command.c_str(), "r");
     ASSERT_NE(nullptr, pipe);
     std::string misspelt;
