@@ -63,12 +63,12 @@ SavedGame Fresh(bool aNewChat = false)
     LevelBaseData::SceneState volcano;
     volcano.levelTime = 5.0f;
     volcano.items = {Item::State{"stair up", V(580, 725), true, false, false, false}};
-    volcano.conversations = {{"NONE", false, false, {0, true}},
-                             {"Landing", false, false, {0, true}},
-                             {"Diamond", false, false, {0, true}}};
+    volcano.conversations = {{"NONE", false, false, {0, true}, {}},
+                             {"Landing", false, false, {0, true}, {}},
+                             {"Diamond", false, false, {0, true}, {}}};
     if (aNewChat)
     {
-        volcano.conversations.push_back({"New chat", false, false, {0, true}});
+        volcano.conversations.push_back({"New chat", false, false, {0, true}, {}});
     }
     fresh.scenes["Vulcano"] = volcano;
     return fresh;
