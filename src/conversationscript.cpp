@@ -3,6 +3,8 @@
 #include <sstream>
 
 #include "fatal.h"
+#include "scriptline.h"
+#include "speakers.h"
 
 namespace
 {
@@ -20,16 +22,6 @@ bool Printable(const std::string& aText, std::string& aProblem)
         }
     }
     return true;
-}
-
-// "PORTRAIT NAME": the portrait is the first word, the name the rest (possibly empty).
-void SplitSpeaker(const std::string& aText, std::string& aPortrait, std::string& aName)
-{
-    const size_t start = aText.find_first_not_of(' ');
-    const size_t end = aText.find(' ', start);
-    aPortrait = start == std::string::npos ? "" : aText.substr(start, end - start);
-    const size_t nameStart = end == std::string::npos ? end : aText.find_first_not_of(' ', end);
-    aName = nameStart == std::string::npos ? "" : aText.substr(nameStart);
 }
 
 class Parser
@@ -56,9 +48,10 @@ public:
         {
             return Open(aLine.substr(2), aProblem);
         }
-        if (aLine[0] == '@')
+        // Who faces whom once stood on these lines; the labels say it now.
+        if (aLine.rfind("@left ", 0) == 0 || aLine.rfind("@right ", 0) == 0)
         {
-            return Speaker(aLine, aProblem);
+            return true;
         }
         return Script(aLine, aProblem);
     }
@@ -88,39 +81,7 @@ private:
                 return false;
             }
         }
-        myScripts.push_back(ConversationScript{name, "", "", "", "", {}});
-        return true;
-    }
-
-    bool Speaker(const std::string& aLine, std::string& aProblem)
-    {
-        if (myScripts.empty() || !myScripts.back().lines.empty())
-        {
-            aProblem = "speakers belong right after a conversation's \"==\" line";
-            return false;
-        }
-        ConversationScript& script = myScripts.back();
-        const bool left = aLine.rfind("@left ", 0) == 0;
-        const bool right = aLine.rfind("@right ", 0) == 0;
-        if (!left && !right)
-        {
-            aProblem = "unknown speaker line (\"@left PORTRAIT NAME\" or \"@right PORTRAIT NAME\")";
-            return false;
-        }
-        if (left ? !script.leftPortrait.empty()
-                 : (script.leftPortrait.empty() || !script.rightPortrait.empty()))
-        {
-            aProblem = "one @left, then at most one @right";
-            return false;
-        }
-        std::string& portrait = left ? script.leftPortrait : script.rightPortrait;
-        SplitSpeaker(aLine.substr(left ? 6 : 7), portrait,
-                     left ? script.leftName : script.rightName);
-        if (portrait.empty())
-        {
-            aProblem = "a speaker without a portrait";
-            return false;
-        }
+        myScripts.push_back(ConversationScript{name, {}});
         return true;
     }
 
@@ -131,12 +92,13 @@ private:
             aProblem = "a line outside any conversation";
             return false;
         }
-        if (myScripts.back().leftPortrait.empty())
+        const std::string label = ParseScriptLine(aLine).label;
+        if (FindSpeaker(label) == nullptr)
         {
-            aProblem = "a line before the conversation's @left speaker";
+            aProblem = "\"" + label + "\" is nobody who speaks in the game";
             return false;
         }
-        // The box drops whatever follows the last blank or ";", so every line ends in ";".
+        // Every line is closed by a ";", and only there.
         if (aLine.back() != ';' || aLine.find(';') != aLine.size() - 1)
         {
             aProblem = "a line must end with its only \";\"";

@@ -1,7 +1,7 @@
 #pragma once
-// One conversation as the dialogue files write it: who is shown and the script lines
-// ("Label: : spoken words;"). A scene's conversations are read from its own file under
-// dialogue/, so the lines can change without touching the game's code.
+// One conversation as the dialogue files write it: its script lines ("Label: : spoken words;"),
+// each spoken by the character its label names. A scene's conversations are read from its own
+// file under dialogue/, so the lines can change without touching the game's code.
 #include <string>
 #include <vector>
 
@@ -10,19 +10,14 @@
 struct ConversationScript
 {
     std::string name;
-    std::string leftPortrait;
-    std::string leftName;
-    // Empty: nobody is shown on the right.
-    std::string rightPortrait;
-    std::string rightName;
     std::vector<std::string> lines;
 };
 
-// Reads a dialogue file's text. A conversation opens with "== NAME", names its speakers on the
-// lines right after it ("@left PORTRAIT NAME", always, then optionally "@right PORTRAIT NAME";
-// the name may be empty) and then has one script line per line, each ending in ";". Blank lines
-// and lines starting with "#" are ignored. False with "line N: problem" in aProblem when the
-// text is malformed.
+// Reads a dialogue file's text. A conversation opens with "== NAME" and then has one script line
+// per line, each ending in ";" and labelled with a character of the game (speakers.h) or not
+// at all (narration). Blank lines, lines starting with "#" and the speaker lines older files
+// put after the "==" ("@left ...", "@right ...") are ignored. False with "line N: problem" in
+// aProblem when the text is malformed.
 bool ParseDialogue(const std::string& aText, std::vector<ConversationScript>& aScripts,
                    std::string& aProblem);
 

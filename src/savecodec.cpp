@@ -71,6 +71,8 @@ NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(OverlayPair::State, finished, curtainAlpha, p
 NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(Vulcano::State, flying, diamondDone, childrenReachable,
                                    stairsUsedDown, stairsUsedUp, stairsBuilt, childrenSaved,
                                    sinceDiamond, palmOverlayShown, curtain, overlayPair)
+NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(ConversationHistory::Entry, speaker, spoken)
+// Everything but the history, which older saves do not have (see EncodeSave and DecodeSave).
 NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(SavedGame, scene, heroine, heroineSheet, camera, curtain, flags,
                                    inventory, notepad, scenes, crashSite, timeMachine, cave,
                                    blownUpCave, volcano)
@@ -141,10 +143,12 @@ bool IsThisGamesSave(const nlohmann::json& aDocument, std::string& aProblem)
 
 std::string EncodeSave(const SavedGame& aSave)
 {
+    nlohmann::json game = aSave;
+    game["history"] = aSave.history;
     const nlohmann::json document = {{"format", ourFormat},
                                      {"version", ourSaveVersion},
                                      {"items", itemcatalogue::Fingerprint()},
-                                     {"game", aSave}};
+                                     {"game", game}};
     return document.dump(1) + "\n";
 }
 
@@ -157,7 +161,13 @@ bool DecodeSave(const std::string& aText, SavedGame& aSave, std::string& aProble
         {
             return false;
         }
-        document.at("game").get_to(aSave);
+        const nlohmann::json& game = document.at("game");
+        game.get_to(aSave);
+        aSave.history.clear();
+        if (game.contains("history"))
+        {
+            game.at("history").get_to(aSave.history);
+        }
     }
     catch (const nlohmann::json::parse_error& error)
     {
