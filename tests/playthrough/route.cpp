@@ -179,66 +179,60 @@ public:
         {
             label += " " + name;
         }
-        return Add(
-            label,
-            [aIngredients, state, label](Playthrough& aPlay)
-            {
-                if (aPlay.IsBusy())
-                {
-                    return false;
-                }
-                const Inventory& inventory = aPlay.GetGame().GetInventory();
-                switch (state->phase)
-                {
-                    case 0:
-                        aPlay.Tap(ourKeyI);
-                        state->phase = 1;
-                        return false;
-                    case 1:
-                        if (!inventory.IsOpen())
-                        {
-                            aPlay.Fail("the inventory did not open");
-                        }
-                        else if (state->next < aIngredients.size())
-                        {
-                            const std::vector<Item>& held = inventory.GetItems();
-                            const std::string& name = aIngredients[state->next++];
-                            size_t cell = 0;
-                            while (cell < held.size() && held[cell].GetName() != name)
-                            {
-                                ++cell;
-                            }
-                            if (cell == held.size() || cell >= 15)
-                            {
-                                aPlay.Fail(name + " is not in the inventory's grid");
-                                return false;
-                            }
-                            aPlay.ClickAt(layout::HeldCell(static_cast<int>(cell)) + V(40, 40));
-                            // Let go over the panel's empty corner: into the slots.
-                            aPlay.ClickAt(layout::Panel() + V(20, 20));
-                        }
-                        else
-                        {
-                            aPlay.ClickAt(layout::Button() + V(34, 24));
-                            state->phase = 2;
-                        }
-                        return false;
-                    case 2:
-                        if (!inventory.LastCombineSucceeded())
-                        {
-                            aPlay.Fail(label + " failed");
-                            return false;
-                        }
-                        if (inventory.IsOpen())
-                        {
-                            aPlay.Tap(ourKeyI);
-                        }
-                        state->phase = 3;
-                        return false;
-                    default:
-                        return !inventory.IsOpen();
-                }
-            });
+        return Add(label,
+                   [aIngredients, state, label](Playthrough& aPlay)
+                   {
+                       if (aPlay.IsBusy())
+                       {
+                           return false;
+                       }
+                       const Inventory& inventory = aPlay.GetGame().GetInventory();
+                       switch (state->phase)
+                       {
+                           case 0:
+                               aPlay.Tap(ourKeyI);
+                               state->phase = 1;
+                               return false;
+                           case 1:
+                               if (!inventory.IsOpen())
+                               {
+                                   aPlay.Fail("the inventory did not open");
+                               }
+                               else if (state->next < aIngredients.size())
+                               {
+                                   const std::string& name = aIngredients[state->next++];
+                                   const int cell = inventory.FindCell(name);
+                                   if (cell == HeldGrid::ourNoCell)
+                                   {
+                                       aPlay.Fail(name + " is not in the inventory's grid");
+                                       return false;
+                                   }
+                                   aPlay.ClickAt(layout::HeldCell(cell) + V(40, 40));
+                                   // Let go over the panel's empty corner: into the slots.
+                                   aPlay.ClickAt(layout::Panel() + V(20, 20));
+                               }
+                               else
+                               {
+                                   aPlay.ClickAt(layout::Button() + V(34, 24));
+                                   state->phase = 2;
+                               }
+                               return false;
+                           case 2:
+                               if (!inventory.LastCombineSucceeded())
+                               {
+                                   aPlay.Fail(label + " failed");
+                                   return false;
+                               }
+                               if (inventory.IsOpen())
+                               {
+                                   aPlay.Tap(ourKeyI);
+                               }
+                               state->phase = 3;
+                               return false;
+                           default:
+                               return !inventory.IsOpen();
+                       }
+                   });
     }
 
 private:
