@@ -19,6 +19,7 @@
 #include "inputwrapper/inputrecording.h"
 #include "route.h"
 #include "standinworld.h"
+#include "tourstages.h"
 
 namespace
 {
@@ -45,6 +46,8 @@ protected:
         const fs::path data = ourTourFolder.empty() ? standinworld::Folder() : BuildFolder();
         hge->System_SetState(HGE_DATAFOLDER, data.c_str());
         int milestones = 0;
+        // The game saved at each milestone: the tour's staged pictures start from these.
+        std::map<std::string, std::string> saves;
         // Where each milestone came, by logic frame: a recording can be cut there.
         std::ofstream frames(aRecording.parent_path() / "milestones.txt");
         Playthrough play(*hge->System_GetState(HGE_HWND), StoryRoute(),
@@ -60,6 +63,7 @@ protected:
                              const fs::path shot = fs::path(ourTourFolder) /
                                                    (std::string(number) + Plain(aName) + ".png");
                              EXPECT_TRUE(hge->System_Snapshot(shot.c_str())) << shot;
+                             saves[aName] = play.GetGame().SaveText();
                          });
         if (!ourTourFolder.empty())
         {
@@ -102,6 +106,10 @@ protected:
             }
         }
         hge->Release();
+        if (!ourTourFolder.empty())
+        {
+            PhotographStages(saves, ourTourFolder, milestones + 1);
+        }
     }
 
     // A file name made of a milestone's name.
