@@ -198,7 +198,9 @@ TEST_F(InventoryTest, AResultPictureLiesUnderEveryItemAndGoesWithAnyClickOrTheCl
     EXPECT_TRUE(myInventory.IsShowingResult());
     EXPECT_FALSE(myInventory.LastCombineSucceeded());
     EXPECT_EQ(Picture("combination_failed"), DrawnAt(layout::ResultPicture()));
-    // Drawn right after the panel, under every icon, even one carried over it by the mouse.
+    // Below the grid and the slots, clear of them all; drawn right after the panel, under
+    // every icon, even one carried over it by the mouse.
+    EXPECT_GE(layout::ResultPicture().y, layout::CombinationSlot(0).y + 85.0f);
     RenderData buffer;
     myInventory.FillRenderBuffer(buffer, 0.0f, 0.0f);
     ASSERT_GE(buffer.GetCommands().size(), 3u);

@@ -207,31 +207,6 @@ std::vector<Stage> Stages()
          "the gold necklace",
          LookAt(100.0f, 500.0f),
          {}},
-        {"the Computer speaks",
-         "awake in the time machine",
-         Saying("TimeMachine", "timemachine.txt", "wake ester", "Computer"),
-         {}},
-        {"Ester wakes and speaks under her own face",
-         "awake in the time machine",
-         Saying("TimeMachine", "timemachine.txt", "wake ester", "Ester"),
-         {}},
-        {"Roderick speaks",
-         "the stairs",
-         Saying("Vulcano", "volcano.txt", "A bird", "Roderick"),
-         {}},
-        {"Nissa speaks",
-         "the village",
-         Saying("Village", "village.txt", "The main quest4", "Nissa"),
-         {}},
-        {"the boy speaks",
-         "the stairs",
-         Saying("Vulcano", "volcano.txt", "Saving children", "Boy"),
-         {}},
-        {"the girl speaks",
-         "the stairs",
-         Saying("Vulcano", "volcano.txt", "Saving children", "Girl"),
-         {}},
-        {"narration", "the stairs", Saying("Vulcano", "volcano.txt", "complete children", ""), {}},
         {"behind the rubber tree", "the axe", HeroineAt(120.0f, 600.0f), {}},
         {"in front of the rubber tree", "the axe", HeroineAt(150.0f, 700.0f), {}},
         {"behind the console", "awake in the time machine", HeroineAt(898.0f, 300.0f), {}},
@@ -241,6 +216,34 @@ std::vector<Stage> Stages()
          HeroineAt(296.0f, 800.0f),
          {}},
     };
+    // Each speaker under their own face, and narration under nobody's: a line of a
+    // conversation of the scene the milestone was reached in.
+    const struct
+    {
+        const char* name;
+        const char* milestone;
+        const char* scene;
+        const char* file;
+        const char* conversation;
+        const char* label;
+    } speeches[] = {
+        {"the Computer speaks", "awake in the time machine", "TimeMachine", "timemachine.txt",
+         "wake ester", "Computer"},
+        {"Ester wakes and speaks under her own face", "awake in the time machine", "TimeMachine",
+         "timemachine.txt", "wake ester", "Ester"},
+        {"Roderick speaks", "the stairs", "Vulcano", "volcano.txt", "A bird", "Roderick"},
+        {"Nissa speaks", "the village", "Village", "village.txt", "The main quest4", "Nissa"},
+        {"the boy speaks", "the stairs", "Vulcano", "volcano.txt", "Saving children", "Boy"},
+        {"the girl speaks", "the stairs", "Vulcano", "volcano.txt", "Saving children", "Girl"},
+        {"narration", "the stairs", "Vulcano", "volcano.txt", "complete children", ""},
+    };
+    for (const auto& speech : speeches)
+    {
+        stages.push_back(Stage{speech.name,
+                               speech.milestone,
+                               Saying(speech.scene, speech.file, speech.conversation, speech.label),
+                               {}});
+    }
     Stage history{"what was said", "the gold necklace", nullptr, {}};
     Tap(history.actions, ourKeyL);
     stages.push_back(history);

@@ -291,9 +291,9 @@ const Case ourCases[] = {
      Edited("Coward. The rotten eggs are sulphur, at least. Those yellow crystals.;",
             "Coward. The rotten eggs are sulphur"),
      "a line must end with its only \";\""},
-    {"DialogueUnknownSpeaker", ourDialogue, "\"@middle\" speaker line",
-     Edited("@left img/Conversation/heroinePortrait.dds Ester", "@middle x Ester"),
-     "unknown speaker line"},
+    {"DialogueUnknownSpeaker", ourDialogue, "a line spoken by nobody of the game",
+     Edited("Ester: : Dark, damp", "Esther: : Dark, damp"),
+     "\"Esther\" is nobody who speaks in the game"},
     {"DialogueControlCharacter", ourDialogue, "a bell character in a line",
      Edited("Dark, damp", "Dark,\a damp"), "character 0x07 cannot be shown"},
     // Recordings handed to --replay
