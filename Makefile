@@ -11,7 +11,7 @@ PACKAGES := build-essential cmake pkg-config libsdl2-dev libepoxy-dev libmpg123-
             libsquish-dev libstb-dev libcairo2-dev libfreetype-dev libmp3lame-dev \
             libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core nlohmann-json3-dev \
             libx11-dev xvfb xauth xdotool x11-apps netpbm hunspell hunspell-en-us dpkg-dev file \
-            desktop-file-utils clang clang-tidy clang-format libclang-rt-dev
+            desktop-file-utils lintian appstream clang clang-tidy clang-format libclang-rt-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

@@ -14,13 +14,13 @@ public:
     int CellIndex(const Vector2<float>& aPosition) const;
     // False on opaque black (0xFF000000) and anywhere outside the bitmap; true otherwise.
     bool IsFree(const Vector2<float>& aPosition) const;
+    // Whether a world position lies on the bitmap at all (NaN does not).
+    bool IsInside(const Vector2<float>& aPosition) const;
 
     // Bitmap size in collision pixels.
     const Vector2<float>& GetSize() const { return mySize; }
 
 private:
-    bool IsInside(const Vector2<float>& aPosition) const;
-
     Vector2<float> mySize;
     bool myInitiated = false;
     int myScale = 0;

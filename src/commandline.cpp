@@ -101,6 +101,8 @@ const std::vector<Option>& Options()
          Switch([](CommandLine& aLine) -> bool& { return aLine.myOptions.myStartInPlay; })},
         {"--continue", nullptr, "go straight back to the saved game, when there is one",
          Switch([](CommandLine& aLine) -> bool& { return aLine.myOptions.myContinue; })},
+        {"--save", nullptr, "keep the saved game in a headless run or a replay as well",
+         Switch(&CommandLine::mySave)},
         {"--headless", nullptr, "run without a window (with --frames, or a --replay that ends)",
          Switch(&CommandLine::myHeadless)},
         {"--frames", "N", "end the run after N logic frames", TakeFrames},
@@ -164,6 +166,10 @@ const char* Conflict(const CommandLine& aLine)
     {
         return "--continue goes with neither --demo nor --play";
     }
+    if (aLine.mySave && aLine.myDemo)
+    {
+        return "--save does not go with --demo, which keeps no save";
+    }
     return nullptr;
 }
 }  // namespace
@@ -207,6 +213,16 @@ bool ParseCommandLine(int aCount, const char* const* aValues, CommandLine& aLine
     return true;
 }
 
+bool KeepsThePlayersSave(const CommandLine& aLine)
+{
+    if (aLine.myDemo)
+    {
+        return false;
+    }
+    const bool unattended = aLine.myHeadless || !aLine.myReplay.empty();
+    return !unattended || aLine.mySave || aLine.myOptions.myContinue;
+}
+
 std::string UsageText()
 {
     size_t width = 0;
@@ -225,9 +241,10 @@ std::string UsageText()
     }
     text << "\nW A S D walk, E or Return use and talk on, I the inventory, N the notepad, L what\n"
             "was said, Escape the menu; a gamepad works too. The log is in\n"
-            "$XDG_STATE_HOME/marrowen/"
-            " (~/.local/state/marrowen/ when that is not set), the saved game in\n"
-            "$XDG_DATA_HOME/marrowen/ (~/.local/share/marrowen/); C on the title continues it.\n";
+            "$XDG_STATE_HOME/marrowen/ (~/.local/state/marrowen/ when that is not set), the\n"
+            "saved game in $XDG_DATA_HOME/marrowen/ (~/.local/share/marrowen/); C on the title\n"
+            "continues it. Headless runs and replays leave it alone unless given --save or\n"
+            "--continue.\n";
     return text.str();
 }
 

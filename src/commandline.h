@@ -18,6 +18,7 @@ struct CommandLine
     std::string myState;
     std::string myDataFolder;  // empty: the data beside the game or installed with it
     bool myDemo = false;
+    bool mySave = false;  // keep the player's save in a headless run or a replay too
     platform::DisplayOptions myDisplay;
     GameOptions myOptions;
 };
@@ -26,6 +27,9 @@ struct CommandLine
 // when they cannot be followed. --help and --version end the reading where they stand.
 bool ParseCommandLine(int aCount, const char* const* aValues, CommandLine& aLine,
                       std::string& aProblem);
+// Whether the run reads and writes the player's save: a game played in the window does, the
+// attract mode never, and a headless run or a replay only when asked (--save or --continue).
+bool KeepsThePlayersSave(const CommandLine& aLine);
 // The usage line, one line per option, the keys, and where the log and the save are.
 std::string UsageText();
 // The program's name and version ("marrowen 1.2.3").

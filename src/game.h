@@ -152,8 +152,10 @@ private:
 
     // Saving and continuing live in gamesave.cpp.
     SavedGame Capture() const;
-    // Whether aSave belongs to this game's world; otherwise false with the reason.
-    bool Fits(const SavedGame& aSave, std::string& aProblem) const;
+    // Whether aSave makes sense in this game's world (its scene, where the heroine stands, the
+    // sheets and fades) as aFresh, the game before any play, shows it; otherwise false with
+    // the reason.
+    bool Fits(const SavedGame& aSave, const SavedGame& aFresh, std::string& aProblem) const;
     // Gives every object its saved state back and goes straight into play.
     void Restore(const SavedGame& aSave);
     // Reads the save, if any: a good one is offered on the title (or taken at once when

@@ -144,10 +144,11 @@ public:
         std::string current;
     };
     SceneState GetSceneState() const;
-    // Whether aState belongs to this scene as built (its conversations, their lines, the
-    // robot's sheets); otherwise false with the reason in aProblem.
-    bool Fits(const SceneState& aState, std::string& aProblem) const;
-    // Takes over aState, which must fit; the items are made anew from their names.
+    // Whether aState, the save's field aField, makes sense for this scene (its items lie in
+    // it, the robot's sheet is one he has); otherwise false with the reason in aProblem.
+    bool Fits(const SceneState& aState, const std::string& aField, std::string& aProblem) const;
+    // Takes over aState, which must fit and hold the scene's conversations in the scene's
+    // order (a save read over the fresh game does); the items are made anew from their names.
     void SetSceneState(const SceneState& aState);
     // How many conversations have been read to their end in this scene so far.
     unsigned GetFinishedConversations() const { return myFinishedConversations; }

@@ -123,7 +123,7 @@ void Player::Update(InputWrapper& aInput, Camera& aCamera, CollisionMap aMap)
 void Player::Step(const Vector2<float>& aStep, Camera& aCamera, const CollisionMap& aMap)
 {
     const Vector2<float> test = myWorldPosition + aStep;
-    if (CountFreePoints(test, aMap) != 4)
+    if (!CanStandAt(test, aMap))
     {
         return;
     }
@@ -145,7 +145,7 @@ void Player::Face(int aIndex)
     myAnimations.SetAnimation(myAnimationIndex);
 }
 
-int Player::CountFreePoints(const Vector2<float>& aPosition, const CollisionMap& aMap) const
+bool Player::CanStandAt(const Vector2<float>& aPosition, const CollisionMap& aMap) const
 {
     // The corners of her foot patch, from her frame's bottom-right corner.
     const float right = aPosition.x + myAnimations.GetWidth();
@@ -160,12 +160,14 @@ int Player::CountFreePoints(const Vector2<float>& aPosition, const CollisionMap&
         Vector2<float>(patchRight, patchTop),
         Vector2<float>(patchLeft, patchTop),
     };
-    int free = 0;
     for (const Vector2<float>& point : points)
     {
-        free += aMap.IsFree(point) ? 1 : 0;
+        if (!aMap.IsFree(point))
+        {
+            return false;
+        }
     }
-    return free;
+    return true;
 }
 
 void Player::UpdateScreen(float /*aElapsed*/, Camera aCamera)

@@ -35,14 +35,14 @@ public:
     // Shows sheet aIndex (0 to 15): the way she faces, standing or walking.
     void Face(int aIndex);
     const AnimationBase& GetAnimation() const { return myAnimations; }
+    // Whether her frame at aPosition has all four points of its foot patch on free ground.
+    bool CanStandAt(const Vector2<float>& aPosition, const CollisionMap& aMap) const;
 
     // Hold her animation still, and let it go again (conversations use these).
     void PauseAnimation() { myAnimations.Pause(); }
     void ResumeAnimation() { myAnimations.Unpause(); }
 
 private:
-    // How many of the four points of her foot patch are free at aPosition.
-    int CountFreePoints(const Vector2<float>& aPosition, const CollisionMap& aMap) const;
     // Tries one step by aStep; the camera follows when her new screen position passes a margin.
     void Step(const Vector2<float>& aStep, Camera& aCamera, const CollisionMap& aMap);
 

@@ -100,12 +100,42 @@ TEST(CommandLine, WhatCannotBeFollowedIsNamed)
         {{"--demo", "--record", "a"}, "--record, --replay and --demo exclude each other"},
         {{"--continue", "--play"}, "--continue goes with neither --demo nor --play"},
         {{"--demo", "--continue"}, "--continue goes with neither --demo nor --play"},
+        {{"--demo", "--save"}, "--save does not go with --demo, which keeps no save"},
     };
     for (const auto& [arguments, problem] : wrong)
     {
         const Parsed parsed = Parse(arguments);
         EXPECT_FALSE(parsed.myOk) << problem;
         EXPECT_EQ(parsed.myProblem, problem);
+    }
+}
+
+// The player's save is read and written by the game played at the keys; runs with nobody there
+// leave it alone unless they ask for it.
+TEST(CommandLine, RunsWithNobodyAtTheKeysKeepTheSaveOnlyWhenAsked)
+{
+    const std::pair<std::vector<const char*>, bool> runs[] = {
+        {{}, true},
+        {{"--play"}, true},
+        {{"--record", "run.txt"}, true},
+        {{"--demo"}, false},
+        {{"--headless", "--play", "--frames", "9", "--screenshot", "a.png"}, false},
+        {{"--replay", "run.txt"}, false},
+        {{"--headless", "--replay", "run.txt", "--state", "end.json"}, false},
+        {{"--headless", "--frames", "9", "--save"}, true},
+        {{"--replay", "run.txt", "--save"}, true},
+        {{"--headless", "--frames", "9", "--continue"}, true},
+    };
+    for (const auto& [arguments, keeps] : runs)
+    {
+        const Parsed parsed = Parse(arguments);
+        std::string line;
+        for (const char* argument : arguments)
+        {
+            line += std::string(" ") + argument;
+        }
+        ASSERT_TRUE(parsed.myOk) << line << ": " << parsed.myProblem;
+        EXPECT_EQ(KeepsThePlayersSave(parsed.myLine), keeps) << line;
     }
 }
 
@@ -140,9 +170,9 @@ TEST(CommandLine, TheHelpHasOneLinePerOptionThatTheParserAccepts)
         }
     }
     const std::vector<std::string> expected = {
-        "--play",          "--continue", "--headless", "--frames", "--screenshot",
-        "--fixed-step-ms", "--record",   "--replay",   "--state",  "--demo",
-        "--fullscreen",    "--scale",    "--data",     "--help",   "--version"};
+        "--play",          "--continue", "--save",   "--headless", "--frames", "--screenshot",
+        "--fixed-step-ms", "--record",   "--replay", "--state",    "--demo",   "--fullscreen",
+        "--scale",         "--data",     "--help",   "--version"};
     EXPECT_EQ(described, expected);
     // Every option the help describes is one the parser takes.
     for (const std::string& option : described)

@@ -116,7 +116,7 @@ TEST(WholeFile, AWriteStoppedAtAnyByteLeavesTheOldSaveWhole)
             const std::string left = Contents(path);
             EXPECT_EQ(left, stopped ? old : fresh);
             SavedGame save;
-            EXPECT_TRUE(DecodeSave(left, save, problem)) << problem;
+            EXPECT_TRUE(DecodeSave(left, SavedGame(), save, problem)) << problem;
             // A write that failed cleans up after itself; a killed one may leave its
             // temporary file, which nothing reads.
             if (cut == Cut::FAILED)

@@ -133,7 +133,7 @@ protected:
         const std::string command = "XDG_DATA_HOME=" + aSaves.string() + " " +
                                     (BuildFolder() / "marrowen").string() +
                                     " --headless --fixed-step-ms 2 --replay " +
-                                    aRecording.string() + " --state " + state.string();
+                                    aRecording.string() + " --state " + state.string() + " --save";
         EXPECT_EQ(0, std::system(command.c_str())) << command;
         std::ifstream file(state);
         nlohmann::json report = nlohmann::json::parse(file, nullptr, false);
