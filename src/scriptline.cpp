@@ -42,9 +42,9 @@ std::string WrapText(const std::string& aText, float aWidth,
         {
             row = word;
         }
-        else if (aMeasure(row + " " + word) <= aWidth)
+        else if (std::string longer = row; aMeasure(longer.append(" ").append(word)) <= aWidth)
         {
-            row += " " + word;
+            row = longer;
         }
         else
         {

@@ -75,7 +75,7 @@ void Tap(std::vector<Action>& aActions, uint8_t aKey)
 }
 
 // A click where aWhere says, once the frame before it has been seen.
-void Click(std::vector<Action>& aActions, std::function<Vector2<float>(const Game&)> aWhere)
+void Click(std::vector<Action>& aActions, const std::function<Vector2<float>(const Game&)>& aWhere)
 {
     aActions.push_back(
         [aWhere](platform::InputSource& aInput, const Game& aGame)
