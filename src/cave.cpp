@@ -94,3 +94,9 @@ void Cave::RenderObjects(RenderData& aBuffer, const Camera& /*aCamera*/)
     myRobot.Submit(aBuffer);
     myStone.Submit(aBuffer);
 }
+
+void Cave::RenderPrompts(RenderData& aBuffer) const
+{
+    LevelBaseData::RenderPrompts(aBuffer);
+    myStone.SubmitPrompt(aBuffer);
+}

@@ -6,6 +6,8 @@
 #include "engineparts.h"
 #include "fatal.h"
 #include "itemcatalogue.h"
+#include "scriptline.h"
+#include "speakers.h"
 
 namespace
 {
@@ -23,16 +25,6 @@ bool Printable(const std::string& aText, std::string& aProblem)
         }
     }
     return true;
-}
-
-// "PORTRAIT NAME": the portrait is the first word, the name the rest (possibly empty).
-void SplitSpeaker(const std::string& aText, std::string& aPortrait, std::string& aName)
-{
-    const size_t start = aText.find_first_not_of(' ');
-    const size_t end = aText.find(' ', start);
-    aPortrait = start == std::string::npos ? "" : aText.substr(start, end - start);
-    const size_t nameStart = end == std::string::npos ? end : aText.find_first_not_of(' ', end);
-    aName = nameStart == std::string::npos ? "" : aText.substr(nameStart);
 }
 
 class Parser
@@ -97,47 +89,25 @@ private:
                 return false;
             }
         }
-        myScripts.push_back(ConversationScript{name, "", "", "", "", false, {}});
+        myScripts.push_back(ConversationScript{name, false, {}});
         return true;
     }
 
-    // The speakers and "@repeatable", between the "==" line and the first script line.
+    // "@repeatable", between the "==" line and the first script line.
     bool Heading(const std::string& aLine, std::string& aProblem)
     {
+        if (aLine != "@repeatable")
+        {
+            aProblem = "unknown line (\"@repeatable\", \"@when CONDITION\", \"@otherwise\" or "
+                       "\"@end\")";
+            return false;
+        }
         if (myScripts.empty() || !myScripts.back().stretches.empty())
         {
-            aProblem = "speakers and @repeatable belong right after a conversation's \"==\" line";
+            aProblem = "@repeatable belongs right after a conversation's \"==\" line";
             return false;
         }
-        ConversationScript& script = myScripts.back();
-        if (aLine == "@repeatable")
-        {
-            script.repeatable = true;
-            return true;
-        }
-        const bool left = aLine.rfind("@left ", 0) == 0;
-        const bool right = aLine.rfind("@right ", 0) == 0;
-        if (!left && !right)
-        {
-            aProblem =
-                "unknown line (\"@left PORTRAIT NAME\", \"@right PORTRAIT NAME\", "
-                "\"@repeatable\", \"@when CONDITION\", \"@otherwise\" or \"@end\")";
-            return false;
-        }
-        if (left ? !script.leftPortrait.empty()
-                 : (script.leftPortrait.empty() || !script.rightPortrait.empty()))
-        {
-            aProblem = "one @left, then at most one @right";
-            return false;
-        }
-        std::string& portrait = left ? script.leftPortrait : script.rightPortrait;
-        SplitSpeaker(aLine.substr(left ? 6 : 7), portrait,
-                     left ? script.leftName : script.rightName);
-        if (portrait.empty())
-        {
-            aProblem = "a speaker without a portrait";
-            return false;
-        }
+        myScripts.back().repeatable = true;
         return true;
     }
 
@@ -202,6 +172,12 @@ private:
         {
             return false;
         }
+        const std::string label = ParseScriptLine(aLine).label;
+        if (FindSpeaker(label) == nullptr)
+        {
+            aProblem = "\"" + label + "\" is nobody who speaks in the game";
+            return false;
+        }
         // The box drops whatever follows the last blank or ";", so every line ends in ";".
         if (aLine.back() != ';' || aLine.find(';') != aLine.size() - 1)
         {
@@ -217,17 +193,12 @@ private:
         return true;
     }
 
-    // A conversation with its left speaker is open.
+    // A conversation is open.
     bool Speaking(std::string& aProblem) const
     {
         if (myScripts.empty())
         {
             aProblem = "a line outside any conversation";
-            return false;
-        }
-        if (myScripts.back().leftPortrait.empty())
-        {
-            aProblem = "a line before the conversation's @left speaker";
             return false;
         }
         return true;

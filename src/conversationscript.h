@@ -1,7 +1,7 @@
 #pragma once
-// One conversation as the dialogue files write it: who is shown and the script lines
-// ("Label: : spoken words;"). A scene's conversations are read from its own file under
-// dialogue/, so the lines can change without touching the game's code.
+// One conversation as the dialogue files write it: its script lines ("Label: : spoken words;"),
+// each spoken by the character its label names. A scene's conversations are read from its own
+// file under dialogue/, so the lines can change without touching the game's code.
 #include <string>
 #include <vector>
 
@@ -25,11 +25,6 @@ struct ScriptStretch
 struct ConversationScript
 {
     std::string name;
-    std::string leftPortrait;
-    std::string leftName;
-    // Empty: nobody is shown on the right.
-    std::string rightPortrait;
-    std::string rightName;
     // Plays again each time it is asked for, instead of once.
     bool repeatable = false;
     std::vector<ScriptStretch> stretches;
@@ -40,10 +35,9 @@ struct ConversationScript
     std::vector<std::string> AllLines() const;
 };
 
-// Reads a dialogue file's text. A conversation opens with "== NAME", names its speakers on the
-// lines right after it ("@left PORTRAIT NAME", always, then optionally "@right PORTRAIT NAME";
-// the name may be empty), may say "@repeatable", and then has one script line per line, each
-// ending in ";". A choice of wordings reads "@when CONDITION", lines, any more "@when" branches,
+// Reads a dialogue file's text. A conversation opens with "== NAME", may say "@repeatable" on
+// the line after it, and then has one script line per line, each ending in ";" and labelled with
+// a character of the game (speakers.h) or not at all (narration). A choice of wordings reads "@when CONDITION", lines, any more "@when" branches,
 // "@otherwise", lines, "@end"; every branch has the same number of lines. A condition is terms
 // joined by " and " or by " or ", each "[not] holds ITEM", "[not] fitted PART" or
 // "[not] played CONVERSATION". Blank lines and lines starting with "#" are ignored. False with

@@ -17,6 +17,7 @@
 #include "camera.h"
 #include "catchupclock.h"
 #include "cave.h"
+#include "conversationhistory.h"
 #include "cursor.h"
 #include "curtain.h"
 #include "deepjungle.h"
@@ -109,6 +110,7 @@ public:
     const Player& GetPlayer() const { return myPlayer; }
     const Inventory& GetInventory() const { return myInventory; }
     const Notepad& GetNotepad() const { return myNotepad; }
+    const ConversationHistory& GetHistory() const { return myHistory; }
     const Cursor& GetCursor() const { return myCursor; }
     const Camera& GetCamera() const { return myCamera; }
     // The main thread's pacing of the swaps (main thread only).
@@ -188,6 +190,7 @@ private:
     HGE* myHGE = nullptr;
     Inventory myInventory;
     Notepad myNotepad;
+    ConversationHistory myHistory;
     Player myPlayer;
     Cursor myCursor;
     Camera myCamera;

@@ -54,6 +54,7 @@ void Game::InitWorld(HGE* aHGE, const Vector2<float>& aScreenSize)
     myCamera.Focus(myPlayer.GetWorldPosition());
     myInventory.Init(aHGE);
     myNotepad.Init(aHGE);
+    myHistory.Init(aHGE);
 
     myRenderBuffers.Init(5, 5, true);
     myRenderBuffers.Add(RenderData());
@@ -85,16 +86,25 @@ void Game::UpdateWorld(InputWrapper& aInput, float aElapsedMs)
 {
     PostMaster& flags = *PostMaster::GetInstance();
     LevelBaseData& level = *myCurrentLevel;
-    if (!level.IsConversationRunning() && !myInventory.IsOpen() && !myCurtain.IsActive() &&
-        !myNotepad.IsOpen() && !flags.paused)
+    // What was said can be read at any time of play; while it is open, it has the keys.
+    if (myStartScreen.IsStarted() && !flags.paused)
+    {
+        myHistory.HandleInput(aInput);
+    }
+    const bool playing = !myHistory.IsOpen();
+    if (playing && !level.IsConversationRunning() && !myInventory.IsOpen() &&
+        !myCurtain.IsActive() && !myNotepad.IsOpen() && !flags.paused)
     {
         myPlayer.Update(aInput, myCamera, level.GetCollisionMap());
     }
-    level.HandleLevelInput(aInput, aElapsedMs, myInventory);
-    level.HandleInput(aInput, aElapsedMs, myInventory);
+    if (playing)
+    {
+        level.HandleLevelInput(aInput, aElapsedMs, myInventory);
+        level.HandleInput(aInput, aElapsedMs, myInventory);
+    }
     // Each condition sees what the steps before it left: the inventory opened here already
     // keeps the notepad shut in the same frame.
-    if (!myNotepad.IsOpen() && !level.IsConversationRunning() && !flags.paused)
+    if (playing && !myNotepad.IsOpen() && !level.IsConversationRunning() && !flags.paused)
     {
         if (level.GetRobot().IsActivated())
         {
@@ -106,7 +116,7 @@ void Game::UpdateWorld(InputWrapper& aInput, float aElapsedMs)
             level.ExplainRobotOff();
         }
     }
-    if (!myInventory.IsOpen() && !level.IsConversationRunning() && !flags.paused)
+    if (playing && !myInventory.IsOpen() && !level.IsConversationRunning() && !flags.paused)
     {
         myNotepad.HandleInput(aInput);
     }
@@ -115,8 +125,9 @@ void Game::UpdateWorld(InputWrapper& aInput, float aElapsedMs)
         myStartScreen.HandleInput(aInput);
     }
     // Escape is asked about first, every frame: a held Escape never counts as released, so it
-    // opens the menu without also dismissing the end picture.
-    if (aInput.KeyDown(ourKeyEscape) && flags.openingFinished)
+    // opens the menu without also dismissing the end picture. During a scene's picture
+    // sequence it moves the pictures on instead, as Return does.
+    if (aInput.KeyDown(ourKeyEscape) && flags.openingFinished && !level.IsShowingPictures())
     {
         flags.paused = true;
     }
@@ -153,6 +164,12 @@ void Game::Update(InputWrapper& aInput, float aElapsedMs)
         myCamera.Clamp(myCurrentLevel->GetMapWidth(), myCurrentLevel->GetMapHeight());
         myPlayer.UpdateScreen(aElapsedMs, myCamera);
         myCursor.SetPosition(aInput.GetMousePosition());
+        if (const ConversationBox::Line* line = playing.GetShownLine())
+        {
+            myHistory.Note(*line->speaker, line->spoken);
+        }
+        // The children brought down from the volcano's ledge are seen at home.
+        myVillage.SetChildrenHome(myVolcano.AreChildrenHome());
         myCurrentLevel = myLevelSwitch.Run(*myCurrentLevel, myPlayer, myCamera, myCurtain);
         SoundManager::Instance()->ChangeMusic(myCurrentLevel->GetMusicName());
         saveDue = myCurrentLevel != &playing || playing.GetFinishedConversations() != finished;
@@ -163,6 +180,7 @@ void Game::Update(InputWrapper& aInput, float aElapsedMs)
         myBillboard.Show(aElapsedMs);
     }
     myNotepad.CheckParts(myInventory);
+    myHistory.Update();
     Autosave(saveDue, endPictureWasShown);
 }
 
@@ -176,11 +194,14 @@ void Game::RenderToBuffer(InputWrapper& aInput, unsigned aBufferIndex)
     level.RenderFloor(buffer, myCamera);
     level.RenderObjects(buffer, myCamera);
     level.RenderItems(buffer);
+    level.RenderForegroundBehind(buffer, myCamera);
     myPlayer.Submit(buffer);
     level.RenderOverlay(buffer, myCamera);
+    level.RenderPrompts(buffer);
     level.RenderConversation(buffer);
     myInventory.FillRenderBuffer(buffer, mouse.x, mouse.y);
     myNotepad.FillRenderBuffer(buffer);
+    myHistory.FillRenderBuffer(buffer);
     myCurtain.Render(buffer);
     myStartScreen.FillRenderBuffer(buffer);
     level.RenderOverlayPair(buffer);

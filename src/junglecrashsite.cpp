@@ -13,7 +13,7 @@ void JungleCrashSite::Init(HGE* aHGE)
 {
     LoadScene(aHGE, "img/Levels/scene_jungle_crash.dds",
               "img/Levels/scene_jungle_crash_overlay.dds", "img/Levels/collision_jungle_crash.bmp");
-    myCurtain.Init(aHGE);
+    myCurtain.InitOpen(aHGE);
     myRaft = Raft(aHGE, Vector2<float>(831.0f, 468.0f));
     myTree = interactables::RaftTree(aHGE);
     myAxeReady = false;
@@ -202,6 +202,18 @@ void JungleCrashSite::RenderObjects(RenderData& aBuffer, const Camera& /*aCamera
 {
     myRobot.Submit(aBuffer);
     myRaft.Submit(aBuffer);
-    myCurtain.Render(aBuffer);
     myTree.Submit(aBuffer);
+}
+
+void JungleCrashSite::RenderOverlay(RenderData& aBuffer, const Camera& aCamera)
+{
+    LevelBaseData::RenderOverlay(aBuffer, aCamera);
+    myCurtain.Render(aBuffer);
+}
+
+void JungleCrashSite::RenderPrompts(RenderData& aBuffer) const
+{
+    LevelBaseData::RenderPrompts(aBuffer);
+    myRaft.SubmitPrompt(aBuffer);
+    myTree.SubmitPrompt(aBuffer);
 }

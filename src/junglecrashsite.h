@@ -15,6 +15,9 @@ public:
     void UpdateScript(float aElapsed, Player& aPlayer, Inventory& aInventory) override;
     void Update(Player& aPlayer, Camera& aCamera, float aElapsed) override;
     void RenderObjects(RenderData& aBuffer, const Camera& aCamera) override;
+    // The scene's overlay, then its own curtain: a jump it covers hides everything.
+    void RenderOverlay(RenderData& aBuffer, const Camera& aCamera) override;
+    void RenderPrompts(RenderData& aBuffer) const override;
     void HandleInput(InputWrapper& aInput, float aElapsed, Inventory& aInventory) override;
     // Roderick while he is off, the raft once it is built, the tree once he is on.
     float UseDistance(const Vector2<float>& aHeroine) const override;

@@ -96,7 +96,7 @@ void LevelBaseData::LoadScene(HGE* aHGE, const char* aScene, const char* aOverla
 {
     myHGE = aHGE;
     myMap.AddFloorTile(StaticSprite(aHGE, aScene), Vector2<float>());
-    myMap.AddOverlayTile(StaticSprite(aHGE, aOverlay), Vector2<float>());
+    myForeground.Load(aHGE, aOverlay);
     myRobot.Init(aHGE);
     myCollision.Init(ourCollisionScale, aCollision, aHGE);
     myTransferRequested = false;
@@ -124,11 +124,6 @@ void LevelBaseData::BuildConversations(const std::vector<ConversationScript>& aS
     for (const ConversationScript& script : aScripts)
     {
         LevelConversation& conversation = myConversations[FindConversation(script.name)];
-        conversation.SetLeftSpeaker(script.leftPortrait, script.leftName);
-        if (!script.rightPortrait.empty())
-        {
-            conversation.SetRightSpeaker(script.rightPortrait, script.rightName);
-        }
         conversation.SetScript(script);
     }
     myRequestedConversation.clear();
@@ -136,7 +131,7 @@ void LevelBaseData::BuildConversations(const std::vector<ConversationScript>& aS
 
 void LevelBaseData::RenderOverlay(RenderData& aBuffer, const Camera& aCamera)
 {
-    myMap.SubmitOverlay(aBuffer, aCamera.GetPosition());
+    myForeground.SubmitInFront(aBuffer, aCamera);
 }
 
 void LevelBaseData::RenderFloor(RenderData& aBuffer, const Camera& aCamera) const
@@ -148,7 +143,16 @@ void LevelBaseData::RenderItems(RenderData& aBuffer) const
 {
     for (const Item& item : myItems)
     {
-        item.Submit(aBuffer, myRobot.IsActivated());
+        item.Submit(aBuffer);
+    }
+}
+
+void LevelBaseData::RenderPrompts(RenderData& aBuffer) const
+{
+    myRobot.SubmitPrompt(aBuffer);
+    for (const Item& item : myItems)
+    {
+        item.SubmitPrompt(aBuffer, myRobot.IsActivated());
     }
 }
 
@@ -252,6 +256,7 @@ void LevelBaseData::UpdateLevel(Player& aPlayer, Camera& aCamera, float aElapsed
     {
         item.Update(aCamera.GetPosition(), heroine);
     }
+    myForeground.Update(heroine);
     if (CheckTransfers(aPlayer, aCamera))
     {
         myTransferRequested = true;
@@ -271,7 +276,7 @@ void LevelBaseData::HandleLevelInput(InputWrapper& aInput, float /*aElapsed*/,
     {
         myConversations[myCurrentConversation].HandleInput(aInput);
     }
-    if (AnyOverlayOpen() || !UseKeyReleased(aInput))
+    if (AnyOverlayOpen() || IsShowingPictures() || !UseKeyReleased(aInput))
     {
         return;
     }
@@ -398,6 +403,14 @@ void LevelBaseData::PlaceHeroine(Player& aPlayer, Camera& aCamera, const Vector2
     aCamera.Focus(aPosition);
 }
 
+void LevelBaseData::SubmitInScene(RenderData& aBuffer, const StaticSprite& aSprite, double aLeft,
+                                  double aTop, const Camera& aCamera)
+{
+    aBuffer.SubmitSprite(aSprite,
+                         Vector2<float>(static_cast<float>(aLeft), static_cast<float>(aTop)) -
+                             aCamera.GetPosition());
+}
+
 bool LevelBaseData::FindItem(const std::string& aName, size_t& aIndex) const
 {
     for (size_t i = 0; i < myItems.size(); ++i)
@@ -415,6 +428,19 @@ bool LevelBaseData::IsConversationRunning() const
 {
     return myCurrentConversation < myConversations.size() &&
            myConversations[myCurrentConversation].IsRunning();
+}
+
+Vector2<float> LevelBaseData::GetCollisionExtent() const
+{
+    const float scale = static_cast<float>(ourCollisionScale);
+    return Vector2<float>(myCollision.GetSize().x * scale, myCollision.GetSize().y * scale);
+}
+
+const ConversationBox::Line* LevelBaseData::GetShownLine() const
+{
+    return IsConversationRunning()
+               ? myConversations[myCurrentConversation].GetBox().GetCurrentLine()
+               : nullptr;
 }
 
 int32_t LevelBaseData::TakeTransferTarget()

@@ -11,6 +11,7 @@
 #include "camera.h"
 #include "collisionmap.h"
 #include "conversationscript.h"
+#include "foreground.h"
 #include "hotspot.h"
 #include "inputwrapper/inputwrapper.h"
 #include "inventory.h"
@@ -55,7 +56,7 @@ public:
     virtual void CreateConversations();
     // Slot 2, every frame before the registry's start and stop: the story's conditions.
     virtual void UpdateScript(float aElapsed, Player& aPlayer, Inventory& aInventory) = 0;
-    // Slot 3, after the heroine: by default the scene's overlay layer.
+    // Slot 3, after the heroine: by default the upright parts of the scene she stands behind.
     virtual void RenderOverlay(RenderData& aBuffer, const Camera& aCamera);
     // Slot 4, every frame after UpdateLevel: robot, characters, timed events.
     virtual void Update(Player& aPlayer, Camera& aCamera, float aElapsed) = 0;
@@ -63,14 +64,24 @@ public:
     virtual void RenderObjects(RenderData& aBuffer, const Camera& aCamera) = 0;
     // Slot 6, every frame after HandleLevelInput, whatever the flags.
     virtual void HandleInput(InputWrapper& aInput, float aElapsed, Inventory& aInventory) = 0;
+    // Over the heroine and the overlay: the use-key prompts of the robot and the items; scenes
+    // with things of their own to use add theirs.
+    virtual void RenderPrompts(RenderData& aBuffer) const;
 
     void RenderFloor(RenderData& aBuffer, const Camera& aCamera) const;
-    // Every item in list order; the prompt only once the robot is switched on.
+    // The upright parts of the scene the heroine stands in front of: drawn before her.
+    void RenderForegroundBehind(RenderData& aBuffer, const Camera& aCamera) const
+    {
+        myForeground.SubmitBehind(aBuffer, aCamera);
+    }
+    // Every item's picture in list order.
     void RenderItems(RenderData& aBuffer) const;
     // The running conversation's box, if any.
     void RenderConversation(RenderData& aBuffer);
     // The scene's picture sequence over everything else, when it shows.
     void RenderOverlayPair(RenderData& aBuffer) const { myOverlayPair.FillRenderBuffer(aBuffer); }
+    // The picture sequence is under way: the keys move it on and do nothing else.
+    bool IsShowingPictures() const { return myOverlayPair.IsPlaying(); }
 
     // Index of the last conversation named aName, or 0 ("NONE"); it becomes the current one.
     unsigned FindConversation(const std::string& aName);
@@ -113,6 +124,8 @@ public:
 
     // The conversation at the current index is being shown.
     bool IsConversationRunning() const;
+    // The line the running conversation shows, or null when none runs.
+    const ConversationBox::Line* GetShownLine() const;
     // The last conversation named aName has played (an unknown name never has). Unlike
     // FindConversation, this leaves the current index alone.
     bool IsPlayed(const std::string& aName) const;
@@ -168,9 +181,12 @@ public:
     // How many conversations have been read to their end in this scene so far.
     unsigned GetFinishedConversations() const { return myFinishedConversations; }
 
+    const Foreground& GetForeground() const { return myForeground; }
     int GetMapWidth() const { return myMap.GetMapWidth(); }
     int GetMapHeight() const { return myMap.GetMapHeight(); }
     const CollisionMap& GetCollisionMap() const { return myCollision; }
+    // The part of the world the collision map covers, in world pixels: the whole scene.
+    Vector2<float> GetCollisionExtent() const;
     Robot& GetRobot() { return myRobot; }
     const Robot& GetRobot() const { return myRobot; }
     const std::vector<Item>& GetItems() const { return myItems; }
@@ -203,6 +219,9 @@ protected:
     void KeepRobotOutside() { myRobot.SetWorldPosition(Vector2<float>(-10000.0f, -10000.0f)); }
     // Places the heroine and centres the view on her.
     static void PlaceHeroine(Player& aPlayer, Camera& aCamera, const Vector2<float>& aPosition);
+    // Draws aSprite with its top-left at aLeft, aTop in the scene.
+    static void SubmitInScene(RenderData& aBuffer, const StaticSprite& aSprite, double aLeft,
+                              double aTop, const Camera& aCamera);
     // E or Return was released this frame: the use key.
     static bool UseKeyReleased(const InputWrapper& aInput);
     // A conversation runs, or the inventory, the notepad or the quit menu is open.
@@ -215,6 +234,7 @@ protected:
 
     HGE* myHGE = nullptr;
     Map myMap;
+    Foreground myForeground;
     std::vector<LevelConversation> myConversations;
     std::bitset<32> myNotYetPlayed;
     std::string myRequestedConversation;

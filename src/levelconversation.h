@@ -18,14 +18,6 @@ public:
 
     // Builds the box; once, after the conversation has its place in the level's list.
     void Init() { myBox.Init(); }
-    void SetLeftSpeaker(const std::string& aPortraitPath, const std::string& aSpeakerName)
-    {
-        myBox.SetLeftSpeaker(aPortraitPath, aSpeakerName);
-    }
-    void SetRightSpeaker(const std::string& aPortraitPath, const std::string& aSpeakerName)
-    {
-        myBox.SetRightSpeaker(aPortraitPath, aSpeakerName);
-    }
     void AddLine(const std::string& aLine) { myBox.AddLine(aLine); }
     // Adds the script's lines after any given before, once the speakers have been set; until a
     // wording is chosen the box holds each stretch's last wording.

@@ -72,3 +72,11 @@ void Raft::Submit(RenderData& aBuffer) const
         myBody.Submit(aBuffer);
     }
 }
+
+void Raft::SubmitPrompt(RenderData& aBuffer) const
+{
+    if (myShown)
+    {
+        myBody.SubmitPrompt(aBuffer);
+    }
+}

@@ -88,8 +88,9 @@ MARROWEN_SAVED_RECORD(OverlayPair::State, finished, curtainAlpha, pictureAlpha, 
 MARROWEN_SAVED_RECORD(Vulcano::State, flying, diamondDone, childrenReachable, stairsUsedDown,
                       stairsUsedUp, stairsBuilt, childrenSaved, sinceDiamond, palmOverlayShown,
                       curtain, overlayPair)
+MARROWEN_SAVED_RECORD(ConversationHistory::Entry, speaker, spoken)
 MARROWEN_SAVED_RECORD(SavedGame, scene, heroine, heroineSheet, camera, curtain, flags, inventory,
-                      notepad, scenes, crashSite, timeMachine, cave, blownUpCave, volcano)
+                      notepad, scenes, crashSite, timeMachine, cave, blownUpCave, volcano, history)
 
 namespace
 {

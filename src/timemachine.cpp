@@ -1,6 +1,7 @@
 #include "timemachine.h"
 
 #include "engineparts.h"
+#include "storypictures.h"
 
 namespace
 {
@@ -15,6 +16,12 @@ void TimeMachine::Init(HGE* aHGE)
     LoadScene(aHGE, "img/Levels/scene_timemachine.dds", "img/Levels/scene_timemachine_overlay.dds",
               "img/Levels/collision_timemachine.bmp");
     mySpot = interactables::EngineSpot(aHGE);
+    const char* const parts[] = {"belt", "crystal", "magnet", "gold"};
+    for (size_t slot = 0; slot < myFittedParts.size(); ++slot)
+    {
+        myFittedParts[slot] =
+            StaticSprite(aHGE, std::string("img/Levels/engine_part_") + parts[slot] + ".dds");
+    }
     myParts.reset();
     myAllPartsIn = false;
     PlaceItem("fainted ester", Vector2<float>(280.0f, 770.0f));
@@ -124,8 +131,25 @@ void TimeMachine::Update(Player& aPlayer, Camera& aCamera, float aElapsed)
     mySpot.Update(aCamera, aPlayer.GetWorldPosition());
 }
 
-void TimeMachine::RenderObjects(RenderData& aBuffer, const Camera& /*aCamera*/)
+void TimeMachine::RenderObjects(RenderData& aBuffer, const Camera& aCamera)
 {
     myRobot.Submit(aBuffer);
     mySpot.Submit(aBuffer);
+    namespace engine = geometry;
+    for (size_t slot = 0; slot < myFittedParts.size(); ++slot)
+    {
+        if (myParts.test(slot))
+        {
+            SubmitInScene(aBuffer, myFittedParts[slot],
+                          engine::SocketLeft(engine::ourSocketOfSlot[slot], engine::ourEngineX,
+                                             engine::ourEngineScale),
+                          engine::SocketTop(engine::ourEngineY, engine::ourEngineScale), aCamera);
+        }
+    }
+}
+
+void TimeMachine::RenderPrompts(RenderData& aBuffer) const
+{
+    LevelBaseData::RenderPrompts(aBuffer);
+    mySpot.SubmitPrompt(aBuffer);
 }

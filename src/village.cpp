@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "storypictures.h"
+
 namespace
 {
 constexpr uint8_t ourKeyH = 0x23;
@@ -18,6 +20,8 @@ void Village::Init(HGE* aHGE)
     myWoman = interactables::VillageWoman(aHGE);
     myNative = interactables::VillageNative(aHGE);
     myBoy = interactables::VillageBoy(aHGE);
+    myRescuedBoy = StaticSprite(aHGE, "img/NPCs/sprite_boy.dds");
+    myRescuedGirl = StaticSprite(aHGE, "img/NPCs/sprite_girl.dds");
     PlaceItem("Rope", Vector2<float>(1000.0f, 600.0f));
     // An item only to be drawn: never in reach, never taken.
     PlaceItem("Sheep", Vector2<float>(1073.0f, 90.0f), false);
@@ -130,11 +134,27 @@ void Village::Update(Player& aPlayer, Camera& aCamera, float aElapsed)
     }
 }
 
-void Village::RenderObjects(RenderData& aBuffer, const Camera& /*aCamera*/)
+void Village::RenderObjects(RenderData& aBuffer, const Camera& aCamera)
 {
     myRobot.Submit(aBuffer);
     for (const Interactable* villager : {&myWoman, &myNative, &myBoy})
     {
         villager->Submit(aBuffer);
+    }
+    if (myChildrenHome)
+    {
+        SubmitInScene(aBuffer, myRescuedBoy, geometry::ourRescuedBoy.left,
+                      geometry::ourRescuedBoy.top, aCamera);
+        SubmitInScene(aBuffer, myRescuedGirl, geometry::ourRescuedGirl.left,
+                      geometry::ourRescuedGirl.top, aCamera);
+    }
+}
+
+void Village::RenderPrompts(RenderData& aBuffer) const
+{
+    LevelBaseData::RenderPrompts(aBuffer);
+    for (const Interactable* villager : {&myWoman, &myNative, &myBoy})
+    {
+        villager->SubmitPrompt(aBuffer);
     }
 }

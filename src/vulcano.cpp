@@ -2,10 +2,12 @@
 
 #include "assertion.h"
 #include "eventsingelton.h"
+#include "storypictures.h"
 
 namespace
 {
 constexpr uint8_t ourKeyO = 0x18;
+constexpr uint8_t ourKeyEscape = 0x01;
 constexpr int ourCloseSteps = 300;
 constexpr float ourBirdFromMs = 2500.0f;
 using V = Vector2<float>;
@@ -20,7 +22,9 @@ void Vulcano::Init(HGE* aHGE)
     LoadScene(aHGE, "img/Levels/scene_volcano.dds", "img/Levels/scene_volcano_overlay.dds",
               "img/Levels/collission_volcano.bmp");
     myRobot.Activate();
-    myCurtain.Init(aHGE);
+    myCurtain.InitOpen(aHGE);
+    myBird = StaticSprite(aHGE, "img/NPCs/sprite_ledge_bird.dds");
+    myBuiltStairs = StaticSprite(aHGE, "img/Levels/volcano_stairs.dds");
     myOverlayPair = OverlayPair(aHGE);
     myPalmOverlay = MakeItem("palm overlay", V(624, 84), false);
     myPalmOverlay.Hide();
@@ -188,6 +192,11 @@ void Vulcano::HandleInput(InputWrapper& aInput, float /*aElapsed*/, Inventory& a
     {
         myRobot.Activate();
     }
+    // As Return moves the prologue's pictures on, it (or E, or Escape) moves the flight on.
+    if (IsShowingPictures() && (UseKeyReleased(aInput) || aInput.KeyReleased(ourKeyEscape)))
+    {
+        myOverlayPair.Skip();
+    }
     // A shortcut past part of the story: a rubber string, whenever none is carried.
     if (aInput.KeyReleased(ourKeyO) && !OverlayOpen())
     {
@@ -242,14 +251,27 @@ void Vulcano::Update(Player& aPlayer, Camera& aCamera, float aElapsed)
     if (myChildrenSaved && !PostMaster::GetInstance()->conversationRunning)
     {
         CloseCurtain();
-        for (const char* child : {"stale boy", "stale girl"})
-        {
-            size_t index = 0;
-            const bool found = FindItem(child, index);
-            MARROWEN_ASSERT(found && "Couldn't get item with ID.", "vulcano");
-            myItems[index].Hide();
-        }
         myChildrenSaved = false;
+    }
+    ShowWhoIsOnTheLedge();
+}
+
+void Vulcano::ShowWhoIsOnTheLedge()
+{
+    // She first hears them giggling when she lands; they are gone once brought down.
+    const bool there = myChildrenReachable && !AreChildrenHome();
+    for (const char* child : {"stale boy", "stale girl"})
+    {
+        size_t index = 0;
+        const bool found = FindItem(child, index);
+        MARROWEN_ASSERT(found && "Couldn't get item with ID.", "vulcano");
+        myItems[index].SetHidden(!there);
+    }
+    // Nor does the place to speak to them show its prompt while they are not there.
+    size_t spot = 0;
+    if (FindItem("children", spot))
+    {
+        myItems[spot].SetHidden(!there);
     }
 }
 
@@ -283,14 +305,25 @@ void Vulcano::SetState(const State& aState)
     myOverlayPair.SetState(aState.overlayPair);
 }
 
-void Vulcano::RenderObjects(RenderData& aBuffer, const Camera& /*aCamera*/)
+void Vulcano::RenderObjects(RenderData& aBuffer, const Camera& aCamera)
 {
+    if (myStairsBuilt)
+    {
+        SubmitInScene(aBuffer, myBuiltStairs, geometry::ourBuiltStairs.left,
+                      geometry::ourBuiltStairs.top, aCamera);
+    }
+    // The bird waits by the diamond until she flies up in the suit.
+    if (!IsPlayed("The bird suit"))
+    {
+        SubmitInScene(aBuffer, myBird, geometry::ourLedgeBird.left, geometry::ourLedgeBird.top,
+                      aCamera);
+    }
     myRobot.Submit(aBuffer);
-    myCurtain.Render(aBuffer);
 }
 
 void Vulcano::RenderOverlay(RenderData& aBuffer, const Camera& aCamera)
 {
     LevelBaseData::RenderOverlay(aBuffer, aCamera);
-    myPalmOverlay.Submit(aBuffer, false);
+    myPalmOverlay.Submit(aBuffer);
+    myCurtain.Render(aBuffer);
 }

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "heroineframe.h"
+#include "scenes/scenemodel.h"
 
 namespace content
 {
@@ -190,8 +191,14 @@ std::vector<Arrival> ComputeArrivals()
         if (zone.link >= 0)
         {
             const Zone& partner = table[static_cast<size_t>(zone.link)];
-            arrivals.push_back({partner.scene, ArrivalThrough(zone, partner),
-                                std::string("from ") + SceneName(zone.scene), partner.group});
+            // The game keeps her whole frame inside the scene she arrives in.
+            const SceneDescription& scene = AllScenes()[static_cast<size_t>(partner.scene)];
+            const Point through = ArrivalThrough(zone, partner);
+            const Point at{
+                geometry::KeepFrameInside(through.x, scene.width, geometry::ourHeroineWidth),
+                geometry::KeepFrameInside(through.y, scene.height, geometry::ourHeroineHeight)};
+            arrivals.push_back(
+                {partner.scene, at, std::string("from ") + SceneName(zone.scene), partner.group});
         }
     }
     // Into a cave: centred under the cave's mouth zone, 30 below its top.

@@ -16,12 +16,14 @@ using V = Vector2<float>;
 class InteractableTest : public WorldTest
 {
 protected:
-    // Updates aThing with the heroine at aHeroine and returns how many entries it submits.
+    // Updates aThing with the heroine at aHeroine and returns how many entries its picture and
+    // its prompt submit.
     static size_t Submitted(Interactable& aThing, const V& aHeroine)
     {
         aThing.Update(Camera(), aHeroine);
         RenderData buffer;
         aThing.Submit(buffer);
+        aThing.SubmitPrompt(buffer);
         return buffer.GetCommands().size();
     }
 };
@@ -41,6 +43,7 @@ TEST_F(InteractableTest, TheWomanIsInRangeStrictlyWithin130Pixels)
     woman.Update(camera, V(700, 640));
     RenderData buffer;
     woman.Submit(buffer);
+    woman.SubmitPrompt(buffer);
     ASSERT_EQ(2u, buffer.GetCommands().size());
     EXPECT_EQ(V(590, 430), buffer.GetCommands()[0].myPosition);
     EXPECT_EQ(V(620, 370), buffer.GetCommands()[1].myPosition);
@@ -175,6 +178,7 @@ TEST_F(RaftTest, AUseOutOfReachNeverCrossesAndAHiddenRaftIgnoresTheKey)
     EXPECT_FALSE(hidden.IsActive());
     RenderData buffer;
     hidden.Submit(buffer);
+    hidden.SubmitPrompt(buffer);
     EXPECT_TRUE(buffer.IsEmpty());
 }
 }  // namespace

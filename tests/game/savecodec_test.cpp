@@ -49,6 +49,7 @@ SavedGame SomeSave()
     save.volcano.overlayPair.holdTime = 4999.0f;
     save.volcano.overlayPair.pictureAlpha = 255;
     save.volcano.palmOverlayShown = true;
+    save.history = {{"Computer", "Wake up."}, {"", "She stirs."}};
     return save;
 }
 
@@ -131,6 +132,15 @@ TEST(SaveCodec, ASaveReadsBackAsItWasWritten)
     EXPECT_EQ(volcano.conversations[1].reading.line, 7);
     EXPECT_TRUE(volcano.conversations[2].running);
     EXPECT_FALSE(volcano.robot.following);
+    ASSERT_EQ(read.history.size(), 2u);
+    EXPECT_EQ(read.history[1].spoken, "She stirs.");
+
+    // A save made before the game kept what was said goes on with nothing said.
+    nlohmann::json older = nlohmann::json::parse(text);
+    older["game"].erase("history");
+    ASSERT_TRUE(DecodeSave(older.dump(), Fresh(), read, problem)) << problem;
+    EXPECT_TRUE(read.history.empty());
+    EXPECT_EQ(read.scene, "Vulcano");
 }
 
 // What another version of the game may write: each still reads, and comes out as checked.

@@ -106,6 +106,24 @@ TEST_F(TimeMachineStory, TheEngineIsLookedOverThenTakesOnePartAPressAndTheFourth
     EXPECT_EQ((Names{"belt fitted", "maching fixed"}), ReadThrough());
 }
 
+TEST_F(TimeMachineStory, EachFittedPartShowsInItsOwnSocketOnTheEngine)
+{
+    const char* const pictures[] = {"belt", "crystal", "magnet", "gold"};
+    // Sockets left to right hold the crystal, the gold, the magnet and the belt.
+    const float socketLeft[] = {183.2f, 64.4f, 143.6f, 104.0f};
+    for (const unsigned parts : {0b0000u, 0b1010u, 0b1111u})
+    {
+        myMachine.SetState(TimeMachine::State{std::bitset<4>(parts), parts == 0b1111u, 0, true});
+        for (size_t slot = 0; slot < 4; ++slot)
+        {
+            const V socket = V(socketLeft[slot], 148.6f) - myCamera.GetPosition();
+            const int shown =
+                Drawn(std::string("img/Levels/engine_part_") + pictures[slot] + ".dds", &socket);
+            EXPECT_EQ((parts >> slot) & 1u, static_cast<unsigned>(shown)) << parts << " " << slot;
+        }
+    }
+}
+
 TEST_F(TimeMachineStory, TheTripHomeStartsFromTheWakingPlaceOnceTheMachineIsWhole)
 {
     WakeUp();

@@ -9,6 +9,9 @@ namespace
 {
 using namespace storyfixtures;
 constexpr uint8_t ourKeyO = 0x18;
+constexpr uint8_t ourKeyEscape = 0x01;
+const char* const ourBird = "img/NPCs/sprite_ledge_bird.dds";
+const char* const ourBuiltStairs = "img/Levels/volcano_stairs.dds";
 const V ourStairKit(750, 438);
 const V ourLedge(617, 50);
 const V ourHotSpot(972, 415);
@@ -41,6 +44,14 @@ protected:
     {
         size_t index = 0;
         return myLevel->FindItem(aName, index) && myLevel->GetItems()[index].IsHidden();
+    }
+    // The suit made and put on: the flight's pictures have started.
+    void PutOnTheSuit()
+    {
+        HearTheBird();
+        Give({"bird suit"});
+        Frame();
+        EXPECT_EQ(Names{"The bird suit"}, ReadThrough());
     }
     // Whether Roderick walks after her.
     bool RobotFollows()
@@ -86,6 +97,8 @@ TEST_F(VolcanoStory, TheBananaTreeGivesItsFruitAndLeavesAndTheBirdWaitsForTheTal
 TEST_F(VolcanoStory, TheBirdSuitCarriesHerUpToTheDiamondAndSheIsSetDownOnce)
 {
     HearTheBird();
+    const V ledge = V(734, 66) - myCamera.GetPosition();
+    EXPECT_EQ(1, Drawn(ourBird, &ledge));  // by the diamond, where the lines say it sits
     myInventory.Open();
     Give({"bird suit"});
     Frame();
@@ -94,6 +107,7 @@ TEST_F(VolcanoStory, TheBirdSuitCarriesHerUpToTheDiamondAndSheIsSetDownOnce)
     EXPECT_EQ(Names{"The bird suit"}, ReadThrough());
     EXPECT_FALSE(Holds("bird suit"));
     EXPECT_EQ(V(690, 140), myPlayer.GetWorldPosition());
+    EXPECT_EQ(0, Drawn(ourBird));  // it flew off with her
 
     // The pictures fade in over 255 + 255 frames, stay 5 s (313 frames of 16 ms) and fade out
     // over 255 + 255 frames, each stage starting in the frame the one before it ends.
@@ -122,14 +136,33 @@ TEST_F(VolcanoStory, TheBirdSuitCarriesHerUpToTheDiamondAndSheIsSetDownOnce)
     EXPECT_EQ(245, myVolcano.GetCurtain().GetAlpha());
 }
 
+TEST_F(VolcanoStory, AKeyMovesTheFlightOnAStageAtATimeAndTakesNothingWithinReach)
+{
+    PutOnTheSuit();
+    const OverlayPair& flight = myVolcano.GetOverlayPair();
+    EXPECT_TRUE(flight.IsPlaying());
+    PressKey(worldfixtures::ourKeyReturn);  // the picture at once
+    EXPECT_EQ(255, flight.GetPictureAlpha());
+    EXPECT_EQ(255, flight.GetCurtainAlpha());
+    PressKey(ourKeyEscape);  // the picture goes, the curtain opens
+    EXPECT_EQ(0, flight.GetPictureAlpha());
+    EXPECT_LT(flight.GetCurtainAlpha(), 255);
+    PressKey(worldfixtures::ourKeyE);  // over
+    EXPECT_TRUE(flight.IsFinished());
+    EXPECT_FALSE(Holds("Diamond"));  // within her reach up there all along
+    EXPECT_EQ(Names{"Landing"}, ReadThrough());
+}
+
 TEST_F(VolcanoStory, TheStairsAreBuiltOnFirstUseAndThenCarryHerBothWays)
 {
+    EXPECT_EQ(0, Drawn(ourBuiltStairs));
     UseAt(ourStairKit);
     EXPECT_EQ("stair up", LastInScene());
     EXPECT_EQ(V(580, 725), myVolcano.GetItems().back().GetWorldPosition());
     EXPECT_EQ(Names{"building stairs"}, ReadThrough());
     EXPECT_EQ(V(428, 689), myPlayer.GetWorldPosition());
     EXPECT_TRUE(InScene("stair kit"));
+    EXPECT_EQ(1, Drawn(ourBuiltStairs));
 
     UseAt(V(580, 725));
     EXPECT_EQ(V(775, 353), myPlayer.GetWorldPosition());
@@ -146,10 +179,17 @@ TEST_F(VolcanoStory, TheChildrenCanBeSpokenToOnceSheIsUpAndAskForStepsEachTime)
     UseAt(ourLedge);
     EXPECT_EQ("", Running());
     EXPECT_TRUE(InScene("children"));
+    // Nobody is seen up there until she hears them giggling as she lands.
+    EXPECT_TRUE(Hidden("stale boy"));
+    EXPECT_TRUE(Hidden("stale girl"));
+    EXPECT_TRUE(Hidden("children"));
 
     myVolcano.RequestConversation("Landing");
     Frame();
     EXPECT_EQ(Names{"Landing"}, ReadThrough());
+    EXPECT_FALSE(Hidden("stale boy"));
+    EXPECT_FALSE(Hidden("stale girl"));
+    EXPECT_FALSE(Hidden("children"));
     UseAt(ourLedge);
     EXPECT_EQ(Names{"Saving children"}, ReadThrough());
     EXPECT_TRUE(InScene("children"));
@@ -176,6 +216,7 @@ TEST_F(VolcanoStory, WithTheStairsBuiltTheChildrenAreBroughtDown)
     ReadThrough();
     EXPECT_TRUE(Hidden("stale boy"));
     EXPECT_TRUE(Hidden("stale girl"));
+    EXPECT_TRUE(myVolcano.AreChildrenHome());
 }
 
 TEST_F(VolcanoStory, TheHotSpotSaysWhatItWantsAtEveryUseAndCuresTheRubberStringOnce)

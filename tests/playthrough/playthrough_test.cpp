@@ -24,6 +24,7 @@
 #include "inputwrapper/inputrecording.h"
 #include "route.h"
 #include "standinworld.h"
+#include "tourstages.h"
 
 namespace
 {
@@ -52,6 +53,8 @@ protected:
         const fs::path data = tour ? BuildFolder() : standinworld::Folder();
         hge->System_SetState(HGE_DATAFOLDER, data.c_str());
         int milestones = 0;
+        // The game saved at each milestone: the tour's staged pictures start from these.
+        std::map<std::string, std::string> saves;
         // Where each milestone came, by logic frame: a recording can be cut there.
         std::ofstream frames(aRecording.parent_path() / "milestones.txt");
         Playthrough play(
@@ -69,6 +72,7 @@ protected:
                 const fs::path shot =
                     fs::path(ourTourFolder) / (std::string(number) + Plain(aName) + ".png");
                 EXPECT_TRUE(hge->System_Snapshot(shot.c_str())) << shot;
+                saves[aName] = play.GetGame().SaveText();
             });
         if (tour)
         {
@@ -109,6 +113,10 @@ protected:
             }
         }
         hge->Release();
+        if (tour)
+        {
+            PhotographStages(saves, ourTourFolder, milestones + 1);
+        }
     }
 
     // Plays the order of aSeed; "" when it reached the end picture having shown every

@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
 #include "camera.h"
 #include "eventsingelton.h"
+#include "headlessframe.h"
 #include "inventory.h"
 #include "itemcatalogue.h"
 #include "levelbasedata.h"
@@ -162,6 +164,33 @@ protected:
     }
     // The name of the last item in the scene's list, where a used thing is put back.
     std::string LastInScene() const { return myLevel->GetItems().back().GetName(); }
+    // How often the scene's frame draws the picture aPath (the scene's own drawing, without
+    // the heroine and the boxes over it); with aAt, only with its top-left there.
+    int Drawn(const std::string& aPath, const V* aAt = nullptr)
+    {
+        RenderData buffer;
+        myLevel->RenderFloor(buffer, myCamera);
+        myLevel->RenderObjects(buffer, myCamera);
+        myLevel->RenderItems(buffer);
+        myLevel->RenderForegroundBehind(buffer, myCamera);
+        myLevel->RenderOverlay(buffer, myCamera);
+        myLevel->RenderPrompts(buffer);
+        Engine()->Gfx_BeginScene(0);
+        buffer.Replay(0.0f);
+        Engine()->Gfx_EndScene();
+        platform::PresentedFrame frame;
+        EXPECT_TRUE(platform::LastPresentedFrame(Engine(), frame));
+        const HTEXTURE texture = Engine()->Texture_Load(aPath.c_str());
+        Engine()->Texture_Free(texture);
+        const auto at = [aAt](const hgeQuad& aQuad)
+        {
+            return aAt == nullptr || (std::abs(aQuad.v[0].x - aAt->x) < 0.01f &&
+                                      std::abs(aQuad.v[0].y - aAt->y) < 0.01f);
+        };
+        return static_cast<int>(std::count_if(frame.myQuads.begin(), frame.myQuads.end(),
+                                              [&](const hgeQuad& aQuad)
+                                              { return aQuad.tex == texture && at(aQuad); }));
+    }
 
     LevelBaseData* myLevel = nullptr;
     Camera myCamera;
