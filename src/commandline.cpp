@@ -248,12 +248,12 @@ std::string UsageText()
         text << "  " << synopsis << std::string(width - synopsis.size() + 2, ' ') << option.myHelp
              << '\n';
     }
-    text << "\nW A S D walk, E or Return use and talk on, I the inventory, N the notepad, Escape\n"
-            "the menu; a gamepad works too. The log is in $XDG_STATE_HOME/marrowen/\n"
-            "(~/.local/state/marrowen/ when that is not set), the saved game in\n"
-            "$XDG_DATA_HOME/marrowen/ (~/.local/share/marrowen/); C on the title continues it.\n"
-            "Headless runs and replays leave it alone unless given --save or --continue.\n"
-            "The settings (music and effects volume, fullscreen, scaling) are in\n"
+    text << "\nW A S D walk, E or Return use and talk on, I the inventory, N the notepad, L what\n"
+            "was said, Escape the menu; a gamepad works too. The log is in\n"
+            "$XDG_STATE_HOME/marrowen/ (~/.local/state/marrowen/ when that is not set), the\n"
+            "saved game in $XDG_DATA_HOME/marrowen/ (~/.local/share/marrowen/); C on the title\n"
+            "continues it. Headless runs and replays leave it alone unless given --save or\n"
+            "--continue. The settings (music and effects volume, fullscreen, scaling) are in\n"
             "$XDG_CONFIG_HOME/marrowen/settings.json (~/.config/marrowen/); --fullscreen,\n"
             "--windowed and --scale win over them for one run. Headless runs do not use them.\n";
     return text.str();

@@ -17,6 +17,7 @@
 #include "camera.h"
 #include "catchupclock.h"
 #include "cave.h"
+#include "conversationhistory.h"
 #include "cursor.h"
 #include "curtain.h"
 #include "deepjungle.h"
@@ -113,6 +114,7 @@ public:
     const Player& GetPlayer() const { return myPlayer; }
     const Inventory& GetInventory() const { return myInventory; }
     const Notepad& GetNotepad() const { return myNotepad; }
+    const ConversationHistory& GetHistory() const { return myHistory; }
     const Cursor& GetCursor() const { return myCursor; }
     const Camera& GetCamera() const { return myCamera; }
     // The main thread's pacing of the swaps (main thread only).
@@ -192,6 +194,7 @@ private:
     HGE* myHGE = nullptr;
     Inventory myInventory;
     Notepad myNotepad;
+    ConversationHistory myHistory;
     Player myPlayer;
     Footsteps myFootsteps;
     Cursor myCursor;
@@ -205,6 +208,8 @@ private:
     Cave myCave;
     BlownUpCave myBlownUpCave;
     LevelBaseData* myCurrentLevel = nullptr;
+    // What the scenes' wordings ask about: the inventory, the engine, every scene's talks.
+    StoryFacts myStoryFacts;
     StartScreen myStartScreen;
     Billboard myBillboard;
     QuitMenu myQuitMenu;

@@ -42,6 +42,7 @@ SavedGame Game::Capture() const
     save.cave = myCave.GetState();
     save.blownUpCave = myBlownUpCave.GetState();
     save.volcano = myVolcano.GetState();
+    save.history = myHistory.GetEntries();
     return save;
 }
 
@@ -123,6 +124,7 @@ void Game::Restore(const SavedGame& aSave)
     myPlayer.Face(aSave.heroineSheet);
     myCamera.SetPosition(aSave.camera);
     myCurtain.SetState(aSave.curtain);
+    myHistory.SetEntries(aSave.history);
     myCurrentLevel = SceneNamed(aSave.scene);
     myStartScreen.SkipToPlay();
     // Last: skipping the prologue raises a flag of its own. A conversation the save had open

@@ -25,10 +25,10 @@ const Entry ourEntries[] = {
     {"flintstone2", "img/items/sprite_flint02.dds", "img/items/sprite_flint02.dds"},
     {"sharpFlintstone", "img/items/sprite_flint01.dds", "img/items/icon_flintstone1.dds"},
     {"logs", "img/items/sprite_logs.dds", "img/items/icon_logs.dds"},
-    // The deep jungle: the scene picture shows the palm, the rubber tree and the log.
-    {"coconut", ourEmpty, "img/Items/icon_coconut.dds"},
+    // The deep jungle: the scene picture shows the rubber tree.
+    {"coconut", "img/Items/sprite_coconut.dds", "img/Items/icon_coconut.dds"},
     {"rubber tree", ourEmpty, ourEmpty},
-    {"log", ourEmpty, "img/Items/icon_log.dds"},
+    {"log", "img/Items/sprite_log.dds", "img/Items/icon_log.dds"},
     {"dried leaves", "img/Items/sprite_dried_leaves.dds", "img/Items/icon_dried_leaves.dds"},
     {"rubber", ourEmpty, "img/Items/icon_coconutLatex.dds"},
     // The cave.

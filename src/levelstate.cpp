@@ -20,9 +20,9 @@ LevelBaseData::SceneState LevelBaseData::GetSceneState() const
     for (size_t i = 0; i < myConversations.size(); ++i)
     {
         const LevelConversation& conversation = myConversations[i];
-        state.conversations.push_back(
-            ConversationState{conversation.GetName(), i != 0 && !myNotYetPlayed.test(i),
-                              conversation.IsRunning(), conversation.GetBox().GetReading()});
+        state.conversations.push_back(ConversationState{
+            conversation.GetName(), i != 0 && !myNotYetPlayed.test(i), conversation.IsRunning(),
+            conversation.GetBox().GetReading(), conversation.GetWordings()});
     }
     state.requested = myRequestedConversation;
     state.current = myConversations.empty() ? "" : myConversations[myCurrentConversation].GetName();
@@ -61,7 +61,9 @@ void LevelBaseData::SetSceneState(const SceneState& aState)
         const ConversationState& saved = aState.conversations[i];
         myNotYetPlayed.set(i, !saved.played);
         myConversations[i].SetRunning(saved.running);
-        // A conversation shortened since the save shows its last line, or stays read through.
+        // A wording the scene no longer has leaves the conversation's own; a conversation
+        // shortened since the save shows its last line, or stays read through.
+        myConversations[i].SetWordings(saved.wordings);
         const int lines = static_cast<int>(myConversations[i].GetBox().GetLines().size());
         ConversationBox::Reading reading = saved.reading;
         reading.line = std::clamp(reading.line, 0, reading.active ? std::max(lines - 1, 0) : lines);

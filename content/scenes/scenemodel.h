@@ -109,12 +109,10 @@ enum class PropKind
     Crystal,         // cave decoration on walls
     Rubble,          // loose rocks: decoration
     Torch,           // light on a wall
-    Stairs,          // the volcano's broken stair cut into the cliff
+    Stairs,          // where the volcano's stairs will be: a crumbled lip, fallen slabs
     SmokeVent,       // volcano decoration
     Leaves,          // foreground leaves, overlay only
     Stalactites,     // foreground rock teeth, overlay only
-    Coconuts,        // lying on the ground, where the coconut is picked up
-    FireLog,         // a dry log lying on the ground
     Count,           // not a kind: how many there are
 };
 

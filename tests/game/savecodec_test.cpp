@@ -35,9 +35,9 @@ SavedGame SomeSave()
     volcano.levelTime = 12345.678f;
     volcano.robot = Robot::State{true, V(740, 140), false, 7};
     volcano.items = {Item::State{"stair up", V(580, 725), true, false, true, false}};
-    volcano.conversations = {{"NONE", false, false, {0, true}},
-                             {"Landing", true, false, {7, false}},
-                             {"Diamond", false, true, {2, true}}};
+    volcano.conversations = {{"NONE", false, false, {0, true}, {}},
+                             {"Landing", true, false, {7, false}, {0}},
+                             {"Diamond", false, true, {2, true}, {0, 1, 0}}};
     volcano.requested = "Diamond";
     volcano.current = "Diamond";
     save.scenes["Vulcano"] = volcano;
@@ -49,6 +49,7 @@ SavedGame SomeSave()
     save.volcano.overlayPair.holdTime = 4999.0f;
     save.volcano.overlayPair.pictureAlpha = 255;
     save.volcano.palmOverlayShown = true;
+    save.history = {{"Computer", "Wake up."}, {"", "She stirs."}};
     return save;
 }
 
@@ -63,12 +64,12 @@ SavedGame Fresh(bool aNewChat = false)
     LevelBaseData::SceneState volcano;
     volcano.levelTime = 5.0f;
     volcano.items = {Item::State{"stair up", V(580, 725), true, false, false, false}};
-    volcano.conversations = {{"NONE", false, false, {0, true}},
-                             {"Landing", false, false, {0, true}},
-                             {"Diamond", false, false, {0, true}}};
+    volcano.conversations = {{"NONE", false, false, {0, true}, {}},
+                             {"Landing", false, false, {0, true}, {}},
+                             {"Diamond", false, false, {0, true}, {}}};
     if (aNewChat)
     {
-        volcano.conversations.push_back({"New chat", false, false, {0, true}});
+        volcano.conversations.push_back({"New chat", false, false, {0, true}, {}});
     }
     fresh.scenes["Vulcano"] = volcano;
     return fresh;
@@ -131,6 +132,15 @@ TEST(SaveCodec, ASaveReadsBackAsItWasWritten)
     EXPECT_EQ(volcano.conversations[1].reading.line, 7);
     EXPECT_TRUE(volcano.conversations[2].running);
     EXPECT_FALSE(volcano.robot.following);
+    ASSERT_EQ(read.history.size(), 2u);
+    EXPECT_EQ(read.history[1].spoken, "She stirs.");
+
+    // A save made before the game kept what was said goes on with nothing said.
+    nlohmann::json older = nlohmann::json::parse(text);
+    older["game"].erase("history");
+    ASSERT_TRUE(DecodeSave(older.dump(), Fresh(), read, problem)) << problem;
+    EXPECT_TRUE(read.history.empty());
+    EXPECT_EQ(read.scene, "Vulcano");
 }
 
 // What another version of the game may write: each still reads, and comes out as checked.

@@ -202,6 +202,8 @@ void ExpectSamePlace(const json& aLeft, const json& aContinued)
             << name;
         EXPECT_EQ(scene["items"], aContinued["world"]["scenes"][name]["items"]) << name;
     }
+    // What was said so far, read again after continuing.
+    EXPECT_EQ(aLeft["world"]["history"], aContinued["world"]["history"]);
 }
 
 TEST_F(SaveGameTest, TheTitleOffersTheSavedGameAndCGoesOnWhereItWasLeft)
@@ -235,6 +237,12 @@ TEST_F(SaveGameTest, TheTitleOffersTheSavedGameAndCGoesOnWhereItWasLeft)
     ExpectSamePlace(left, continued);
     EXPECT_EQ(ShownOf(game, "ester woken").line, 1) << "the same line is on screen";
     EXPECT_TRUE(ShownOf(game, "ester woken").running);
+    // The two wake-up lines and the two of "ester woken" read so far, newest last, and no
+    // line twice for being on screen when the game was left and again when it goes on.
+    const std::vector<ConversationHistory::Entry>& said = game.GetHistory().GetEntries();
+    ASSERT_EQ(said.size(), 4u);
+    EXPECT_EQ(continued["world"]["history"].size(), 4u);
+    EXPECT_EQ(said[0].speaker, "Computer");
 }
 
 TEST_F(SaveGameTest, ReturnStartsANewGameAndTheOldSaveStaysUntilTheFirstAutosave)
