@@ -120,13 +120,19 @@ int FirstLineOf(const std::string& aFile, const std::string& aConversation,
     std::vector<ConversationScript> scripts;
     std::string problem;
     EXPECT_TRUE(ParseDialogue(text.str(), scripts, problem)) << problem;
+    // A staged save names no wordings, so each stretch shows its last one.
     for (const ConversationScript& script : scripts)
     {
-        for (size_t i = 0; script.name == aConversation && i < script.lines.size(); ++i)
+        int line = 0;
+        for (size_t i = 0; script.name == aConversation && i < script.stretches.size(); ++i)
         {
-            if (ParseScriptLine(script.lines[i]).label == aLabel)
+            for (const std::string& text : script.stretches[i].wordings.back().lines)
             {
-                return static_cast<int>(i);
+                if (ParseScriptLine(text).label == aLabel)
+                {
+                    return line;
+                }
+                ++line;
             }
         }
     }
