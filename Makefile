@@ -10,8 +10,8 @@ PREFIX     ?= /usr/local
 PACKAGES := build-essential cmake pkg-config libsdl2-dev libepoxy-dev libmpg123-dev \
             libsquish-dev libstb-dev libcairo2-dev libfreetype-dev libmp3lame-dev \
             libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core nlohmann-json3-dev \
-            libx11-dev xvfb xauth xdotool x11-apps netpbm hunspell hunspell-en-us dpkg-dev file \
-            desktop-file-utils clang clang-tidy clang-format libclang-rt-dev
+            libx11-dev xvfb xauth xdotool x11-apps netpbm hunspell hunspell-en-gb dpkg-dev file \
+            desktop-file-utils lintian appstream clang clang-tidy clang-format libclang-rt-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -59,7 +59,8 @@ define sanitizer-check
 endef
 
 # The whole suite, the playthrough included, under AddressSanitizer and UndefinedBehaviorSanitizer.
-# LeakSanitizer knows one leak that is not ours (tests/sanitizers/leaks.supp).
+# LeakSanitizer knows one leak that is not ours (tests/sanitizers/leaks.supp). Of the story's
+# orders it plays one (the recorded one): the other seeded orders run in the release suite.
 test-asan: build
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSANITIZE=address,undefined \
 	    -DMARROWEN_PREBUILT_CONTENT=$(abspath $(BUILD))
@@ -69,14 +70,14 @@ test-asan: build
 	    ASAN_OPTIONS=$(call SANITIZER_COMMON,$(ASAN_BUILD)):detect_leaks=1 \
 	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/leaks.supp:print_suppressions=0 \
 	    UBSAN_OPTIONS=$(call SANITIZER_COMMON,$(ASAN_BUILD)):print_stacktrace=1 \
-	    $(XRUN) ctest --output-on-failure -j $(JOBS)
+	    $(XRUN) ctest --output-on-failure -j $(JOBS) -E 'StoryOrders'
 	$(call sanitizer-check,$(ASAN_BUILD))
 
 # Every test that starts threads, under ThreadSanitizer: the platform's (the snapshot
 # hand-over, the music output, the window's render thread), the game's, the ways of ending the
 # real game, and the story played through whole, by the bot and by the real game replaying it.
 # The damaged-file corpus stays out: its games end while they load, before their threads start
-# (the ASan run covers it).
+# (the ASan run covers it); so do the story's other seeded orders, one order being played.
 test-tsan: build
 	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSANITIZE=thread \
 	    -DMARROWEN_PREBUILT_CONTENT=$(abspath $(BUILD))
@@ -87,13 +88,13 @@ test-tsan: build
 	    TSAN_OPTIONS=$(call SANITIZER_COMMON,$(TSAN_BUILD)):suppressions=$(CURDIR)/tests/sanitizers/races.supp \
 	    $(XRUN) ctest --output-on-failure -j $(JOBS) \
 	    -L 'platform_tests|game_tests|reliability_tests|playthrough_tests' \
-	    -E 'Corpus'
+	    -E 'Corpus|StoryOrders'
 	$(call sanitizer-check,$(TSAN_BUILD))
 
 # The whole story played through, a screenshot at each milestone, into tour/.
 tour: build
 	cmake --build $(BUILD) -j $(JOBS) --target playthrough_tests
-	$(BUILD)/playthrough_tests --tour tour
+	$(BUILD)/playthrough_tests --tour tour --gtest_filter='PlaythroughTest.APlayerCanFinish*'
 
 # marrowen_<version>_<arch>.deb in the build folder; `apt install ./build/marrowen_*.deb`.
 package: build

@@ -51,8 +51,8 @@ alive() {
 
 folder=$(mktemp -d)
 log=$folder/soak.log
-# Its log goes beside ours, not into the home folder of whoever runs the soak.
-XDG_STATE_HOME=$folder SDL_AUDIODRIVER=dummy "$game" 2>"$log.err" &
+# Its log and settings go beside ours, not into the home folder of whoever runs the soak.
+XDG_STATE_HOME=$folder XDG_CONFIG_HOME=$folder SDL_AUDIODRIVER=dummy "$game" 2>"$log.err" &
 game_pid=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$game_pid" | head -1)
 [ -n "$window" ] || { echo "soak: the game's window never appeared"; cat "$log.err"; exit 1; }

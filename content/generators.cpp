@@ -10,6 +10,7 @@
 #include "previews/contactsheet.h"
 #include "previews/scenepreview.h"
 #include "scenes/scenerender.h"
+#include "sounds/sounds.h"
 
 namespace content
 {
@@ -23,6 +24,7 @@ void GenerateAll(ContentWriter& aWriter)
     GenerateItems(aWriter);
     GenerateMusic(aWriter);
     GenerateScenes(aWriter);
+    GenerateSoundEffects(aWriter);
 }
 
 void WritePreviews(const std::string& aContentFolder, const std::string& aPreviewFolder)

@@ -7,7 +7,7 @@
 
 namespace content
 {
-// Writes every picture, the font and the music, in a fixed order.
+// Writes every picture, the font, the music and the sound effects, in a fixed order.
 void GenerateAll(ContentWriter& aWriter);
 
 // Writes the preview PNGs of everything generated into aContentFolder.

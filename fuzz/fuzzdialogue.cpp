@@ -1,8 +1,11 @@
-// The dialogue parser on any text: what it accepts has named conversations, each with a left
-// speaker and lines that end in their only ";".
+// The dialogue parser on any text: what it accepts has named conversations, each with lines
+// that end in their only ";" and are spoken by a character of the game or by nobody, and every
+// choice's wordings of one length.
 #include <cstdlib>
 
 #include "conversationscript.h"
+#include "scriptline.h"
+#include "speakers.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* aData, size_t aSize)
 {
@@ -15,13 +18,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* aData, size_t aSize)
     }
     for (const ConversationScript& script : scripts)
     {
-        if (script.name.empty() || script.leftPortrait.empty() || script.lines.empty())
+        if (script.name.empty() || script.LineCount() == 0)
         {
             std::abort();
         }
-        for (const std::string& line : script.lines)
+        for (const ScriptStretch& stretch : script.stretches)
         {
-            if (line.empty() || line.find(';') != line.size() - 1)
+            for (const ScriptWording& wording : stretch.wordings)
+            {
+                if (wording.lines.size() != stretch.wordings.front().lines.size())
+                {
+                    std::abort();
+                }
+            }
+        }
+        for (const std::string& line : script.AllLines())
+        {
+            if (line.empty() || line.find(';') != line.size() - 1 ||
+                FindSpeaker(ParseScriptLine(line).label) == nullptr)
             {
                 std::abort();
             }

@@ -19,4 +19,13 @@ constexpr int ourPatchRightInset = 21;
 constexpr int ourPatchLeftInset = 50;
 constexpr int ourPatchBottomInset = 28;
 constexpr int ourPatchTopInset = 50;
+
+// Where an arrival puts her along one axis: her frame of aFrameSize wholly inside a scene of
+// aSceneSize, however near the edge the transfer rule would land her.
+constexpr double KeepFrameInside(double aPosition, double aSceneSize, int aFrameSize)
+{
+    return aPosition < 0.0                       ? 0.0
+           : aPosition > aSceneSize - aFrameSize ? aSceneSize - aFrameSize
+                                                 : aPosition;
+}
 }  // namespace geometry

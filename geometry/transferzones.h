@@ -59,7 +59,7 @@ inline constexpr TransferZone ourTransferZones[] = {
     {SceneId::CrashSite,    ZoneKind::Vertical,    "VillageTransferFromJungleCrash",
                                                  { 425,   40,  250,   40},  5},  // 4
     {SceneId::Village,      ZoneKind::Vertical,    "JungleCrashTransferFromVillage",
-                                                 { 543, 2012,  991,   36},  4},  // 5
+                                                 { 543, 1948,  991,  100},  4},  // 5
     {SceneId::CrashSite,    ZoneKind::Horizontal,  "VolcanoTransferFromJungleCrash",
                                                  {1962,  257,   86,  393},  7},  // 6
     {SceneId::Volcano,      ZoneKind::Horizontal,  "JungleCrashTransferFromVolcano",

@@ -13,8 +13,10 @@
 #include <mutex>
 #include <thread>
 
+#include "effectplayer.h"
 #include "fatal.h"
 #include "filepaths.h"
+#include "mixstages.h"
 #include "sdlhandles.h"
 
 namespace platform
@@ -170,8 +172,15 @@ private:
 }  // namespace
 
 AudioOutput::AudioOutput(AudioMode aMode)
+    : myEffects(std::make_unique<EffectPlayer>()),
+      myMusicVolume(std::make_unique<GainRamp>(1.0f)),
+      myEffectsVolume(std::make_unique<GainRamp>(1.0f)),
+      myLimiter(std::make_unique<Limiter>())
 {
-    myScratch.resize(static_cast<size_t>(ourChunkFrames) * MusicStream::ourChannels);
+    const size_t chunk = static_cast<size_t>(ourChunkFrames) * MusicStream::ourChannels;
+    myScratch.resize(chunk);
+    myMusic.resize(chunk);
+    myEffectsMix.resize(chunk);
     if (aMode == AudioMode::Device)
     {
         SendAlsaMessagesToTheLog();
@@ -244,6 +253,36 @@ void AudioOutput::SetVolume(int aIndex, float aGain)
     mySlots[static_cast<size_t>(aIndex)].myGain.store(aGain, std::memory_order_relaxed);
 }
 
+int AudioOutput::LoadEffect(const std::string& aPath)
+{
+    return myEffects->Load(aPath);
+}
+
+int AudioOutput::EffectCount() const
+{
+    return myEffects->Count();
+}
+
+void AudioOutput::PlayEffect(int aIndex, float aGain)
+{
+    myEffects->Start(aIndex, ClampGain(aGain));
+}
+
+int AudioOutput::SoundingEffects() const
+{
+    return myEffects->Sounding();
+}
+
+void AudioOutput::SetMusicVolume(float aGain)
+{
+    myMusicVolume->SetTarget(aGain);
+}
+
+void AudioOutput::SetEffectsVolume(float aGain)
+{
+    myEffectsVolume->SetTarget(aGain);
+}
+
 void AudioOutput::Mix(float* aOut, int aFrames)
 {
     const int count = myCount.load(std::memory_order_acquire);
@@ -251,8 +290,7 @@ void AudioOutput::Mix(float* aOut, int aFrames)
     {
         const int frames = std::min(aFrames - done, ourChunkFrames);
         const int samples = frames * MusicStream::ourChannels;
-        float* out = aOut + static_cast<std::ptrdiff_t>(done) * MusicStream::ourChannels;
-        std::fill(out, out + samples, 0.0f);
+        std::fill(myMusic.begin(), myMusic.begin() + samples, 0.0f);
         for (int index = 0; index < count; ++index)
         {
             Slot& slot = mySlots[static_cast<size_t>(index)];
@@ -262,8 +300,24 @@ void AudioOutput::Mix(float* aOut, int aFrames)
                 continue;
             }
             slot.myStream->Read(myScratch.data(), frames);
-            AddScaled(out, myScratch.data(), samples, slot.myGain.load(std::memory_order_relaxed));
+            AddScaled(myMusic.data(), myScratch.data(), samples,
+                      slot.myGain.load(std::memory_order_relaxed));
         }
+        std::fill(myEffectsMix.begin(), myEffectsMix.begin() + samples, 0.0f);
+        myEffects->MixInto(myEffectsMix.data(), frames);
+        float* out = aOut + static_cast<std::ptrdiff_t>(done) * MusicStream::ourChannels;
+        for (int frame = 0; frame < frames; ++frame)
+        {
+            const float music = myMusicVolume->Next();
+            const float effects = myEffectsVolume->Next();
+            for (int channel = 0; channel < MusicStream::ourChannels; ++channel)
+            {
+                const int i = frame * MusicStream::ourChannels + channel;
+                out[i] = myMusic[static_cast<size_t>(i)] * music +
+                         myEffectsMix[static_cast<size_t>(i)] * effects;
+            }
+        }
+        myLimiter->Process(out, frames);
         ClampSamples(out, samples);
         done += frames;
     }

@@ -27,11 +27,17 @@ struct ButtonKey
 };
 
 constexpr ButtonKey kButtonKeys[] = {
-    {PadButton::A, SDL_SCANCODE_RETURN},     {PadButton::B, SDL_SCANCODE_ESCAPE},
-    {PadButton::Start, SDL_SCANCODE_ESCAPE}, {PadButton::X, SDL_SCANCODE_I},
-    {PadButton::Y, SDL_SCANCODE_N},          {PadButton::DpadUp, SDL_SCANCODE_W},
-    {PadButton::DpadDown, SDL_SCANCODE_S},   {PadButton::DpadLeft, SDL_SCANCODE_A},
-    {PadButton::DpadRight, SDL_SCANCODE_D},  {PadButton::Back, SDL_SCANCODE_C},
+    {PadButton::A, SDL_SCANCODE_RETURN},
+    {PadButton::B, SDL_SCANCODE_ESCAPE},
+    {PadButton::Start, SDL_SCANCODE_ESCAPE},
+    {PadButton::X, SDL_SCANCODE_I},
+    {PadButton::Y, SDL_SCANCODE_N},
+    {PadButton::DpadUp, SDL_SCANCODE_W},
+    {PadButton::DpadDown, SDL_SCANCODE_S},
+    {PadButton::DpadLeft, SDL_SCANCODE_A},
+    {PadButton::DpadRight, SDL_SCANCODE_D},
+    {PadButton::Back, SDL_SCANCODE_C},
+    {PadButton::LeftShoulder, SDL_SCANCODE_L},
 };
 
 // The eight walking directions, counter-clockwise from right as the stick's angle runs (y

@@ -1,8 +1,9 @@
 #pragma once
 // What a gamepad means to the game, which only knows keys and a mouse: the left stick and the
 // D-pad walk (W, A, S, D), A is Return (use, talk on), B and Start are Escape, X is I (the
-// inventory), Y is N (the notepad), the right stick moves the cursor and the right shoulder is
-// the left mouse button. Apart from SDL, so made-up pad states can test it.
+// inventory), Y is N (the notepad), Back is C, the left shoulder is L (what was said), the
+// right stick moves the cursor and the right shoulder is the left mouse button. Apart from SDL, so
+// made-up pad states can test it.
 #include <array>
 #include <bitset>
 #include <cstddef>

@@ -35,8 +35,10 @@ void CatchStopSignals()
                        // Reads and waits in other threads (the music's file, the pacer) go on
                        // instead of failing with EINTR.
                        action.sa_flags = SA_RESTART;
-                       sigaction(SIGTERM, &action, nullptr);
-                       sigaction(SIGINT, &action, nullptr);
+                       for (const int stop : {SIGTERM, SIGINT, SIGHUP})
+                       {
+                           sigaction(stop, &action, nullptr);
+                       }
                    });
 }
 

@@ -1,5 +1,7 @@
 #include "billboard.h"
 
+#include "soundmanager.h"
+
 namespace
 {
 constexpr uint8_t ourKeyEscape = 0x01;
@@ -10,6 +12,11 @@ Billboard::Billboard(HGE* aHGE) : mySprite(aHGE, "img/CutsceneImages/billboard B
 
 void Billboard::Show(float /*aElapsedMs*/)
 {
+    // The time machine starts for home as the end picture comes up.
+    if (!myShown)
+    {
+        SoundManager::PlayEffect(geometry::SoundEffect::MachineStarts);
+    }
     myShown = true;
 }
 

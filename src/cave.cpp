@@ -1,5 +1,7 @@
 #include "cave.h"
 
+#include "soundmanager.h"
+
 void Cave::Init(HGE* aHGE)
 {
     LoadScene(aHGE, "img/Levels/scene_cave.dds", "img/Levels/scene_caves_overlay.dds",
@@ -40,6 +42,7 @@ void Cave::UpdateScript(float aElapsed, Player& /*aPlayer*/, Inventory& aInvento
     {
         aInventory.AddItem(MakeItem("MagneticRock", Vector2<float>(1000.0f, 1000.0f)));
         aInventory.RemoveItem("gunpowder");
+        SoundManager::PlayEffect(geometry::SoundEffect::Blast);
         BlowApart();
         myTransferTarget = TRANSFER_DEEP_JUNGLE_FROM_CAVE;
         myTransferRequested = true;
@@ -48,30 +51,29 @@ void Cave::UpdateScript(float aElapsed, Player& /*aPlayer*/, Inventory& aInvento
 
 void Cave::TakeGuano(Inventory& aInventory)
 {
-    if (!IsPlayed("guano eww"))
+    // Scooped up already: it is being told, or has been.
+    if (IsPlayed("Picked up guano") || myRequestedConversation == "Picked up guano")
     {
-        myRequestedConversation = "guano eww";
+        return;
     }
-    else if (aInventory.HasItem("coconut half 2"))
+    // With the shell she scoops it up on the spot; without one it stays where it lies.
+    if (aInventory.RemoveItem("coconut half 2"))
     {
-        aInventory.RemoveItem("coconut half 2");
         myRequestedConversation = "Picked up guano";
+        return;
     }
-    // Until it has been scooped into the shell, the guano stays where it lies.
-    if (!IsPlayed("Picked up guano"))
-    {
-        PutBack(aInventory, "Guano");
-    }
+    myRequestedConversation = "guano eww";
+    PutBack(aInventory, "Guano");
 }
 
 void Cave::HandleInput(InputWrapper& aInput, float /*aElapsed*/, Inventory& aInventory)
 {
-    if (!UseKeyReleased(aInput))
+    if (UseKeyReleased(aInput))
     {
-        return;
+        myRobot.Activate();
     }
-    myRobot.Activate();
-    if (myStone.IsUsed() && IsPlayed("Close to rock") && aInventory.HasItem("gunpowder"))
+    if (PressFree() && myStone.IsUsed() && IsPlayed("Close to rock") &&
+        aInventory.HasItem("gunpowder"))
     {
         myRequestedConversation = "bye bye cave";
     }
@@ -94,4 +96,10 @@ void Cave::RenderObjects(RenderData& aBuffer, const Camera& /*aCamera*/)
 {
     myRobot.Submit(aBuffer);
     myStone.Submit(aBuffer);
+}
+
+void Cave::RenderPrompts(RenderData& aBuffer) const
+{
+    LevelBaseData::RenderPrompts(aBuffer);
+    myStone.SubmitPrompt(aBuffer);
 }

@@ -13,6 +13,7 @@ public:
     void UpdateScript(float aElapsed, Player& aPlayer, Inventory& aInventory) override;
     void Update(Player& aPlayer, Camera& aCamera, float aElapsed) override;
     void RenderObjects(RenderData& aBuffer, const Camera& aCamera) override;
+    void RenderPrompts(RenderData& aBuffer) const override;
     void HandleInput(InputWrapper& aInput, float aElapsed, Inventory& aInventory) override;
 
     // The blast: from now on the way in leads to the blown-up cave.

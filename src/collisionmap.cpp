@@ -30,15 +30,23 @@ int CollisionMap::CellIndex(const Vector2<float>& aPosition) const
 bool CollisionMap::IsFree(const Vector2<float>& aPosition) const
 {
     MARROWEN_ASSERT(myInitiated && "Tried to use an uninitiated CollisionMap.", "collisionmap");
-    if (!IsInside(aPosition))
-    {
-        return false;
-    }
+    return IsInside(aPosition) && PixelAt(aPosition) != ourBlocked;
+}
+
+geometry::Ground CollisionMap::GroundAt(const Vector2<float>& aPosition) const
+{
+    MARROWEN_ASSERT(myInitiated && "Tried to use an uninitiated CollisionMap.", "collisionmap");
+    return IsInside(aPosition) ? geometry::GroundOfColour(PixelAt(aPosition))
+                               : geometry::Ground::Grass;
+}
+
+DWORD CollisionMap::PixelAt(const Vector2<float>& aPosition) const
+{
     const DWORD* pixels = myHGE->Texture_Lock(myCollisionTexture, true);
     MARROWEN_ASSERT(pixels && "Can't read the collision bitmap.", "collisionmap");
     const DWORD pixel = pixels[CellIndex(aPosition)];
     myHGE->Texture_Unlock(myCollisionTexture);
-    return pixel != ourBlocked;
+    return pixel;
 }
 
 bool CollisionMap::IsInside(const Vector2<float>& aPosition) const

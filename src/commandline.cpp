@@ -67,20 +67,22 @@ const char* TakeStep(CommandLine& aLine, const char* aValue)
 
 const char* TakeScale(CommandLine& aLine, const char* aValue)
 {
-    platform::PictureScaling& scaling = aLine.myDisplay.myScaling;
-    if (std::strcmp(aValue, "smooth") == 0)
-    {
-        scaling = platform::PictureScaling::Smooth;
-    }
-    else if (std::strcmp(aValue, "integer") == 0)
-    {
-        scaling = platform::PictureScaling::WholeNumber;
-    }
-    else
+    if (std::strcmp(aValue, "smooth") != 0 && std::strcmp(aValue, "integer") != 0)
     {
         return "is smooth or integer";
     }
+    aLine.myScaling = aValue;
     return nullptr;
+}
+
+// --fullscreen and --windowed: the last one given counts.
+Taker Fullscreen(bool aFullscreen)
+{
+    return [aFullscreen](CommandLine& aLine, const char*) -> const char*
+    {
+        aLine.myFullscreen = aFullscreen;
+        return nullptr;
+    };
 }
 
 const char* TakeData(CommandLine& aLine, const char* aValue)
@@ -101,6 +103,8 @@ const std::vector<Option>& Options()
          Switch([](CommandLine& aLine) -> bool& { return aLine.myOptions.myStartInPlay; })},
         {"--continue", nullptr, "go straight back to the saved game, when there is one",
          Switch([](CommandLine& aLine) -> bool& { return aLine.myOptions.myContinue; })},
+        {"--save", nullptr, "keep the saved game in a headless run or a replay as well",
+         Switch(&CommandLine::mySave)},
         {"--headless", nullptr, "run without a window (with --frames, or a --replay that ends)",
          Switch(&CommandLine::myHeadless)},
         {"--frames", "N", "end the run after N logic frames", TakeFrames},
@@ -117,11 +121,11 @@ const std::vector<Option>& Options()
         {"--demo", nullptr, "the attract mode: the game plays its own story",
          Switch(&CommandLine::myDemo)},
         {"--fullscreen", nullptr, "start fullscreen (Alt+Enter or F11 switches while playing)",
-         Switch([](CommandLine& aLine) -> bool& { return aLine.myDisplay.myFullscreen; })},
-        {"--scale", "MODE", "smooth (any size, the default) or integer (whole multiples only)",
-         TakeScale},
+         Fullscreen(true)},
+        {"--windowed", nullptr, "start in a window, whatever the settings say", Fullscreen(false)},
+        {"--scale", "MODE", "smooth (any size) or integer (whole multiples only)", TakeScale},
         {"--uncapped", nullptr, "draw every frame at once: no vertical sync, no cap (benchmarks)",
-         Switch([](CommandLine& aLine) -> bool& { return aLine.myDisplay.myUncapped; })},
+         Switch(&CommandLine::myUncapped)},
         {"--data", "DIR", "load the pictures, music and lines from DIR", TakeData},
         {"--help", nullptr, "print this help and stop", Switch(&CommandLine::myHelp)},
         {"--version", nullptr, "print the version and stop", Switch(&CommandLine::myVersion)},
@@ -166,6 +170,10 @@ const char* Conflict(const CommandLine& aLine)
     {
         return "--continue goes with neither --demo nor --play";
     }
+    if (aLine.mySave && aLine.myDemo)
+    {
+        return "--save does not go with --demo, which keeps no save";
+    }
     return nullptr;
 }
 }  // namespace
@@ -209,6 +217,23 @@ bool ParseCommandLine(int aCount, const char* const* aValues, CommandLine& aLine
     return true;
 }
 
+bool KeepsThePlayersSave(const CommandLine& aLine)
+{
+    if (aLine.myDemo)
+    {
+        return false;
+    }
+    const bool unattended = aLine.myHeadless || !aLine.myReplay.empty();
+    return !unattended || aLine.mySave || aLine.myOptions.myContinue;
+}
+
+Settings SettingsForThisRun(const CommandLine& aLine, Settings aSaved)
+{
+    aSaved.fullscreen = aLine.myFullscreen.value_or(aSaved.fullscreen);
+    aSaved.scaling = aLine.myScaling.value_or(aSaved.scaling);
+    return aSaved;
+}
+
 std::string UsageText()
 {
     size_t width = 0;
@@ -225,10 +250,14 @@ std::string UsageText()
         text << "  " << synopsis << std::string(width - synopsis.size() + 2, ' ') << option.myHelp
              << '\n';
     }
-    text << "\nW A S D walk, E or Return use and talk on, I the inventory, N the notepad, Escape\n"
-            "the menu; a gamepad works too. The log is in $XDG_STATE_HOME/marrowen/\n"
-            "(~/.local/state/marrowen/ when that is not set), the saved game in\n"
-            "$XDG_DATA_HOME/marrowen/ (~/.local/share/marrowen/); C on the title continues it.\n";
+    text << "\nW A S D walk, E or Return use and talk on, I the inventory, N the notepad, L what\n"
+            "was said, Escape the menu; a gamepad works too. The log is in\n"
+            "$XDG_STATE_HOME/marrowen/ (~/.local/state/marrowen/ when that is not set), the\n"
+            "saved game in $XDG_DATA_HOME/marrowen/ (~/.local/share/marrowen/); C on the title\n"
+            "continues it. Headless runs and replays leave it alone unless given --save or\n"
+            "--continue. The settings (music and effects volume, fullscreen, scaling) are in\n"
+            "$XDG_CONFIG_HOME/marrowen/settings.json (~/.config/marrowen/); --fullscreen,\n"
+            "--windowed and --scale win over them for one run. Headless runs do not use them.\n";
     return text.str();
 }
 

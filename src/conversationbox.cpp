@@ -2,6 +2,7 @@
 
 #include "assertion.h"
 #include "bitmapfont.h"
+#include "conversationlayout.h"
 #include "eventsingelton.h"
 #include "inputwrapper/inputwrapper.h"
 #include "renderdata.h"
@@ -9,11 +10,22 @@
 
 namespace
 {
+namespace layout = geometry;
+
 const char ourFontPath[] = "img/Font/HGE_font1.fnt";
 const char ourEmptyPortrait[] = "img/Conversation/EmptyPortrait.dds";
 const char ourNamePlate[] = "img/Conversation/NameBox.dds";
 const uint8_t ourReturnKey = 0x1C;
-const float ourTextWidth = 482.0f;  // the text column between the two portraits
+constexpr int ourLeftAligned = 0;
+constexpr int ourCentred = 2;
+// The listener's face stays in its place, dimmed, while the other side speaks.
+const Color ourLit{255, 255, 255, 255};
+const Color ourDimmed{110, 110, 120, 255};
+
+float ToFloat(int aPixels)
+{
+    return static_cast<float>(aPixels);
+}
 }  // namespace
 
 ConversationBox::ConversationBox(HGE* aHGE, const std::string& aFolder)
@@ -29,46 +41,32 @@ void ConversationBox::AddSprite(const char* aPath, float aX, float aY, bool aVis
     mySprites.Add(sprite);
 }
 
-void ConversationBox::AddText(const Vector2<float>& aPosition, int aAlignment)
+void ConversationBox::AddText(float aX, float aY, int aAlignment)
 {
     Font text(myHGE);
-    text.SetPosition(aPosition);
+    text.SetPosition(aX, aY);
     text.SetAlignment(aAlignment);
     myTexts.Add(text);
 }
 
 void ConversationBox::Init()
 {
-    const float screenWidth = static_cast<float>(myHGE->System_GetState(HGE_SCREENWIDTH));
     mySprites.Init(5, 5);
-    AddSprite("img/Conversation/ConversationBox.dds", 0.0f, 430.0f, true);
-    const Vector2<float> panel = mySprites[PANEL].GetPosition();
-    AddSprite(ourEmptyPortrait, 5.0f, panel.y - 6.0f, false);
-    const StaticSprite& left = mySprites[LEFT_PORTRAIT];
-    AddSprite(ourNamePlate, left.GetPosition().x, left.GetPosition().y + left.GetHeight() + 10.0f,
-              false);
-    // The right portrait is loaded before its width places it.
-    AddSprite(ourEmptyPortrait, 0.0f, panel.y - 6.0f, false);
-    StaticSprite& right = mySprites[RIGHT_PORTRAIT];
-    right.SetPosition(screenWidth - right.GetWidth() - 5.0f, panel.y - 6.0f);
-    AddSprite(ourNamePlate, right.GetPosition().x,
-              right.GetPosition().y + right.GetHeight() + 10.0f, false);
-
-    myTextArea.left = panel.x + left.GetWidth() + 15.0f;
-    myTextArea.top = panel.y + 35.0f;
-    myTextArea.right = myTextArea.left + ourTextWidth;
-    myTextArea.bottom = myTextArea.top + 186.0f;
-    myWrapWidth = 0.0f;
+    AddSprite("img/Conversation/ConversationBox.dds", 0.0f, ToFloat(layout::ourBoxTop), true);
+    const float top = ToFloat(layout::ourPortraitTop);
+    const float plateTop = ToFloat(layout::ourNamePlateTop);
+    const float left = ToFloat(layout::ourPortraitMargin);
+    const float right = ToFloat(layout::ourRightPortraitLeft);
+    AddSprite(ourEmptyPortrait, left, top, false);
+    AddSprite(ourNamePlate, left, plateTop, false);
+    AddSprite(ourEmptyPortrait, right, top, false);
+    AddSprite(ourNamePlate, right, plateTop, false);
 
     myTexts.Init(5, 5);
-    for (SpriteSlot plate : {LEFT_NAME_PLATE, RIGHT_NAME_PLATE})
-    {
-        const StaticSprite& sprite = mySprites[plate];
-        AddText(Vector2<float>(sprite.GetPosition().x + sprite.GetWidth() / 2.0f,
-                               sprite.GetPosition().y + 15.0f),
-                2);
-    }
-    AddText(Vector2<float>(myTextArea.left, myTextArea.top), 0);
+    const float plateMiddle = ToFloat(layout::ourNamePlateWidth) / 2.0f;
+    AddText(left + plateMiddle, plateTop + 15.0f, ourCentred);
+    AddText(right + plateMiddle, plateTop + 15.0f, ourCentred);
+    AddText(ToFloat(layout::ourTextLeft), ToFloat(layout::ourTextTop), ourLeftAligned);
     for (int slot = 0; slot < myTexts.Size(); ++slot)
     {
         myTexts[slot].SetSpriteFont(myFolder + ourFontPath);
@@ -76,45 +74,28 @@ void ConversationBox::Init()
     }
 }
 
-void ConversationBox::ShowSpeaker(SpriteSlot aPortrait, TextSlot aName,
-                                  const std::string& aPortraitPath, const std::string& aSpeakerName)
+float ConversationBox::GetColumnWidth()
 {
-    const HTEXTURE texture = myHGE->Texture_Load((myFolder + aPortraitPath).c_str());
-    MARROWEN_ASSERT(texture && "Can't load in the texture", "conversationbox");
-    mySprites[aPortrait].SetTexture(texture);
-    mySprites[aPortrait].SetVisible(true);
-    mySprites[aPortrait + 1].SetVisible(true);
-    myTexts[aName].SetText(aSpeakerName);
-}
-
-void ConversationBox::SetTextRight(float aRight)
-{
-    myTextArea.right = aRight;
-    myWrapWidth = myTextArea.right - myTextArea.left;
-}
-
-void ConversationBox::SetLeftSpeaker(const std::string& aPortraitPath,
-                                     const std::string& aSpeakerName)
-{
-    ShowSpeaker(LEFT_PORTRAIT, LEFT_NAME, aPortraitPath, aSpeakerName);
-    SetTextRight(mySprites[PANEL].GetPosition().x + mySprites[LEFT_PORTRAIT].GetWidth() + 15.0f +
-                 ourTextWidth + mySprites[RIGHT_PORTRAIT].GetWidth() - 15.0f);
-}
-
-void ConversationBox::SetRightSpeaker(const std::string& aPortraitPath,
-                                      const std::string& aSpeakerName)
-{
-    ShowSpeaker(RIGHT_PORTRAIT, RIGHT_NAME, aPortraitPath, aSpeakerName);
-    SetTextRight(mySprites[PANEL].GetPosition().x + mySprites[LEFT_PORTRAIT].GetWidth() + 15.0f +
-                 ourTextWidth);
+    return ToFloat(layout::ourTextRight - layout::ourTextLeft);
 }
 
 void ConversationBox::AddLine(const std::string& aLine)
 {
+    const ScriptLine script = ParseScriptLine(aLine);
+    Line line;
+    line.speaker = FindSpeaker(script.label);
+    MARROWEN_ASSERT(line.speaker && "A line's label names no character.", "conversationbox");
+    line.spoken = script.spoken;
     const BitmapFont measure(myHGE, myFolder + ourFontPath, false);
-    myLines.push_back(PrepareScriptLine(aLine, myWrapWidth,
-                                        [&measure](const std::string& aText)
-                                        { return measure.GetStringWidth(aText, true); }));
+    line.shown = WrapText(line.spoken, GetColumnWidth(),
+                          [&measure](const std::string& aText)
+                          { return measure.GetStringWidth(aText, true); });
+    if (line.speaker->side != SpeakerSide::NONE)
+    {
+        line.portrait = myHGE->Texture_Load((myFolder + line.speaker->portrait).c_str());
+        MARROWEN_ASSERT(line.portrait && "Can't load in the texture", "conversationbox");
+    }
+    myLines.push_back(line);
 }
 
 void ConversationBox::HandleInput(InputWrapper& aInput)
@@ -134,13 +115,68 @@ void ConversationBox::HandleInput(InputWrapper& aInput)
     }
 }
 
+const ConversationBox::Line* ConversationBox::NearestFrom(SpeakerSide aSide, size_t aIndex) const
+{
+    for (size_t i = aIndex + 1; i-- > 0;)
+    {
+        if (myLines[i].speaker->side == aSide)
+        {
+            return &myLines[i];
+        }
+    }
+    for (size_t i = aIndex + 1; i < myLines.size(); ++i)
+    {
+        if (myLines[i].speaker->side == aSide)
+        {
+            return &myLines[i];
+        }
+    }
+    return nullptr;
+}
+
+void ConversationBox::ShowSide(SpeakerSide aSide, size_t aIndex)
+{
+    const bool left = aSide == SpeakerSide::LEFT;
+    StaticSprite& portrait = mySprites[left ? LEFT_PORTRAIT : RIGHT_PORTRAIT];
+    StaticSprite& plate = mySprites[left ? LEFT_NAME_PLATE : RIGHT_NAME_PLATE];
+    Font& name = myTexts[left ? LEFT_NAME : RIGHT_NAME];
+    const bool speaking = myLines[aIndex].speaker->side == aSide;
+    // Narration shows nobody, not even the listeners.
+    const Line* face =
+        myLines[aIndex].speaker->side == SpeakerSide::NONE ? nullptr : NearestFrom(aSide, aIndex);
+    portrait.SetVisible(face != nullptr);
+    plate.SetVisible(speaking);
+    name.SetText(speaking ? myLines[aIndex].speaker->label : "");
+    if (face != nullptr)
+    {
+        portrait.SetTexture(face->portrait);
+        portrait.SetColor(speaking ? ourLit : ourDimmed);
+    }
+}
+
 void ConversationBox::Update()
 {
     // A box without lines has nothing to show (and closes at the first Return).
-    if (myActive && myCurrentLine < static_cast<int>(myLines.size()))
+    if (!myActive || myCurrentLine >= static_cast<int>(myLines.size()))
     {
-        myTexts[CURRENT_LINE].SetText(myLines[static_cast<size_t>(myCurrentLine)]);
+        return;
     }
+    const size_t index = static_cast<size_t>(myCurrentLine);
+    ShowSide(SpeakerSide::LEFT, index);
+    ShowSide(SpeakerSide::RIGHT, index);
+    Font& text = myTexts[CURRENT_LINE];
+    if (myLines[index].speaker->side == SpeakerSide::NONE)
+    {
+        text.SetPosition((ToFloat(layout::ourTextLeft) + ToFloat(layout::ourTextRight)) / 2.0f,
+                         ToFloat(layout::ourTextTop));
+        text.SetAlignment(ourCentred);
+    }
+    else
+    {
+        text.SetPosition(ToFloat(layout::ourTextLeft), ToFloat(layout::ourTextTop));
+        text.SetAlignment(ourLeftAligned);
+    }
+    text.SetText(myLines[index].shown);
 }
 
 void ConversationBox::FillRenderBuffer(RenderData& aBuffer)
@@ -161,7 +197,21 @@ void ConversationBox::SetReading(const Reading& aReading)
     myActive = aReading.active;
 }
 
+const ConversationBox::Line* ConversationBox::GetCurrentLine() const
+{
+    if (!myActive || myCurrentLine < 0 || myCurrentLine >= static_cast<int>(myLines.size()))
+    {
+        return nullptr;
+    }
+    return &myLines[static_cast<size_t>(myCurrentLine)];
+}
+
 std::string ConversationBox::GetShownLine() const
 {
     return myTexts[CURRENT_LINE].GetText();
+}
+
+std::string ConversationBox::GetShownName(SpeakerSide aSide) const
+{
+    return myTexts[aSide == SpeakerSide::LEFT ? LEFT_NAME : RIGHT_NAME].GetText();
 }

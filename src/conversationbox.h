@@ -1,6 +1,8 @@
 #pragma once
-// The on-screen box of one conversation: a panel, two portraits with name plates, the speaker
-// names and the current line. Lines are prepared (labelled and word-wrapped) when added, so
+// The on-screen box of one conversation: a panel, a face with its name plate on each side and
+// the current line. Each line is spoken by the character its label names: that face is lit on
+// its side with the name under it, and the other side shows, dimmed, the face last (or next)
+// heard from there. Narration shows no face and no name. Lines are wrapped when added, so
 // showing one only copies a string. Copies share their sprites' quads and their fonts.
 #include <string>
 #include <vector>
@@ -8,6 +10,7 @@
 #include "arrays/growingarray.h"
 #include "font.h"
 #include "hge.h"
+#include "speakers.h"
 #include "staticsprite.h"
 
 class InputWrapper;
@@ -22,28 +25,40 @@ public:
 
     // Loads the panel, portrait and name-plate pictures and the three fonts, and lays them out.
     void Init();
-    // Shows aPortraitPath and aSpeakerName on the left; later lines may run into the right
-    // portrait's area while it stays empty.
-    void SetLeftSpeaker(const std::string& aPortraitPath, const std::string& aSpeakerName);
-    // Shows aPortraitPath and aSpeakerName on the right; later lines keep clear of it.
-    void SetRightSpeaker(const std::string& aPortraitPath, const std::string& aSpeakerName);
-    // Appends a script line ("Label: : spoken words;"), wrapped to the current text width.
+    // Appends a script line ("Label: : spoken words;"), wrapped to the text column. A label no
+    // character has is a fault of the dialogue file, which its loader reports.
     void AddLine(const std::string& aLine);
+    // Forgets the lines, to be given another wording of the same length.
+    void ClearLines() { myLines.clear(); }
     // A released Return shows the next line, or closes the box after the last; not while the
     // game is paused.
     void HandleInput(InputWrapper& aInput);
-    // Puts the current line into the text shown, while the box is open.
+    // Puts the current line, its speaker's face and name into what is shown, while the box is
+    // open.
     void Update();
     // Submits the five pictures (hidden ones too) and then the three texts.
     void FillRenderBuffer(RenderData& aBuffer);
 
     // False once the last line has been dismissed; never true again.
     bool IsActive() const { return myActive; }
-    // Width in pixels that a line added now may fill; 0 until a speaker is set.
-    float GetWrapWidth() const { return myWrapWidth; }
-    const std::vector<std::string>& GetLines() const { return myLines; }
+
+    struct Line
+    {
+        const Speaker* speaker = nullptr;
+        std::string spoken;  // the words as said, on one row
+        std::string shown;   // wrapped to the column
+        HTEXTURE portrait = 0;
+    };
+    const std::vector<Line>& GetLines() const { return myLines; }
+    // The line the box shows now, or null when there is none.
+    const Line* GetCurrentLine() const;
     // The text of the current-line slot as it will be drawn.
     std::string GetShownLine() const;
+    // The speaker names on the plates as they will be drawn, left and right.
+    std::string GetShownName(SpeakerSide aSide) const;
+
+    // The width every line is wrapped to, in pixels.
+    static float GetColumnWidth();
 
     // How far the player has read: the line shown, and whether the box is still open.
     struct Reading
@@ -70,29 +85,20 @@ private:
         RIGHT_NAME,
         CURRENT_LINE,
     };
-    struct TextArea
-    {
-        float left = 0.0f;
-        float top = 0.0f;
-        float right = 0.0f;
-        float bottom = 0.0f;
-    };
 
     void AddSprite(const char* aPath, float aX, float aY, bool aVisible);
-    void AddText(const Vector2<float>& aPosition, int aAlignment);
-    // Shows the portrait and name plate of one side with aPortraitPath and aSpeakerName.
-    void ShowSpeaker(SpriteSlot aPortrait, TextSlot aName, const std::string& aPortraitPath,
-                     const std::string& aSpeakerName);
-    // Sets the text area's right edge and the wrap width from it.
-    void SetTextRight(float aRight);
+    void AddText(float aX, float aY, int aAlignment);
+    // One side of the box for line aIndex: its speaker's face lit with the name, or the face
+    // heard nearest from that side dimmed and nameless, or nothing.
+    void ShowSide(SpeakerSide aSide, size_t aIndex);
+    // The line nearest to aIndex (earlier ones first) spoken from aSide; null when none is.
+    const Line* NearestFrom(SpeakerSide aSide, size_t aIndex) const;
 
     HGE* myHGE = nullptr;
     std::string myFolder;
     bool myActive = true;
-    TextArea myTextArea;
     GrowingArray<StaticSprite> mySprites;
     GrowingArray<Font> myTexts;
-    std::vector<std::string> myLines;
+    std::vector<Line> myLines;
     int myCurrentLine = 0;
-    float myWrapWidth = 0.0f;
 };

@@ -1,8 +1,13 @@
 #include "conversationscript.h"
 
+#include <algorithm>
 #include <sstream>
 
+#include "engineparts.h"
 #include "fatal.h"
+#include "itemcatalogue.h"
+#include "scriptline.h"
+#include "speakers.h"
 
 namespace
 {
@@ -22,23 +27,16 @@ bool Printable(const std::string& aText, std::string& aProblem)
     return true;
 }
 
-// "PORTRAIT NAME": the portrait is the first word, the name the rest (possibly empty).
-void SplitSpeaker(const std::string& aText, std::string& aPortrait, std::string& aName)
-{
-    const size_t start = aText.find_first_not_of(' ');
-    const size_t end = aText.find(' ', start);
-    aPortrait = start == std::string::npos ? "" : aText.substr(start, end - start);
-    const size_t nameStart = end == std::string::npos ? end : aText.find_first_not_of(' ', end);
-    aName = nameStart == std::string::npos ? "" : aText.substr(nameStart);
-}
-
 class Parser
 {
 public:
-    explicit Parser(std::vector<ConversationScript>& aScripts) : myScripts(aScripts) {}
+    Parser(std::vector<ConversationScript>& aScripts, const std::string& aFile)
+        : myScripts(aScripts), myFile(aFile)
+    {
+    }
 
-    // One line of the file; false with the problem set when it is malformed.
-    bool Line(std::string aLine, std::string& aProblem)
+    // Line aNumber of the file; false with the problem set when it is malformed.
+    bool Line(std::string aLine, int aNumber, std::string& aProblem)
     {
         if (!aLine.empty() && aLine.back() == '\r')
         {
@@ -56,9 +54,13 @@ public:
         {
             return Open(aLine.substr(2), aProblem);
         }
+        if (aLine.rfind("@when ", 0) == 0 || aLine == "@otherwise" || aLine == "@end")
+        {
+            return Choice(aLine, aNumber, aProblem);
+        }
         if (aLine[0] == '@')
         {
-            return Speaker(aLine, aProblem);
+            return Heading(aLine, aProblem);
         }
         return Script(aLine, aProblem);
     }
@@ -73,13 +75,12 @@ private:
         {
             return false;
         }
-        const size_t start = aName.find_first_not_of(' ');
-        if (start == std::string::npos)
+        const std::string name = Trimmed(aName);
+        if (name.empty())
         {
             aProblem = "a conversation without a name";
             return false;
         }
-        const std::string name = aName.substr(start, aName.find_last_not_of(' ') + 1 - start);
         for (const ConversationScript& script : myScripts)
         {
             if (script.name == name)
@@ -88,52 +89,93 @@ private:
                 return false;
             }
         }
-        myScripts.push_back(ConversationScript{name, "", "", "", "", {}});
+        myScripts.push_back(ConversationScript{name, false, {}});
         return true;
     }
 
-    bool Speaker(const std::string& aLine, std::string& aProblem)
+    // "@repeatable", between the "==" line and the first script line.
+    bool Heading(const std::string& aLine, std::string& aProblem)
     {
-        if (myScripts.empty() || !myScripts.back().lines.empty())
+        if (aLine != "@repeatable")
         {
-            aProblem = "speakers belong right after a conversation's \"==\" line";
+            aProblem = "unknown line (\"@repeatable\", \"@when CONDITION\", \"@otherwise\" or "
+                       "\"@end\")";
             return false;
         }
-        ConversationScript& script = myScripts.back();
-        const bool left = aLine.rfind("@left ", 0) == 0;
-        const bool right = aLine.rfind("@right ", 0) == 0;
-        if (!left && !right)
+        if (myScripts.empty() || !myScripts.back().stretches.empty())
         {
-            aProblem = "unknown speaker line (\"@left PORTRAIT NAME\" or \"@right PORTRAIT NAME\")";
+            aProblem = "@repeatable belongs right after a conversation's \"==\" line";
             return false;
         }
-        if (left ? !script.leftPortrait.empty()
-                 : (script.leftPortrait.empty() || !script.rightPortrait.empty()))
+        myScripts.back().repeatable = true;
+        return true;
+    }
+
+    bool Choice(const std::string& aLine, int aNumber, std::string& aProblem)
+    {
+        if (!Speaking(aProblem))
         {
-            aProblem = "one @left, then at most one @right";
             return false;
         }
-        std::string& portrait = left ? script.leftPortrait : script.rightPortrait;
-        SplitSpeaker(aLine.substr(left ? 6 : 7), portrait,
-                     left ? script.leftName : script.rightName);
-        if (portrait.empty())
+        if (!myChoiceOpen)
         {
-            aProblem = "a speaker without a portrait";
+            if (aLine.rfind("@when ", 0) != 0)
+            {
+                aProblem = aLine + " without a \"@when\" before it";
+                return false;
+            }
+            myChoiceOpen = true;
+            myChoiceLine = aNumber;
+            myScripts.back().stretches.emplace_back();
+            return AddWording(aLine, aNumber, aProblem);
+        }
+        if (!BranchHasLines(aProblem))
+        {
             return false;
         }
+        if (aLine == "@end")
+        {
+            if (!myOtherwise)
+            {
+                aProblem = "a choice needs an @otherwise before its @end";
+                return false;
+            }
+            myChoiceOpen = false;
+            myOtherwise = false;
+            return SameLength(aProblem);
+        }
+        if (myOtherwise)
+        {
+            aProblem = "the choice ends with @end after its @otherwise";
+            return false;
+        }
+        return AddWording(aLine, aNumber, aProblem);
+    }
+
+    // A new branch of the open choice: "@when CONDITION" or "@otherwise".
+    bool AddWording(const std::string& aLine, int aNumber, std::string& aProblem)
+    {
+        ScriptWording wording;
+        wording.condition.where = myFile + ": line " + std::to_string(aNumber);
+        myOtherwise = aLine == "@otherwise";
+        if (!myOtherwise && !ParseStoryCondition(aLine.substr(6), wording.condition, aProblem))
+        {
+            return false;
+        }
+        myScripts.back().stretches.back().wordings.push_back(wording);
         return true;
     }
 
     bool Script(const std::string& aLine, std::string& aProblem)
     {
-        if (myScripts.empty())
+        if (!Speaking(aProblem))
         {
-            aProblem = "a line outside any conversation";
             return false;
         }
-        if (myScripts.back().leftPortrait.empty())
+        const std::string label = ParseScriptLine(aLine).label;
+        if (FindSpeaker(label) == nullptr)
         {
-            aProblem = "a line before the conversation's @left speaker";
+            aProblem = "\"" + label + "\" is nobody who speaks in the game";
             return false;
         }
         // The box drops whatever follows the last blank or ";", so every line ends in ";".
@@ -142,13 +184,62 @@ private:
             aProblem = "a line must end with its only \";\"";
             return false;
         }
-        myScripts.back().lines.push_back(aLine);
+        std::vector<ScriptStretch>& stretches = myScripts.back().stretches;
+        if (!myChoiceOpen && (stretches.empty() || stretches.back().wordings.size() > 1))
+        {
+            stretches.push_back(ScriptStretch{{ScriptWording{}}});
+        }
+        stretches.back().wordings.back().lines.push_back(aLine);
+        return true;
+    }
+
+    // A conversation is open.
+    bool Speaking(std::string& aProblem) const
+    {
+        if (myScripts.empty())
+        {
+            aProblem = "a line outside any conversation";
+            return false;
+        }
+        return true;
+    }
+
+    bool BranchHasLines(std::string& aProblem) const
+    {
+        if (myScripts.back().stretches.back().wordings.back().lines.empty())
+        {
+            aProblem = "a wording of the choice opened at line " + std::to_string(myChoiceLine) +
+                       " has no lines";
+            return false;
+        }
+        return true;
+    }
+
+    bool SameLength(std::string& aProblem) const
+    {
+        const std::vector<ScriptWording>& wordings = myScripts.back().stretches.back().wordings;
+        for (const ScriptWording& wording : wordings)
+        {
+            if (wording.lines.size() != wordings.front().lines.size())
+            {
+                aProblem =
+                    "the wordings of the choice opened at line " + std::to_string(myChoiceLine) +
+                    " have " + std::to_string(wordings.front().lines.size()) + " and " +
+                    std::to_string(wording.lines.size()) + " lines: they must have the same number";
+                return false;
+            }
+        }
         return true;
     }
 
     bool Complete(std::string& aProblem) const
     {
-        if (!myScripts.empty() && myScripts.back().lines.empty())
+        if (myChoiceOpen)
+        {
+            aProblem = "the choice opened at line " + std::to_string(myChoiceLine) + " has no @end";
+            return false;
+        }
+        if (!myScripts.empty() && myScripts.back().stretches.empty())
         {
             aProblem = "conversation \"" + myScripts.back().name + "\" has no lines";
             return false;
@@ -157,14 +248,70 @@ private:
     }
 
     std::vector<ConversationScript>& myScripts;
+    std::string myFile;
+    bool myChoiceOpen = false;
+    bool myOtherwise = false;
+    int myChoiceLine = 0;
 };
+// Every item and engine part a condition names is one the game has.
+bool NamesKnownThings(const std::vector<ConversationScript>& aScripts, std::string& aProblem)
+{
+    for (const ConversationScript& script : aScripts)
+    {
+        for (const ScriptStretch& stretch : script.stretches)
+        {
+            for (const ScriptWording& wording : stretch.wordings)
+            {
+                for (const StoryTerm& term : wording.condition.terms)
+                {
+                    const bool known =
+                        term.kind == StoryTerm::PLAYED ||
+                        (term.kind == StoryTerm::HOLDS ? itemcatalogue::Knows(term.name)
+                                                       : FindEnginePart(term.name) != nullptr);
+                    if (!known)
+                    {
+                        aProblem =
+                            wording.condition.where.substr(wording.condition.where.rfind("line ")) +
+                            ": no " + (term.kind == StoryTerm::HOLDS ? "item" : "engine part") +
+                            " is called \"" + term.name + "\"";
+                        return false;
+                    }
+                }
+            }
+        }
+    }
+    return true;
+}
 }  // namespace
 
+size_t ConversationScript::LineCount() const
+{
+    size_t count = 0;
+    for (const ScriptStretch& stretch : stretches)
+    {
+        count += stretch.wordings.front().lines.size();
+    }
+    return count;
+}
+
+std::vector<std::string> ConversationScript::AllLines() const
+{
+    std::vector<std::string> lines;
+    for (const ScriptStretch& stretch : stretches)
+    {
+        for (const ScriptWording& wording : stretch.wordings)
+        {
+            lines.insert(lines.end(), wording.lines.begin(), wording.lines.end());
+        }
+    }
+    return lines;
+}
+
 bool ParseDialogue(const std::string& aText, std::vector<ConversationScript>& aScripts,
-                   std::string& aProblem)
+                   std::string& aProblem, const std::string& aFile)
 {
     aScripts.clear();
-    Parser parser(aScripts);
+    Parser parser(aScripts, aFile);
     std::istringstream lines(aText);
     std::string line;
     int number = 0;
@@ -172,7 +319,7 @@ bool ParseDialogue(const std::string& aText, std::vector<ConversationScript>& aS
     while (std::getline(lines, line))
     {
         ++number;
-        if (!parser.Line(line, problem))
+        if (!parser.Line(line, number, problem))
         {
             aProblem = "line " + std::to_string(number) + ": " + problem;
             return false;
@@ -199,7 +346,7 @@ std::vector<ConversationScript> ReadDialogue(HGE* aHGE, const std::string& aPath
     aHGE->Resource_Free(data);
     std::vector<ConversationScript> scripts;
     std::string problem;
-    if (!ParseDialogue(text, scripts, problem))
+    if (!ParseDialogue(text, scripts, problem, aPath) || !NamesKnownThings(scripts, problem))
     {
         platform::Fatal((aPath + ": " + problem).c_str());
     }

@@ -7,6 +7,12 @@ void Curtain::Init(HGE* aHGE)
     mySprite.SetColor(myColor);
 }
 
+void Curtain::InitOpen(HGE* aHGE)
+{
+    Init(aHGE);
+    SetState(State{0, false});
+}
+
 void Curtain::Close()
 {
     myActive = !StepAlpha(myColor, +1);

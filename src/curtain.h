@@ -11,6 +11,8 @@ class Curtain
 public:
     // Loads the curtain picture, fully opaque, so the first scene fades in too.
     void Init(HGE* aHGE);
+    // Loads it fully transparent: a scene's own curtain, closed only to cover a jump.
+    void InitOpen(HGE* aHGE);
 
     // One step towards opaque; inactive again once fully opaque.
     void Close();

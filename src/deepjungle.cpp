@@ -39,6 +39,10 @@ void DeepJungle::UpdateScript(float aElapsed, Player& /*aPlayer*/, Inventory& aI
     {
         UseRubberTree(aInventory);
     }
+    if (aInventory.HasItem("rubber") && IsPlayed("rubber"))
+    {
+        RequestUnlessPlayed("tapped");
+    }
     if (aInventory.HasItem("MagneticRock"))
     {
         RequestUnlessPlayed("explosion escapeist");
@@ -47,31 +51,30 @@ void DeepJungle::UpdateScript(float aElapsed, Player& /*aPlayer*/, Inventory& aI
 
 void DeepJungle::UseRubberTree(Inventory& aInventory)
 {
-    myRequestedConversation = "rubber";
-    if (IsPlayed("rubber"))
+    const bool ready = aInventory.HasItem("axe") && aInventory.HasItem("coconut half 1");
+    if (!IsPlayed("rubber"))
     {
-        if (!aInventory.HasItem("axe"))
-        {
-            RequestUnlessPlayed("no axe");
-        }
-        else if (!aInventory.HasItem("coconut half 1"))
-        {
-            if (!IsPlayed("tapped") && !IsPlayed("no shell"))
-            {
-                myRequestedConversation = "no shell";
-            }
-        }
-        else if (!IsPlayed("tapped"))
-        {
-            myRequestedConversation = "tapped";
-            aInventory.RemoveItem("coconut half 1");
-            aInventory.AddItem(MakeItem("rubber", Vector2<float>(199.0f, 656.0f)));
-        }
+        myRequestedConversation = "rubber";
+    }
+    else if (!aInventory.HasItem("axe"))
+    {
+        myRequestedConversation = "no axe";
+    }
+    else if (!ready)
+    {
+        myRequestedConversation = "no shell";
+    }
+    // With the axe and a shell the latex runs on this very use; "tapped" tells of it once the
+    // tree has been described.
+    if (ready)
+    {
+        aInventory.RemoveItem("coconut half 1");
+        aInventory.AddItem(MakeItem("rubber", Vector2<float>(199.0f, 656.0f)));
     }
     // The tree stays in the scene until it has given its latex.
     Item tree;
     aInventory.TakeItem(tree, "rubber tree");
-    if (!aInventory.HasItem("rubber"))
+    if (!ready)
     {
         myItems.push_back(tree);
     }

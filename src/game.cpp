@@ -240,9 +240,10 @@ void Game::LogicFrame(InputWrapper& aInput, unsigned aBufferIndex)
     buffer.SetElapsed(buffer.GetElapsed() + elapsedMs);
     aInput.Update();
     UpdateWorld(aInput, elapsedMs);
-    // While the quit menu pauses the game the state flow stands still; animations and the
-    // input step still see the true time.
-    const float updateMs = PostMaster::GetInstance()->paused ? 0.0f : elapsedMs;
+    // While the quit menu pauses the game, or the player reads what was said, the state flow
+    // stands still; animations and the input step still see the true time.
+    const float updateMs =
+        PostMaster::GetInstance()->paused || myHistory.IsOpen() ? 0.0f : elapsedMs;
     Update(aInput, updateMs);
     if (myOptions.myObserver != nullptr)
     {

@@ -17,9 +17,11 @@
 #include "camera.h"
 #include "catchupclock.h"
 #include "cave.h"
+#include "conversationhistory.h"
 #include "cursor.h"
 #include "curtain.h"
 #include "deepjungle.h"
+#include "footsteps.h"
 #include "framepacer.h"
 #include "hge.h"
 #include "inventory.h"
@@ -67,6 +69,9 @@ struct GameOptions
     // Where the game keeps its save; "" keeps none (tests and tools unless they ask).
     std::string mySaveFolder;
     bool myContinue = false;  // straight into the saved game, when there is one
+    // The music's and the effects' volume, in per cent (the player's settings).
+    int myMusicVolume = 100;
+    int myEffectsVolume = 100;
 };
 
 class Game
@@ -109,6 +114,7 @@ public:
     const Player& GetPlayer() const { return myPlayer; }
     const Inventory& GetInventory() const { return myInventory; }
     const Notepad& GetNotepad() const { return myNotepad; }
+    const ConversationHistory& GetHistory() const { return myHistory; }
     const Cursor& GetCursor() const { return myCursor; }
     const Camera& GetCamera() const { return myCamera; }
     // The main thread's pacing of the swaps (main thread only).
@@ -150,8 +156,10 @@ private:
 
     // Saving and continuing live in gamesave.cpp.
     SavedGame Capture() const;
-    // Whether aSave belongs to this game's world; otherwise false with the reason.
-    bool Fits(const SavedGame& aSave, std::string& aProblem) const;
+    // Whether aSave makes sense in this game's world (its scene, where the heroine stands, the
+    // sheets and fades) as aFresh, the game before any play, shows it; otherwise false with
+    // the reason.
+    bool Fits(const SavedGame& aSave, const SavedGame& aFresh, std::string& aProblem) const;
     // Gives every object its saved state back and goes straight into play.
     void Restore(const SavedGame& aSave);
     // Reads the save, if any: a good one is offered on the title (or taken at once when
@@ -186,7 +194,9 @@ private:
     HGE* myHGE = nullptr;
     Inventory myInventory;
     Notepad myNotepad;
+    ConversationHistory myHistory;
     Player myPlayer;
+    Footsteps myFootsteps;
     Cursor myCursor;
     Camera myCamera;
     Curtain myCurtain;
@@ -198,6 +208,8 @@ private:
     Cave myCave;
     BlownUpCave myBlownUpCave;
     LevelBaseData* myCurrentLevel = nullptr;
+    // What the scenes' wordings ask about: the inventory, the engine, every scene's talks.
+    StoryFacts myStoryFacts;
     StartScreen myStartScreen;
     Billboard myBillboard;
     QuitMenu myQuitMenu;

@@ -42,42 +42,54 @@ SavedGame Game::Capture() const
     save.cave = myCave.GetState();
     save.blownUpCave = myBlownUpCave.GetState();
     save.volcano = myVolcano.GetState();
+    save.history = myHistory.GetEntries();
     return save;
 }
 
-bool Game::Fits(const SavedGame& aSave, std::string& aProblem) const
+bool Game::Fits(const SavedGame& aSave, const SavedGame& aFresh, std::string& aProblem) const
 {
-    bool sceneKnown = false;
+    const LevelBaseData* played = nullptr;
     for (const auto& [name, scene] : Scenes())
     {
-        sceneKnown = sceneKnown || aSave.scene == name;
-        const auto saved = aSave.scenes.find(name);
-        if (saved == aSave.scenes.end())
+        played = aSave.scene == name ? scene : played;
+        if (!scene->Fits(aSave.scenes.at(name), std::string("scenes.") + name, aProblem))
         {
-            return RefuseSave(aProblem, std::string("the scene ") + name + " is missing");
-        }
-        std::string why;
-        if (!scene->Fits(saved->second, why))
-        {
-            return RefuseSave(aProblem, std::string("in the scene ") + name + ", " + why);
+            return false;
         }
     }
-    if (!sceneKnown || aSave.scenes.size() != Scenes().size())
+    if (played == nullptr)
     {
-        return RefuseSave(aProblem, "it names scenes this game does not have");
+        return RefuseSave(aProblem, "the field scene names a scene this game does not have: \"" +
+                                        aSave.scene + "\"");
+    }
+    // Before she wakes, she is kept out of sight where a new game puts her.
+    const bool parked = aSave.scene == aFresh.scene && aSave.heroine == aFresh.heroine;
+    if (!parked && !myPlayer.CanStandAt(aSave.heroine, played->GetCollisionMap()))
+    {
+        return RefuseSave(aProblem, "the field heroine puts her at " +
+                                        ShownPosition(aSave.heroine) +
+                                        ", where she cannot stand in the scene " + aSave.scene);
     }
     if (aSave.heroineSheet < 0 || aSave.heroineSheet >= ourHeroineSheets)
     {
-        return RefuseSave(aProblem,
-                          "the heroine shows sheet " + std::to_string(aSave.heroineSheet));
+        return RefuseSave(aProblem, "the field heroineSheet shows her sheet " +
+                                        std::to_string(aSave.heroineSheet) +
+                                        ", which she does not have");
     }
     const OverlayPair::State& bird = aSave.volcano.overlayPair;
-    for (int alpha : {aSave.curtain.alpha, aSave.crashSite.curtain.alpha,
-                      aSave.volcano.curtain.alpha, bird.curtainAlpha, bird.pictureAlpha})
+    const std::pair<const char*, int> fades[] = {
+        {"curtain.alpha", aSave.curtain.alpha},
+        {"crashSite.curtain.alpha", aSave.crashSite.curtain.alpha},
+        {"volcano.curtain.alpha", aSave.volcano.curtain.alpha},
+        {"volcano.overlayPair.curtainAlpha", bird.curtainAlpha},
+        {"volcano.overlayPair.pictureAlpha", bird.pictureAlpha},
+    };
+    for (const auto& [field, alpha] : fades)
     {
         if (!IsAlpha(alpha))
         {
-            return RefuseSave(aProblem, "a fade stands at " + std::to_string(alpha));
+            return RefuseSave(aProblem, std::string("the field ") + field + " puts a fade at " +
+                                            std::to_string(alpha) + ", outside 0 to 255");
         }
     }
     return true;
@@ -112,10 +124,15 @@ void Game::Restore(const SavedGame& aSave)
     myPlayer.Face(aSave.heroineSheet);
     myCamera.SetPosition(aSave.camera);
     myCurtain.SetState(aSave.curtain);
+    myHistory.SetEntries(aSave.history);
     myCurrentLevel = SceneNamed(aSave.scene);
     myStartScreen.SkipToPlay();
-    // Last: skipping the prologue raises a flag of its own.
-    PostMaster::GetInstance()->SetFlags(aSave.flags);
+    // Last: skipping the prologue raises a flag of its own. A conversation the save had open
+    // that this version no longer has holds nobody up.
+    PostMasterFlags flags = aSave.flags;
+    flags.conversationRunning =
+        flags.conversationRunning && myCurrentLevel->IsConversationRunning();
+    PostMaster::GetInstance()->SetFlags(flags);
 }
 
 void Game::OfferSave()
@@ -127,7 +144,9 @@ void Game::OfferSave()
     auto save = std::make_unique<SavedGame>();
     std::string text;
     std::string problem;
-    if (mySaves.Read(text, problem) && DecodeSave(text, *save, problem) && Fits(*save, problem))
+    const SavedGame fresh = Capture();
+    if (mySaves.Read(text, problem) && DecodeSave(text, fresh, *save, problem) &&
+        Fits(*save, fresh, problem))
     {
         myOffer = std::move(save);
         myStartScreen.OfferContinue();

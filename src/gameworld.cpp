@@ -2,6 +2,7 @@
 // steps is the game's: input first, then the state flow, then everything visible in painter's
 // order.
 #include "eventsingelton.h"
+#include "fatal.h"
 #include "game.h"
 #include "inputwrapper/inputwrapper.h"
 #include "itemcatalogue.h"
@@ -11,6 +12,7 @@
 namespace
 {
 constexpr uint8_t ourKeyEscape = 0x01;
+constexpr uint8_t ourKeyI = 0x17;
 // Out of sight until the time machine places her.
 const Vector2<float> ourParkingPlace(2000.0f, 2000.0f);
 constexpr size_t ourHeldRoom = 15;
@@ -26,6 +28,7 @@ void Game::InitWorld(HGE* aHGE, const Vector2<float>& aScreenSize)
 {
     myHGE = aHGE;
     SoundManager::Create();
+    SoundManager::Instance()->SetVolumes(myOptions.myMusicVolume, myOptions.myEffectsVolume);
     myStartScreen = StartScreen(aHGE);
 
     myCamera.SetPosition(Vector2<float>(100.0f, 100.0f));
@@ -36,12 +39,23 @@ void Game::InitWorld(HGE* aHGE, const Vector2<float>& aScreenSize)
         level->Init(aHGE);
     }
     myCurrentLevel = &myTimeMachine;
+    myStoryFacts = StoryFacts(&myInventory, {levels, levels + std::size(levels)}, &myTimeMachine);
+    for (LevelBaseData* level : levels)
+    {
+        level->SetStoryFacts(&myStoryFacts);
+    }
+    const std::string unknown = myStoryFacts.UnknownConversation();
+    if (!unknown.empty())
+    {
+        platform::Fatal(unknown.c_str());
+    }
 
     myPlayer.Init(aHGE, aScreenSize / 2.0f, myCamera);
     myPlayer.SetWorldPosition(ourParkingPlace);
     myCamera.Focus(myPlayer.GetWorldPosition());
     myInventory.Init(aHGE);
     myNotepad.Init(aHGE);
+    myHistory.Init(aHGE);
 
     myRenderBuffers.Init(5, 5, true);
     myRenderBuffers.Add(RenderData());
@@ -73,21 +87,37 @@ void Game::UpdateWorld(InputWrapper& aInput, float aElapsedMs)
 {
     PostMaster& flags = *PostMaster::GetInstance();
     LevelBaseData& level = *myCurrentLevel;
-    if (!level.IsConversationRunning() && !myInventory.IsOpen() && !myCurtain.IsActive() &&
-        !myNotepad.IsOpen() && !flags.paused)
+    // What was said can be read at any time of play; while it is open, it has the keys.
+    if (myStartScreen.IsStarted() && !flags.paused)
+    {
+        myHistory.HandleInput(aInput);
+    }
+    const bool playing = !myHistory.IsOpen();
+    if (playing && !level.IsConversationRunning() && !myInventory.IsOpen() &&
+        !myCurtain.IsActive() && !myNotepad.IsOpen() && !flags.paused)
     {
         myPlayer.Update(aInput, myCamera, level.GetCollisionMap());
     }
-    level.HandleLevelInput(aInput, aElapsedMs, myInventory);
-    level.HandleInput(aInput, aElapsedMs, myInventory);
+    if (playing)
+    {
+        level.HandleLevelInput(aInput, aElapsedMs, myInventory);
+        level.HandleInput(aInput, aElapsedMs, myInventory);
+    }
     // Each condition sees what the steps before it left: the inventory opened here already
     // keeps the notepad shut in the same frame.
-    if (!myNotepad.IsOpen() && !level.IsConversationRunning() && level.GetRobot().IsActivated() &&
-        !flags.paused)
+    if (playing && !myNotepad.IsOpen() && !level.IsConversationRunning() && !flags.paused)
     {
-        myInventory.Update(aInput);
+        if (level.GetRobot().IsActivated())
+        {
+            myInventory.Update(aInput);
+        }
+        else if (aInput.KeyReleased(ourKeyI))
+        {
+            // The inventory is Roderick's hatch: the scene says why it stays shut.
+            level.ExplainRobotOff();
+        }
     }
-    if (!myInventory.IsOpen() && !level.IsConversationRunning() && !flags.paused)
+    if (playing && !myInventory.IsOpen() && !level.IsConversationRunning() && !flags.paused)
     {
         myNotepad.HandleInput(aInput);
     }
@@ -96,8 +126,9 @@ void Game::UpdateWorld(InputWrapper& aInput, float aElapsedMs)
         myStartScreen.HandleInput(aInput);
     }
     // Escape is asked about first, every frame: a held Escape never counts as released, so it
-    // opens the menu without also dismissing the end picture.
-    if (aInput.KeyDown(ourKeyEscape) && flags.openingFinished)
+    // opens the menu without also dismissing the end picture. During a scene's picture
+    // sequence it moves the pictures on instead, as Return does.
+    if (aInput.KeyDown(ourKeyEscape) && flags.openingFinished && !level.IsShowingPictures())
     {
         flags.paused = true;
     }
@@ -133,7 +164,14 @@ void Game::Update(InputWrapper& aInput, float aElapsedMs)
         myCurrentLevel->Update(myPlayer, myCamera, aElapsedMs);
         myCamera.Clamp(myCurrentLevel->GetMapWidth(), myCurrentLevel->GetMapHeight());
         myPlayer.UpdateScreen(aElapsedMs, myCamera);
+        myFootsteps.Follow(myPlayer, myCurrentLevel->GetCollisionMap(), aElapsedMs);
         myCursor.SetPosition(aInput.GetMousePosition());
+        if (const ConversationBox::Line* line = playing.GetShownLine())
+        {
+            myHistory.Note(*line->speaker, line->spoken);
+        }
+        // The children brought down from the volcano's ledge are seen at home.
+        myVillage.SetChildrenHome(myVolcano.AreChildrenHome());
         myCurrentLevel = myLevelSwitch.Run(*myCurrentLevel, myPlayer, myCamera, myCurtain);
         SoundManager::Instance()->ChangeMusic(myCurrentLevel->GetMusicName());
         saveDue = myCurrentLevel != &playing || playing.GetFinishedConversations() != finished;
@@ -144,6 +182,7 @@ void Game::Update(InputWrapper& aInput, float aElapsedMs)
         myBillboard.Show(aElapsedMs);
     }
     myNotepad.CheckParts(myInventory);
+    myHistory.Update();
     Autosave(saveDue, endPictureWasShown);
 }
 
@@ -157,11 +196,14 @@ void Game::RenderToBuffer(InputWrapper& aInput, unsigned aBufferIndex)
     level.RenderFloor(buffer, myCamera);
     level.RenderObjects(buffer, myCamera);
     level.RenderItems(buffer);
+    level.RenderForegroundBehind(buffer, myCamera);
     myPlayer.Submit(buffer);
     level.RenderOverlay(buffer, myCamera);
+    level.RenderPrompts(buffer);
     level.RenderConversation(buffer);
     myInventory.FillRenderBuffer(buffer, mouse.x, mouse.y);
     myNotepad.FillRenderBuffer(buffer);
+    myHistory.FillRenderBuffer(buffer);
     myCurtain.Render(buffer);
     myStartScreen.FillRenderBuffer(buffer);
     level.RenderOverlayPair(buffer);

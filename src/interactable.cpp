@@ -41,9 +41,13 @@ void Interactable::Submit(RenderData& aBuffer) const
         return;
     }
     aBuffer.SubmitSprite(myPicture, myScreenPosition);
+}
+
+void Interactable::SubmitPrompt(RenderData& aBuffer) const
+{
     const bool allowed =
         myPromptRule == PromptRule::InRange || PostMaster::GetInstance()->robotActivated;
-    if (myInRange && allowed)
+    if (myPresent && myInRange && allowed)
     {
         aBuffer.SubmitSprite(myPrompt, myScreenPosition + ourPromptOffset);
     }
@@ -59,7 +63,7 @@ Interactable VillageWoman(HGE* aHGE)
 
 Interactable VillageBoy(HGE* aHGE)
 {
-    return Interactable(aHGE, "img/NPCs/sprite_boy.dds", Vector2<float>(142.0f, 791.0f),
+    return Interactable(aHGE, "img/NPCs/sprite_village_child.dds", Vector2<float>(142.0f, 791.0f),
                         Reach::Box(ourTalkingReach));
 }
 
@@ -77,8 +81,9 @@ Interactable RaftTree(HGE* aHGE)
 
 Interactable MagneticStone(HGE* aHGE)
 {
+    // Standing at the wall beside it, her frame's top lies well above the stone's.
     return Interactable(aHGE, "img/items/sprite_magnetic_stone.dds", Vector2<float>(0.0f, 352.0f),
-                        Reach::Box(50.0f));
+                        Reach{50.0f, 90.0f, 130.0f, 60.0f});
 }
 
 Interactable EngineSpot(HGE* aHGE)

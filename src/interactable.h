@@ -40,8 +40,11 @@ public:
 
     // Screen position from the camera, then the range test against the heroine's position.
     void Update(const Camera& aCamera, const Vector2<float>& aHeroine);
-    // The picture, and the prompt 30 right of and 60 above it when the rule allows.
+    // The picture.
     void Submit(RenderData& aBuffer) const;
+    // The prompt 30 right of and 60 above the picture when the rule allows; drawn over the
+    // heroine, so she never hides it.
+    void SubmitPrompt(RenderData& aBuffer) const;
 
     // Gone from the scene for good: nothing is drawn and nothing is in range any more. (The
     // pictures stay where they are: the frame being drawn may still show them.)

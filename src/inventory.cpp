@@ -6,8 +6,10 @@
 #include "inventorylayout.h"
 #include "itemcatalogue.h"
 #include "recipes.h"
+#include "soundmanager.h"
 
 namespace layout = inventorylayout;
+using geometry::SoundEffect;
 
 namespace
 {
@@ -31,16 +33,6 @@ auto FindSelected(Items& aItems)
                         [](const Item& aItem) { return aItem.IsSelected(); });
 }
 
-// Icons in order, each in its cell or at the mouse while selected.
-void SubmitIcons(const std::vector<Item>& aItems, size_t aCount, Vector2<float> (*aCorner)(int),
-                 const Vector2<float>& aMouse, RenderData& aBuffer)
-{
-    for (size_t i = 0; i < aCount; ++i)
-    {
-        const Vector2<float> at = aItems[i].IsSelected() ? aMouse : aCorner(static_cast<int>(i));
-        aItems[i].SubmitIcon(aBuffer, at.x, at.y);
-    }
-}
 }  // namespace
 
 void Inventory::Init(HGE* aHGE)
@@ -49,6 +41,7 @@ void Inventory::Init(HGE* aHGE)
     myButtonHighlight =
         StaticSprite(aHGE, "img/Inventory-Notepad/inventory_highlight_buttonnew.dds");
     mySuccess = StaticSprite(aHGE, "img/Inventory-Notepad/combination_successful.dds");
+    myBuilt = StaticSprite(aHGE, "img/Inventory-Notepad/combination_built.dds");
     myFailure = StaticSprite(aHGE, "img/Inventory-Notepad/combination_failed.dds");
     myCards.Init(aHGE);
     myOpen = false;
@@ -60,6 +53,18 @@ void Inventory::Reserve(size_t aHeld, size_t aSlots)
 {
     myHeldItems.reserve(aHeld);
     myCombinationSlots.reserve(aSlots);
+}
+
+void Inventory::AddItem(const Item& aItem)
+{
+    myHeldItems.push_back(aItem);
+    myGrid.Add();
+}
+
+void Inventory::EraseHeld(size_t aIndex)
+{
+    myHeldItems.erase(myHeldItems.begin() + static_cast<std::ptrdiff_t>(aIndex));
+    myGrid.Erase(aIndex);
 }
 
 bool Inventory::HasItem(const std::string& aName) const
@@ -74,7 +79,7 @@ bool Inventory::RemoveItem(const std::string& aName)
     {
         return false;
     }
-    myHeldItems.erase(found);
+    EraseHeld(static_cast<size_t>(found - myHeldItems.begin()));
     return true;
 }
 
@@ -86,7 +91,7 @@ bool Inventory::TakeItem(Item& aOut, const std::string& aName)
         return false;
     }
     aOut = *found;
-    myHeldItems.erase(found);
+    EraseHeld(static_cast<size_t>(found - myHeldItems.begin()));
     return true;
 }
 
@@ -99,7 +104,9 @@ Inventory::State Inventory::GetState() const
 void Inventory::SetState(HGE* aHGE, const State& aState)
 {
     myHeldItems = itemcatalogue::Rebuild(aHGE, aState.held);
+    myGrid.Pack(myHeldItems.size());
     myCombinationSlots = itemcatalogue::Rebuild(aHGE, aState.slots);
+    mySlotHomes.assign(myCombinationSlots.size(), HeldGrid::ourNoCell);
     myOpen = aState.open;
     myShowResult = aState.showResult;
     myLastCombineSucceeded = aState.lastCombineSucceeded;
@@ -107,12 +114,14 @@ void Inventory::SetState(HGE* aHGE, const State& aState)
 
 void Inventory::Open()
 {
+    myGrid.Pack(myHeldItems.size());
     myOpen = true;
     PostMaster::GetInstance()->inventoryOpen = true;
 }
 
 void Inventory::Close()
 {
+    myShowResult = false;
     myOpen = false;
     PostMaster::GetInstance()->inventoryOpen = false;
 }
@@ -127,6 +136,7 @@ void Inventory::Toggle()
     {
         Open();
     }
+    SoundManager::PlayEffect(myOpen ? SoundEffect::InventoryOpens : SoundEffect::InventoryCloses);
 }
 
 void Inventory::Update(InputWrapper& aInput)
@@ -145,6 +155,8 @@ void Inventory::Update(InputWrapper& aInput)
 
 void Inventory::Click(const Vector2<float>& aMouse)
 {
+    // The last result goes with the next click, whatever it does.
+    myShowResult = false;
     if (FindSelected(myHeldItems) != myHeldItems.end())
     {
         if (layout::OverAnyHeldCell(aMouse))
@@ -169,31 +181,58 @@ void Inventory::Click(const Vector2<float>& aMouse)
         }
         return;
     }
-    if (PickUp(myHeldItems, ShownHeldCount(), layout::HeldCell, aMouse) ||
-        PickUp(myCombinationSlots, myCombinationSlots.size(), layout::CombinationSlot, aMouse))
-    {
-        return;
-    }
-    if (layout::OverButton(aMouse))
+    if (!PickUp(aMouse) && layout::OverButton(aMouse))
     {
         myLastCombineSucceeded = Combine();
         myShowResult = true;
-    }
-    else if (myShowResult)
-    {
-        myShowResult = false;
-        myLastCombineSucceeded = false;
+        SoundManager::PlayEffect(myLastCombineSucceeded ? SoundEffect::CombineWorks
+                                                        : SoundEffect::CombineFails);
     }
 }
 
-bool Inventory::PickUp(std::vector<Item>& aItems, size_t aCount, Vector2<float> (*aCorner)(int),
-                       const Vector2<float>& aMouse)
+bool Inventory::HeldCorner(size_t aIndex, Vector2<float>& aCorner) const
 {
-    for (size_t i = 0; i < aCount; ++i)
+    const int cell = myGrid.CellOf(aIndex);
+    // The wire stays carried while a copy of it lies in a slot; only the copy shows.
+    const bool copied = myHeldItems[aIndex].GetName() == ourEndlessItem &&
+                        FindNamed(myCombinationSlots, ourEndlessItem) != myCombinationSlots.end();
+    if (cell == HeldGrid::ourNoCell || copied)
     {
-        if (layout::OverPickUp(aCorner(static_cast<int>(i)), aMouse))
+        return false;
+    }
+    aCorner = layout::HeldCell(cell);
+    return true;
+}
+
+int Inventory::FindCell(const std::string& aName) const
+{
+    for (size_t i = 0; i < myHeldItems.size(); ++i)
+    {
+        Vector2<float> corner;
+        if (myHeldItems[i].GetName() == aName && HeldCorner(i, corner))
         {
-            aItems[i].Select();
+            return myGrid.CellOf(i);
+        }
+    }
+    return HeldGrid::ourNoCell;
+}
+
+bool Inventory::PickUp(const Vector2<float>& aMouse)
+{
+    for (size_t i = 0; i < myHeldItems.size(); ++i)
+    {
+        Vector2<float> corner;
+        if (HeldCorner(i, corner) && layout::OverPickUp(corner, aMouse))
+        {
+            myHeldItems[i].Select();
+            return true;
+        }
+    }
+    for (size_t i = 0; i < myCombinationSlots.size(); ++i)
+    {
+        if (layout::OverPickUp(layout::CombinationSlot(static_cast<int>(i)), aMouse))
+        {
+            myCombinationSlots[i].Select();
             return true;
         }
     }
@@ -203,23 +242,29 @@ bool Inventory::PickUp(std::vector<Item>& aItems, size_t aCount, Vector2<float> 
 void Inventory::MoveToCombination()
 {
     const auto selected = FindSelected(myHeldItems);
+    const auto index = static_cast<size_t>(selected - myHeldItems.begin());
     DeselectAll();
     myCombinationSlots.push_back(*selected);
+    mySlotHomes.push_back(myGrid.CellOf(index));
     if (selected->GetName() != ourEndlessItem)
     {
-        myHeldItems.erase(selected);
+        EraseHeld(index);
     }
 }
 
 void Inventory::MoveBack()
 {
     const auto selected = FindSelected(myCombinationSlots);
+    const auto index = static_cast<size_t>(selected - myCombinationSlots.begin());
     DeselectAll();
     if (selected->GetName() != ourEndlessItem)
     {
+        // Back into the cell it came from, when that is still free.
         myHeldItems.push_back(*selected);
+        myGrid.Add(mySlotHomes[index]);
     }
     myCombinationSlots.erase(selected);
+    mySlotHomes.erase(mySlotHomes.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
 void Inventory::DeselectAll()
@@ -246,15 +291,17 @@ bool Inventory::Combine()
         if (std::find(used.begin(), used.end(), myCombinationSlots[i].GetName()) != used.end())
         {
             myCombinationSlots.erase(myCombinationSlots.begin() + static_cast<std::ptrdiff_t>(i));
+            mySlotHomes.erase(mySlotHomes.begin() + static_cast<std::ptrdiff_t>(i));
         }
     }
     for (const std::string& name : recipe->products)
     {
         if (const Item* product = FindProduct(name))
         {
-            myHeldItems.push_back(*product);
+            AddItem(*product);
         }
     }
+    myLastCombineBuilt = recipe->buildsRaft;
     if (recipe->buildsRaft)
     {
         PostMaster::GetInstance()->raftMade = true;
@@ -268,11 +315,6 @@ const Item* Inventory::FindProduct(const std::string& aName) const
     return found == myProducts.end() ? nullptr : &*found;
 }
 
-size_t Inventory::ShownHeldCount() const
-{
-    return std::min(myHeldItems.size(), static_cast<size_t>(layout::ourHeldCells));
-}
-
 void Inventory::FillRenderBuffer(RenderData& aBuffer, float aMouseX, float aMouseY) const
 {
     if (!myOpen)
@@ -281,18 +323,33 @@ void Inventory::FillRenderBuffer(RenderData& aBuffer, float aMouseX, float aMous
     }
     const Vector2<float> mouse(aMouseX, aMouseY);
     aBuffer.SubmitSprite(myPanel, layout::Panel());
-    SubmitIcons(myHeldItems, ShownHeldCount(), layout::HeldCell, mouse, aBuffer);
-    SubmitIcons(myCombinationSlots, myCombinationSlots.size(), layout::CombinationSlot, mouse,
-                aBuffer);
+    // Below the panel, under everything else: it never hides an item, not even a carried one.
+    if (myShowResult)
+    {
+        const StaticSprite& result =
+            !myLastCombineSucceeded ? myFailure : (myLastCombineBuilt ? myBuilt : mySuccess);
+        aBuffer.SubmitSprite(result, layout::ResultPicture());
+    }
+    for (size_t i = 0; i < myHeldItems.size(); ++i)
+    {
+        Vector2<float> corner;
+        if (HeldCorner(i, corner))
+        {
+            const Vector2<float> at = myHeldItems[i].IsSelected() ? mouse : corner;
+            myHeldItems[i].SubmitIcon(aBuffer, at.x, at.y);
+        }
+    }
+    for (size_t i = 0; i < myCombinationSlots.size(); ++i)
+    {
+        const Vector2<float> at = myCombinationSlots[i].IsSelected()
+                                      ? mouse
+                                      : layout::CombinationSlot(static_cast<int>(i));
+        myCombinationSlots[i].SubmitIcon(aBuffer, at.x, at.y);
+    }
     if (layout::OverButton(mouse))
     {
         const Vector2<float> button = layout::Button();
         aBuffer.SubmitSprite(myButtonHighlight, Vector2<float>(button.x, button.y - 10.0f));
-    }
-    if (myShowResult)
-    {
-        aBuffer.SubmitSprite(myLastCombineSucceeded ? mySuccess : myFailure,
-                             layout::ResultPicture());
     }
 }
 
@@ -303,18 +360,24 @@ void Inventory::SubmitInfoCard(float aMouseX, float aMouseY, RenderData& aBuffer
         return;
     }
     const Vector2<float> mouse(aMouseX, aMouseY);
-    const auto submitHovered =
-        [&](const std::vector<Item>& aItems, size_t aCount, Vector2<float> (*aCorner)(int))
+    const auto submitHovered = [&](const Item& aItem, const Vector2<float>& aCorner)
     {
-        for (size_t i = 0; i < aCount; ++i)
+        const Item* card = myCards.Find(aItem.GetName());
+        if (card != nullptr && layout::OverCard(aCorner, mouse))
         {
-            const Item* card = myCards.Find(aItems[i].GetName());
-            if (card != nullptr && layout::OverCard(aCorner(static_cast<int>(i)), mouse))
-            {
-                card->SubmitIcon(aBuffer, aMouseX + 20.0f, aMouseY - 20.0f);
-            }
+            card->SubmitIcon(aBuffer, aMouseX + 20.0f, aMouseY - 20.0f);
         }
     };
-    submitHovered(myHeldItems, ShownHeldCount(), layout::HeldCell);
-    submitHovered(myCombinationSlots, myCombinationSlots.size(), layout::CombinationSlot);
+    for (size_t i = 0; i < myHeldItems.size(); ++i)
+    {
+        Vector2<float> corner;
+        if (HeldCorner(i, corner))
+        {
+            submitHovered(myHeldItems[i], corner);
+        }
+    }
+    for (size_t i = 0; i < myCombinationSlots.size(); ++i)
+    {
+        submitHovered(myCombinationSlots[i], layout::CombinationSlot(static_cast<int>(i)));
+    }
 }

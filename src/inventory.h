@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "heldgrid.h"
 #include "hge.h"
 #include "infocards.h"
 #include "inputwrapper/inputwrapper.h"
+#include "inventorylayout.h"
 #include "item.h"
 #include "renderdata.h"
 #include "staticsprite.h"
@@ -24,8 +26,9 @@ public:
     // Room for the held items and the combination slots.
     void Reserve(size_t aHeld, size_t aSlots);
 
-    // Appends a copy to the held items. More than fifteen are kept, but only fifteen show.
-    void AddItem(const Item& aItem) { myHeldItems.push_back(aItem); }
+    // Appends a copy to the held items, in the first free cell of the grid. More than fifteen
+    // are kept, but only fifteen show.
+    void AddItem(const Item& aItem);
     bool HasItem(const std::string& aName) const;
     // Erases the first held item named aName; false (nothing changed) when there is none.
     bool RemoveItem(const std::string& aName);
@@ -34,7 +37,8 @@ public:
     bool TakeItem(Item& aOut, const std::string& aName);
 
     bool IsOpen() const { return myOpen; }
-    // Opening and closing publish the state in the process-wide flags.
+    // Opening and closing publish the state in the process-wide flags. Opening closes the gaps
+    // in the grid; closing puts the last result away.
     void Open();
     void Close();
     void Toggle();
@@ -51,6 +55,9 @@ public:
     bool Combine();
 
     const std::vector<Item>& GetItems() const { return myHeldItems; }
+    // The grid cell the first held item named aName shows in, or HeldGrid::ourNoCell when no
+    // such item shows in the grid.
+    int FindCell(const std::string& aName) const;
     const std::vector<Item>& GetCombinationSlots() const { return myCombinationSlots; }
     const std::vector<Item>& GetProducts() const { return myProducts; }
     bool IsShowingResult() const { return myShowResult; }
@@ -72,25 +79,30 @@ public:
 
 private:
     void Click(const Vector2<float>& aMouse);
-    // Selects the first item of aItems (within aCount) whose cell the mouse picks up from.
-    static bool PickUp(std::vector<Item>& aItems, size_t aCount, Vector2<float> (*aCorner)(int),
-                       const Vector2<float>& aMouse);
+    // Where held item aIndex shows: its cell's corner; false when it does not show (it has no
+    // cell, or it is the wire whose copy lies in a slot).
+    bool HeldCorner(size_t aIndex, Vector2<float>& aCorner) const;
+    // Selects the item under the mouse, held items first; false when there is none.
+    bool PickUp(const Vector2<float>& aMouse);
     void MoveToCombination();
     void MoveBack();
     void DeselectAll();
-    // How many held items have a grid cell.
-    size_t ShownHeldCount() const;
+    void EraseHeld(size_t aIndex);
     const Item* FindProduct(const std::string& aName) const;
 
     std::vector<Item> myProducts;
     std::vector<Item> myHeldItems;
+    HeldGrid myGrid{inventorylayout::ourHeldCells};
     std::vector<Item> myCombinationSlots;
+    std::vector<int> mySlotHomes;  // the cell each slot's item came from
     InfoCards myCards;
     StaticSprite myPanel;
     StaticSprite myButtonHighlight;
     StaticSprite mySuccess;
+    StaticSprite myBuilt;
     StaticSprite myFailure;
     bool myOpen = false;
     bool myShowResult = false;
     bool myLastCombineSucceeded = false;
+    bool myLastCombineBuilt = false;  // it made something in a scene, not in the grid
 };

@@ -34,7 +34,7 @@ Vector2<float> Button()
 
 Vector2<float> ResultPicture()
 {
-    return Vector2<float>(280.0f, 200.0f);
+    return Vector2<float>(322.0f, 518.0f);
 }
 
 bool Inside(const Vector2<float>& aCorner, float aWidth, float aHeight,

@@ -17,7 +17,7 @@ Vector2<float> HeldCell(int aIndex);
 Vector2<float> CombinationSlot(int aIndex);
 // Top-left of the combine button.
 Vector2<float> Button();
-// Where the success or failure picture stands.
+// Where the success or failure picture stands: under the panel, clear of every cell and slot.
 Vector2<float> ResultPicture();
 
 // Strictly inside the aWidth x aHeight rectangle whose top-left is aCorner.

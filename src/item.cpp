@@ -63,14 +63,18 @@ bool Item::Reaches(const Vector2<float>& aPlayer) const
     return StrictlyInside(myWorldPosition - reach, myWorldPosition + reach, aPlayer);
 }
 
-void Item::Submit(RenderData& aBuffer, bool aRobotActivated) const
+void Item::Submit(RenderData& aBuffer) const
 {
     if (myHidden)
     {
         return;
     }
     aBuffer.SubmitSprite(myPictures->world, myScreenPosition);
-    if (myNearPlayer && myActive && aRobotActivated)
+}
+
+void Item::SubmitPrompt(RenderData& aBuffer, bool aRobotActivated) const
+{
+    if (!myHidden && myNearPlayer && myActive && aRobotActivated)
     {
         aBuffer.SubmitSprite(
             myPictures->prompt,

@@ -29,9 +29,11 @@ public:
     bool ReachTest(const Vector2<float>& aPlayer);
     // Whether a heroine at aPlayer would be within reach.
     bool Reaches(const Vector2<float>& aPlayer) const;
-    // The scene picture (unless hidden) and, when in reach, active and the robot is switched
-    // on, the prompt 50 pixels above it.
-    void Submit(RenderData& aBuffer, bool aRobotActivated) const;
+    // The scene picture, unless hidden.
+    void Submit(RenderData& aBuffer) const;
+    // Unless hidden: when in reach, active and the robot is switched on, the prompt 50 pixels
+    // above the picture. Drawn over the heroine, so she never hides it.
+    void SubmitPrompt(RenderData& aBuffer, bool aRobotActivated) const;
 
     // Unless hidden, the icon with its top-left at (aX, aY): the inventory's drawing.
     void SubmitIcon(RenderData& aBuffer, float aX, float aY) const;

@@ -1,8 +1,5 @@
 #include "itemcatalogue.h"
 
-#include <cstdint>
-#include <cstdio>
-
 #include "assertion.h"
 
 namespace
@@ -28,10 +25,10 @@ const Entry ourEntries[] = {
     {"flintstone2", "img/items/sprite_flint02.dds", "img/items/sprite_flint02.dds"},
     {"sharpFlintstone", "img/items/sprite_flint01.dds", "img/items/icon_flintstone1.dds"},
     {"logs", "img/items/sprite_logs.dds", "img/items/icon_logs.dds"},
-    // The deep jungle: the scene picture shows the palm, the rubber tree and the log.
-    {"coconut", ourEmpty, "img/Items/icon_coconut.dds"},
+    // The deep jungle: the scene picture shows the rubber tree.
+    {"coconut", "img/Items/sprite_coconut.dds", "img/Items/icon_coconut.dds"},
     {"rubber tree", ourEmpty, ourEmpty},
-    {"log", ourEmpty, "img/Items/icon_log.dds"},
+    {"log", "img/Items/sprite_log.dds", "img/Items/icon_log.dds"},
     {"dried leaves", "img/Items/sprite_dried_leaves.dds", "img/Items/icon_dried_leaves.dds"},
     {"rubber", ourEmpty, "img/Items/icon_coconutLatex.dds"},
     // The cave.
@@ -113,27 +110,6 @@ std::vector<std::string> Names()
         names.push_back(entry.name);
     }
     return names;
-}
-
-std::string Fingerprint(const std::vector<std::string>& aNames)
-{
-    // FNV-1a over the names, each closed by a zero byte so "ab","c" and "a","bc" differ.
-    uint64_t hash = 0xcbf29ce484222325ull;
-    for (const std::string& name : aNames)
-    {
-        for (const char& c : name + '\0')
-        {
-            hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001b3ull;
-        }
-    }
-    char text[17];
-    std::snprintf(text, sizeof(text), "%016llx", static_cast<unsigned long long>(hash));
-    return text;
-}
-
-std::string Fingerprint()
-{
-    return Fingerprint(Names());
 }
 
 Item Make(HGE* aHGE, const std::string& aName, const Vector2<float>& aPosition, bool aActive)

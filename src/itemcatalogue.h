@@ -16,10 +16,6 @@ bool Knows(const std::string& aName);
 bool PicturesOf(const std::string& aName, std::string& aScenePicture, std::string& aIcon);
 // Every item name, in the catalogue's order.
 std::vector<std::string> Names();
-// A short mark of a list of names: lists that differ have different marks.
-std::string Fingerprint(const std::vector<std::string>& aNames);
-// The mark of the catalogue's names.
-std::string Fingerprint();
 // The item aName (which must be known) at aPosition, testing its reach only when aActive.
 Item Make(HGE* aHGE, const std::string& aName, const Vector2<float>& aPosition = Vector2<float>(),
           bool aActive = true);

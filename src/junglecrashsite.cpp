@@ -1,6 +1,9 @@
 #include "junglecrashsite.h"
 
+#include <algorithm>
+
 #include "eventsingelton.h"
+#include "soundmanager.h"
 
 namespace
 {
@@ -11,7 +14,7 @@ void JungleCrashSite::Init(HGE* aHGE)
 {
     LoadScene(aHGE, "img/Levels/scene_jungle_crash.dds",
               "img/Levels/scene_jungle_crash_overlay.dds", "img/Levels/collision_jungle_crash.bmp");
-    myCurtain.Init(aHGE);
+    myCurtain.InitOpen(aHGE);
     myRaft = Raft(aHGE, Vector2<float>(831.0f, 468.0f));
     myTree = interactables::RaftTree(aHGE);
     myAxeReady = false;
@@ -27,11 +30,12 @@ void JungleCrashSite::Init(HGE* aHGE)
 
 void JungleCrashSite::CreateConversations()
 {
-    LoadConversations("dialogue/crashsite.txt",
-                      {"Spott flint stone", "Put flint stone in Roderick", "Activate Roderick",
-                       "After Roderick activated", "You can't go there", "That's a branch stupid",
-                       "sharpFlintstone", "before axe with tree",
-                       "with axe with tree intermediation", "after axe with tree", "have raft"});
+    LoadConversations(
+        "dialogue/crashsite.txt",
+        {"Spott flint stone", "Put flint stone in Roderick", "Activate Roderick",
+         "After Roderick activated", "You can't go there", "That's a branch stupid",
+         "sharpFlintstone", "before axe with tree", "with axe with tree intermediation",
+         "after axe with tree", "have raft", "tree needs an axe", "Roderick is off"});
 }
 
 void JungleCrashSite::UpdateScript(float aElapsed, Player& /*aPlayer*/, Inventory& aInventory)
@@ -66,6 +70,16 @@ void JungleCrashSite::UpdateScript(float aElapsed, Player& /*aPlayer*/, Inventor
     {
         myAxeReady = true;
     }
+    // She came to the tree with the axe: it falls as soon as she has said so.
+    if (myChopFollows && IsPlayed("before axe with tree") && !IsConversationRunning() &&
+        myRequestedConversation.empty())
+    {
+        myChopFollows = false;
+        if (myAxeReady)
+        {
+            Chop(aInventory);
+        }
+    }
     if (IsPlayed("with axe with tree intermediation"))
     {
         RequestUnlessPlayed("after axe with tree");
@@ -86,31 +100,66 @@ void JungleCrashSite::UpdateScript(float aElapsed, Player& /*aPlayer*/, Inventor
     }
 }
 
-void JungleCrashSite::HandleInput(InputWrapper& aInput, float /*aElapsed*/, Inventory& aInventory)
+void JungleCrashSite::HandleInput(InputWrapper& /*aInput*/, float /*aElapsed*/,
+                                  Inventory& aInventory)
 {
-    if (!UseKeyReleased(aInput))
+    if (!PressFree())
     {
         return;
     }
-    if (IsPlayed("Activate Roderick") && myRobot.IsNear())
+    if (!myRobot.IsActivated())
     {
-        myRobot.Activate();
-        PostMaster::GetInstance()->robotActivated = true;
+        if (IsPlayed("Activate Roderick") && myRobot.IsNear())
+        {
+            myRobot.Activate();
+            PostMaster::GetInstance()->robotActivated = true;
+        }
+        return;
     }
-    myRaft.Use();
-    if (myTree.IsInRange() && myRobot.IsActivated())
+    if (myRaft.IsShown() && myRaft.IsInRange())
+    {
+        myRaft.Use();
+        return;
+    }
+    if (!myTree.IsInRange())
+    {
+        return;
+    }
+    if (!IsPlayed("before axe with tree"))
     {
         myRequestedConversation = "before axe with tree";
+        myChopFollows = aInventory.HasItem("axe");
     }
-    if (myAxeReady && myTree.IsInRange())
+    else if (myAxeReady)
     {
-        myAxeReady = false;
-        myTreeChopped = true;
-        myRequestedConversation = "with axe with tree intermediation";
-        // Nothing is left of the tree to draw or to use.
-        myTree.Vanish();
-        aInventory.AddItem(MakeItem("logs"));
+        Chop(aInventory);
     }
+    else
+    {
+        myRequestedConversation = "tree needs an axe";
+    }
+}
+
+void JungleCrashSite::Chop(Inventory& aInventory)
+{
+    myAxeReady = false;
+    myChopFollows = false;
+    myTreeChopped = true;
+    myRequestedConversation = "with axe with tree intermediation";
+    // Nothing is left of the tree to draw or to use.
+    myTree.Vanish();
+    aInventory.AddItem(MakeItem("logs"));
+}
+
+float JungleCrashSite::UseDistance(const Vector2<float>& aHeroine) const
+{
+    const float robot = ReachDistance(!myRobot.IsActivated() && myRobot.Reaches(aHeroine),
+                                      myRobot.GetWorldPosition(), aHeroine);
+    const float raft = ReachDistance(myRaft.IsShown() && myRaft.Reaches(aHeroine),
+                                     myRaft.GetWorldPosition(), aHeroine);
+    const float tree = ReachDistance(myRobot.IsActivated() && myTree.Reaches(aHeroine),
+                                     myTree.GetWorldPosition(), aHeroine);
+    return std::min({robot, raft, tree});
 }
 
 void JungleCrashSite::Update(Player& aPlayer, Camera& aCamera, float aElapsed)
@@ -125,6 +174,7 @@ void JungleCrashSite::Update(Player& aPlayer, Camera& aCamera, float aElapsed)
         const Vector2<float> crossed = myRaft.Update(aCamera, heroine, robot);
         if (crossed != Vector2<float>())
         {
+            SoundManager::PlayEffect(geometry::SoundEffect::RaftCrossing);
             for (int i = 0; i < ourCloseSteps; ++i)
             {
                 myCurtain.Close();
@@ -140,6 +190,7 @@ void JungleCrashSite::Update(Player& aPlayer, Camera& aCamera, float aElapsed)
 void JungleCrashSite::SetState(const State& aState)
 {
     myAxeReady = aState.axeReady;
+    myChopFollows = aState.chopFollows;
     myTreeChopped = aState.treeChopped;
     if (myTreeChopped)
     {
@@ -153,6 +204,18 @@ void JungleCrashSite::RenderObjects(RenderData& aBuffer, const Camera& /*aCamera
 {
     myRobot.Submit(aBuffer);
     myRaft.Submit(aBuffer);
-    myCurtain.Render(aBuffer);
     myTree.Submit(aBuffer);
+}
+
+void JungleCrashSite::RenderOverlay(RenderData& aBuffer, const Camera& aCamera)
+{
+    LevelBaseData::RenderOverlay(aBuffer, aCamera);
+    myCurtain.Render(aBuffer);
+}
+
+void JungleCrashSite::RenderPrompts(RenderData& aBuffer) const
+{
+    LevelBaseData::RenderPrompts(aBuffer);
+    myRaft.SubmitPrompt(aBuffer);
+    myTree.SubmitPrompt(aBuffer);
 }

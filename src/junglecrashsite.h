@@ -15,7 +15,12 @@ public:
     void UpdateScript(float aElapsed, Player& aPlayer, Inventory& aInventory) override;
     void Update(Player& aPlayer, Camera& aCamera, float aElapsed) override;
     void RenderObjects(RenderData& aBuffer, const Camera& aCamera) override;
+    // The scene's overlay, then its own curtain: a jump it covers hides everything.
+    void RenderOverlay(RenderData& aBuffer, const Camera& aCamera) override;
+    void RenderPrompts(RenderData& aBuffer) const override;
     void HandleInput(InputWrapper& aInput, float aElapsed, Inventory& aInventory) override;
+    // Roderick while he is off, the raft once it is built, the tree once he is on.
+    float UseDistance(const Vector2<float>& aHeroine) const override;
 
     const Raft& GetRaft() const { return myRaft; }
     const Interactable& GetTree() const { return myTree; }
@@ -31,18 +36,25 @@ public:
         bool treeChopped = false;
         Curtain::State curtain;
         Raft::State raft;
+        bool chopFollows = false;
     };
     State GetState() const
     {
-        return State{myAxeReady, myTreeChopped, myCurtain.GetState(), myRaft.GetState()};
+        return State{myAxeReady, myTreeChopped, myCurtain.GetState(), myRaft.GetState(),
+                     myChopFollows};
     }
     void SetState(const State& aState);
 
 private:
+    // The tree falls and becomes logs.
+    void Chop(Inventory& aInventory);
+
     // Covers the chop and the river crossing.
     Curtain myCurtain;
     Raft myRaft;
     Interactable myTree;
     bool myAxeReady = false;
     bool myTreeChopped = false;
+    // She first came to the tree holding the axe: the chop follows its description.
+    bool myChopFollows = false;
 };

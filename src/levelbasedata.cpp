@@ -1,9 +1,14 @@
 #include "levelbasedata.h"
 
+#include <cmath>
+#include <limits>
+
 #include "assertion.h"
 #include "eventsingelton.h"
 #include "feetpoint.h"
 #include "itemcatalogue.h"
+#include "soundmanager.h"
+#include "storyfacts.h"
 
 namespace
 {
@@ -12,6 +17,8 @@ constexpr uint8_t ourKeyReturn = 0x1C;
 constexpr int ourCollisionScale = 16;
 constexpr size_t ourConversationCapacity = 101;
 const char* const ourRefusal = "You can't go there";
+// The notice of the scenes where Roderick can be switched off: nobody carries anything yet.
+const char* const ourRobotOff = "Roderick is off";
 
 // A zone crossed vertically or horizontally: where it leads, and for the two exits that wait
 // for the robot, where a refused heroine is set back (an offset from one of this scene's
@@ -90,7 +97,7 @@ void LevelBaseData::LoadScene(HGE* aHGE, const char* aScene, const char* aOverla
 {
     myHGE = aHGE;
     myMap.AddFloorTile(StaticSprite(aHGE, aScene), Vector2<float>());
-    myMap.AddOverlayTile(StaticSprite(aHGE, aOverlay), Vector2<float>());
+    myForeground.Load(aHGE, aOverlay);
     myRobot.Init(aHGE);
     myCollision.Init(ourCollisionScale, aCollision, aHGE);
     myTransferRequested = false;
@@ -118,22 +125,14 @@ void LevelBaseData::BuildConversations(const std::vector<ConversationScript>& aS
     for (const ConversationScript& script : aScripts)
     {
         LevelConversation& conversation = myConversations[FindConversation(script.name)];
-        conversation.SetLeftSpeaker(script.leftPortrait, script.leftName);
-        if (!script.rightPortrait.empty())
-        {
-            conversation.SetRightSpeaker(script.rightPortrait, script.rightName);
-        }
-        for (const std::string& line : script.lines)
-        {
-            conversation.AddLine(line);
-        }
+        conversation.SetScript(script);
     }
     myRequestedConversation.clear();
 }
 
 void LevelBaseData::RenderOverlay(RenderData& aBuffer, const Camera& aCamera)
 {
-    myMap.SubmitOverlay(aBuffer, aCamera.GetPosition());
+    myForeground.SubmitInFront(aBuffer, aCamera);
 }
 
 void LevelBaseData::RenderFloor(RenderData& aBuffer, const Camera& aCamera) const
@@ -145,7 +144,16 @@ void LevelBaseData::RenderItems(RenderData& aBuffer) const
 {
     for (const Item& item : myItems)
     {
-        item.Submit(aBuffer, myRobot.IsActivated());
+        item.Submit(aBuffer);
+    }
+}
+
+void LevelBaseData::RenderPrompts(RenderData& aBuffer) const
+{
+    myRobot.SubmitPrompt(aBuffer);
+    for (const Item& item : myItems)
+    {
+        item.SubmitPrompt(aBuffer, myRobot.IsActivated());
     }
 }
 
@@ -177,13 +185,9 @@ void LevelBaseData::RequestUnlessPlayed(const std::string& aName)
     }
 }
 
-void LevelBaseData::MarkPlayed(const std::string& aName)
+bool LevelBaseData::OverlayOpen()
 {
-    const unsigned index = LastNamed(myConversations, aName);
-    if (index != 0)
-    {
-        myNotYetPlayed.reset(index);
-    }
+    return AnyOverlayOpen();
 }
 
 bool LevelBaseData::UseKeyReleased(const InputWrapper& aInput)
@@ -217,8 +221,13 @@ void LevelBaseData::UpdateConversations(float aElapsed, Player& aPlayer, Invento
     const unsigned index = FindConversation(myRequestedConversation);
     LevelConversation& conversation = myConversations[index];
     PostMaster& flags = *PostMaster::GetInstance();
-    if (myNotYetPlayed.test(index) && index != 0)
+    if ((myNotYetPlayed.test(index) || conversation.IsRepeatable()) && index != 0)
     {
+        // The wording is the world's as it is when the conversation starts.
+        if (!conversation.IsRunning())
+        {
+            conversation.ChooseWordings(Facts(aInventory));
+        }
         aPlayer.PauseAnimation();
         flags.conversationRunning = true;
         conversation.SetRunning(true);
@@ -232,6 +241,10 @@ void LevelBaseData::UpdateConversations(float aElapsed, Player& aPlayer, Invento
         conversation.SetRunning(false);
         myNotYetPlayed.reset(index);
         myRequestedConversation.clear();
+        if (conversation.IsRepeatable())
+        {
+            conversation.Rewind();
+        }
     }
 }
 
@@ -239,10 +252,12 @@ void LevelBaseData::UpdateLevel(Player& aPlayer, Camera& aCamera, float aElapsed
                                 Inventory& aInventory)
 {
     const Vector2<float> heroine = aPlayer.GetWorldPosition();
+    myPlayerPosition = heroine;
     for (Item& item : myItems)
     {
         item.Update(aCamera.GetPosition(), heroine);
     }
+    myForeground.Update(heroine);
     if (CheckTransfers(aPlayer, aCamera))
     {
         myTransferRequested = true;
@@ -257,31 +272,64 @@ void LevelBaseData::UpdateLevel(Player& aPlayer, Camera& aCamera, float aElapsed
 void LevelBaseData::HandleLevelInput(InputWrapper& aInput, float /*aElapsed*/,
                                      Inventory& aInventory)
 {
+    myPressFree = false;
     if (IsConversationRunning())
     {
         myConversations[myCurrentConversation].HandleInput(aInput);
     }
-    if (AnyOverlayOpen())
+    if (AnyOverlayOpen() || IsShowingPictures() || !UseKeyReleased(aInput))
     {
         return;
     }
-    if (!UseKeyReleased(aInput))
+    const int target = PressTarget(myPlayerPosition);
+    if (target < 0)
     {
+        myPressFree = true;
         return;
     }
-    // Everything in reach is taken on one press, in list order.
-    for (size_t i = 0; i < myItems.size();)
+    if (!myRobot.IsActivated())
     {
-        if (myRobot.IsActivated() && myItems[i].IsNear() && !IsConversationRunning())
+        ExplainRobotOff();
+        return;
+    }
+    aInventory.AddItem(myItems[static_cast<size_t>(target)]);
+    SoundManager::PlayEffect(geometry::SoundEffect::Pickup);
+    myItems.erase(myItems.begin() + target);
+}
+
+int LevelBaseData::PressTarget(const Vector2<float>& aHeroine) const
+{
+    // One press does one thing: the nearest of the items in reach and the scene's own things.
+    int nearest = -1;
+    float nearestDistance = UseDistance(aHeroine);
+    for (size_t i = 0; i < myItems.size(); ++i)
+    {
+        const float distance = Distance(myItems[i].GetWorldPosition(), aHeroine);
+        if (myItems[i].IsActive() && myItems[i].Reaches(aHeroine) && distance <= nearestDistance)
         {
-            aInventory.AddItem(myItems[i]);
-            myItems.erase(myItems.begin() + static_cast<std::ptrdiff_t>(i));
-        }
-        else
-        {
-            ++i;
+            nearest = static_cast<int>(i);
+            nearestDistance = distance;
         }
     }
+    return nearest;
+}
+
+void LevelBaseData::ExplainRobotOff()
+{
+    if (LastNamed(myConversations, ourRobotOff) != 0)
+    {
+        myRequestedConversation = ourRobotOff;
+    }
+}
+
+float LevelBaseData::UseDistance(const Vector2<float>& /*aHeroine*/) const
+{
+    return std::numeric_limits<float>::infinity();
+}
+
+float LevelBaseData::Distance(const Vector2<float>& aFrom, const Vector2<float>& aTo)
+{
+    return std::hypot(aTo.x - aFrom.x, aTo.y - aFrom.y);
 }
 
 bool LevelBaseData::CheckTransfers(Player& aPlayer, Camera& aCamera)
@@ -357,6 +405,14 @@ void LevelBaseData::PlaceHeroine(Player& aPlayer, Camera& aCamera, const Vector2
     aCamera.Focus(aPosition);
 }
 
+void LevelBaseData::SubmitInScene(RenderData& aBuffer, const StaticSprite& aSprite, double aLeft,
+                                  double aTop, const Camera& aCamera)
+{
+    aBuffer.SubmitSprite(aSprite,
+                         Vector2<float>(static_cast<float>(aLeft), static_cast<float>(aTop)) -
+                             aCamera.GetPosition());
+}
+
 bool LevelBaseData::FindItem(const std::string& aName, size_t& aIndex) const
 {
     for (size_t i = 0; i < myItems.size(); ++i)
@@ -374,6 +430,19 @@ bool LevelBaseData::IsConversationRunning() const
 {
     return myCurrentConversation < myConversations.size() &&
            myConversations[myCurrentConversation].IsRunning();
+}
+
+Vector2<float> LevelBaseData::GetCollisionExtent() const
+{
+    const float scale = static_cast<float>(ourCollisionScale);
+    return Vector2<float>(myCollision.GetSize().x * scale, myCollision.GetSize().y * scale);
+}
+
+const ConversationBox::Line* LevelBaseData::GetShownLine() const
+{
+    return IsConversationRunning()
+               ? myConversations[myCurrentConversation].GetBox().GetCurrentLine()
+               : nullptr;
 }
 
 int32_t LevelBaseData::TakeTransferTarget()

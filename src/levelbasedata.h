@@ -4,12 +4,14 @@
 // request fields the game's frame reads. Scenes add their story through the virtual slots.
 #include <bitset>
 #include <deque>
+#include <limits>
 #include <string>
 #include <vector>
 
 #include "camera.h"
 #include "collisionmap.h"
 #include "conversationscript.h"
+#include "foreground.h"
 #include "hotspot.h"
 #include "inputwrapper/inputwrapper.h"
 #include "inventory.h"
@@ -21,6 +23,7 @@
 #include "randomhotspot.h"
 #include "renderdata.h"
 #include "robot.h"
+#include "storyfacts.h"
 #include "verticalhotspot.h"
 
 // Destination codes of the transfer zones, read by the level switch.
@@ -53,7 +56,7 @@ public:
     virtual void CreateConversations();
     // Slot 2, every frame before the registry's start and stop: the story's conditions.
     virtual void UpdateScript(float aElapsed, Player& aPlayer, Inventory& aInventory) = 0;
-    // Slot 3, after the heroine: by default the scene's overlay layer.
+    // Slot 3, after the heroine: by default the upright parts of the scene she stands behind.
     virtual void RenderOverlay(RenderData& aBuffer, const Camera& aCamera);
     // Slot 4, every frame after UpdateLevel: robot, characters, timed events.
     virtual void Update(Player& aPlayer, Camera& aCamera, float aElapsed) = 0;
@@ -61,14 +64,24 @@ public:
     virtual void RenderObjects(RenderData& aBuffer, const Camera& aCamera) = 0;
     // Slot 6, every frame after HandleLevelInput, whatever the flags.
     virtual void HandleInput(InputWrapper& aInput, float aElapsed, Inventory& aInventory) = 0;
+    // Over the heroine and the overlay: the use-key prompts of the robot and the items; scenes
+    // with things of their own to use add theirs.
+    virtual void RenderPrompts(RenderData& aBuffer) const;
 
     void RenderFloor(RenderData& aBuffer, const Camera& aCamera) const;
-    // Every item in list order; the prompt only once the robot is switched on.
+    // The upright parts of the scene the heroine stands in front of: drawn before her.
+    void RenderForegroundBehind(RenderData& aBuffer, const Camera& aCamera) const
+    {
+        myForeground.SubmitBehind(aBuffer, aCamera);
+    }
+    // Every item's picture in list order.
     void RenderItems(RenderData& aBuffer) const;
     // The running conversation's box, if any.
     void RenderConversation(RenderData& aBuffer);
     // The scene's picture sequence over everything else, when it shows.
     void RenderOverlayPair(RenderData& aBuffer) const { myOverlayPair.FillRenderBuffer(aBuffer); }
+    // The picture sequence is under way: the keys move it on and do nothing else.
+    bool IsShowingPictures() const { return myOverlayPair.IsPlaying(); }
 
     // Index of the last conversation named aName, or 0 ("NONE"); it becomes the current one.
     unsigned FindConversation(const std::string& aName);
@@ -76,9 +89,33 @@ public:
     void UpdateConversations(float aElapsed, Player& aPlayer, Inventory& aInventory);
     // Per frame: items' reach, transfers, conversations.
     void UpdateLevel(Player& aPlayer, Camera& aCamera, float aElapsed, Inventory& aInventory);
-    // Per frame: the running conversation's input, then picking up what is in reach on a
-    // released E or Return.
+    // Per frame: the running conversation's input, then, on a released E or Return, the
+    // nearest item in reach is picked up unless one of the scene's own things is nearer; the
+    // press is then left to the scene (PressFree).
     void HandleLevelInput(InputWrapper& aInput, float aElapsed, Inventory& aInventory);
+    // How far the nearest of the scene's own usable things in reach is from aHeroine;
+    // infinity when none is in reach (the default).
+    virtual float UseDistance(const Vector2<float>& aHeroine) const;
+    static float Distance(const Vector2<float>& aFrom, const Vector2<float>& aTo);
+    // aThing's distance from aHeroine when it is in reach, infinity otherwise.
+    static float ReachDistance(bool aInReach, const Vector2<float>& aThing,
+                               const Vector2<float>& aHeroine)
+    {
+        return aInReach ? Distance(aThing, aHeroine) : std::numeric_limits<float>::infinity();
+    }
+    // The facts the wordings ask about, with aInventory when the game gave the scene none.
+    StoryFacts Facts(const Inventory& aInventory) const
+    {
+        return myFacts != nullptr ? *myFacts : StoryFacts(&aInventory, {this}, nullptr);
+    }
+    // The item a press of the use key at aHeroine takes: the nearest in reach, unless one of
+    // the scene's own things is nearer; -1 when the press is left to the scene.
+    int PressTarget(const Vector2<float>& aHeroine) const;
+    // The wordings' conditions ask these; without them a scene knows only its own
+    // conversations and the inventory it is given.
+    void SetStoryFacts(const StoryFacts* aFacts) { myFacts = aFacts; }
+    // Requests the scene's notice that Roderick, switched off, carries nothing (if it has one).
+    void ExplainRobotOff();
     // True when the heroine's feet entered a zone leading to another scene; the destination is
     // then in the transfer target.
     bool CheckTransfers(Player& aPlayer, Camera& aCamera);
@@ -87,6 +124,8 @@ public:
 
     // The conversation at the current index is being shown.
     bool IsConversationRunning() const;
+    // The line the running conversation shows, or null when none runs.
+    const ConversationBox::Line* GetShownLine() const;
     // The last conversation named aName has played (an unknown name never has). Unlike
     // FindConversation, this leaves the current index alone.
     bool IsPlayed(const std::string& aName) const;
@@ -118,6 +157,8 @@ public:
         bool played = false;
         bool running = false;
         ConversationBox::Reading reading;
+        // The wording shown of each stretch of its lines.
+        std::vector<int> wordings;
     };
     // What a saved game keeps of the scene: its time, its robot, its items in list order, its
     // conversations in list order and the one requested and current.
@@ -131,17 +172,21 @@ public:
         std::string current;
     };
     SceneState GetSceneState() const;
-    // Whether aState belongs to this scene as built (its conversations, their lines, the
-    // robot's sheets); otherwise false with the reason in aProblem.
-    bool Fits(const SceneState& aState, std::string& aProblem) const;
-    // Takes over aState, which must fit; the items are made anew from their names.
+    // Whether aState, the save's field aField, makes sense for this scene (its items lie in
+    // it, the robot's sheet is one he has); otherwise false with the reason in aProblem.
+    bool Fits(const SceneState& aState, const std::string& aField, std::string& aProblem) const;
+    // Takes over aState, which must fit and hold the scene's conversations in the scene's
+    // order (a save read over the fresh game does); the items are made anew from their names.
     void SetSceneState(const SceneState& aState);
     // How many conversations have been read to their end in this scene so far.
     unsigned GetFinishedConversations() const { return myFinishedConversations; }
 
+    const Foreground& GetForeground() const { return myForeground; }
     int GetMapWidth() const { return myMap.GetMapWidth(); }
     int GetMapHeight() const { return myMap.GetMapHeight(); }
     const CollisionMap& GetCollisionMap() const { return myCollision; }
+    // The part of the world the collision map covers, in world pixels: the whole scene.
+    Vector2<float> GetCollisionExtent() const;
     Robot& GetRobot() { return myRobot; }
     const Robot& GetRobot() const { return myRobot; }
     const std::vector<Item>& GetItems() const { return myItems; }
@@ -167,22 +212,29 @@ protected:
     {
         myItems.push_back(MakeItem(aName, aPosition, aActive));
     }
+    // This frame's E or Return, not spent on a conversation, an open overlay or an item: the
+    // scene's own things may take it.
+    bool PressFree() const { return myPressFree; }
     // The caves keep their robot out of sight: he waits outside.
     void KeepRobotOutside() { myRobot.SetWorldPosition(Vector2<float>(-10000.0f, -10000.0f)); }
     // Places the heroine and centres the view on her.
     static void PlaceHeroine(Player& aPlayer, Camera& aCamera, const Vector2<float>& aPosition);
+    // Draws aSprite with its top-left at aLeft, aTop in the scene.
+    static void SubmitInScene(RenderData& aBuffer, const StaticSprite& aSprite, double aLeft,
+                              double aTop, const Camera& aCamera);
     // E or Return was released this frame: the use key.
     static bool UseKeyReleased(const InputWrapper& aInput);
+    // A conversation runs, or the inventory, the notepad or the quit menu is open.
+    static bool OverlayOpen();
     // Requests aName unless it has played already.
     void RequestUnlessPlayed(const std::string& aName);
-    // Counts aName as played without showing it: it never starts afterwards.
-    void MarkPlayed(const std::string& aName);
     // Takes aName out of the inventory and lays it at the end of the scene's items again, where
     // it can be used once more. Nothing happens when it is not carried.
     void PutBack(Inventory& aInventory, const std::string& aName);
 
     HGE* myHGE = nullptr;
     Map myMap;
+    Foreground myForeground;
     std::vector<LevelConversation> myConversations;
     std::bitset<32> myNotYetPlayed;
     std::string myRequestedConversation;
@@ -200,6 +252,10 @@ protected:
     std::string myMusicName;
     OverlayPair myOverlayPair;
     unsigned myFinishedConversations = 0;
+    const StoryFacts* myFacts = nullptr;
+    bool myPressFree = false;
+    // Where the heroine stood at the last update.
+    Vector2<float> myPlayerPosition;
 
 private:
     // A refused exit: the heroine is set back beside zone aZoneIndex and told why.

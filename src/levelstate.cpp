@@ -1,5 +1,7 @@
 // The scene's part of a saved game: taken from the scene as it is, checked against the scene
 // as built, and given back to it.
+#include <algorithm>
+
 #include "itemcatalogue.h"
 #include "levelbasedata.h"
 #include "saveproblem.h"
@@ -18,53 +20,33 @@ LevelBaseData::SceneState LevelBaseData::GetSceneState() const
     for (size_t i = 0; i < myConversations.size(); ++i)
     {
         const LevelConversation& conversation = myConversations[i];
-        state.conversations.push_back(
-            ConversationState{conversation.GetName(), i != 0 && !myNotYetPlayed.test(i),
-                              conversation.IsRunning(), conversation.GetBox().GetReading()});
+        state.conversations.push_back(ConversationState{
+            conversation.GetName(), i != 0 && !myNotYetPlayed.test(i), conversation.IsRunning(),
+            conversation.GetBox().GetReading(), conversation.GetWordings()});
     }
     state.requested = myRequestedConversation;
     state.current = myConversations.empty() ? "" : myConversations[myCurrentConversation].GetName();
     return state;
 }
 
-bool LevelBaseData::Fits(const SceneState& aState, std::string& aProblem) const
+bool LevelBaseData::Fits(const SceneState& aState, const std::string& aField,
+                         std::string& aProblem) const
 {
-    if (aState.conversations.size() != myConversations.size())
+    for (size_t i = 0; i < aState.items.size(); ++i)
     {
-        return RefuseSave(aProblem, std::to_string(aState.conversations.size()) +
-                                        " conversations where the scene has " +
-                                        std::to_string(myConversations.size()));
-    }
-    bool knowsCurrent = false;
-    bool knowsRequested = aState.requested.empty();
-    for (size_t i = 0; i < myConversations.size(); ++i)
-    {
-        const ConversationState& saved = aState.conversations[i];
-        const LevelConversation& built = myConversations[i];
-        if (saved.name != built.GetName())
+        const Item::State& item = aState.items[i];
+        if (!myCollision.IsInside(item.position))
         {
-            return RefuseSave(aProblem, "conversation \"" + saved.name +
-                                            "\" where the scene has \"" + built.GetName() + "\"");
+            return RefuseSave(aProblem, "the field " + aField + ".items[" + std::to_string(i) +
+                                            "] puts the item \"" + item.name + "\" at " +
+                                            ShownPosition(item.position) + ", outside the scene");
         }
-        const int lines = static_cast<int>(built.GetBox().GetLines().size());
-        if (saved.reading.line < 0 || saved.reading.line > lines)
-        {
-            return RefuseSave(aProblem, "conversation \"" + saved.name + "\" read to line " +
-                                            std::to_string(saved.reading.line) + " of " +
-                                            std::to_string(lines));
-        }
-        knowsCurrent = knowsCurrent || saved.name == aState.current;
-        knowsRequested = knowsRequested || saved.name == aState.requested;
-    }
-    if (!knowsCurrent || !knowsRequested)
-    {
-        return RefuseSave(aProblem, "no conversation \"" +
-                                        (knowsCurrent ? aState.requested : aState.current) + "\"");
     }
     if (aState.robot.animation < 0 || aState.robot.animation >= ourRobotSheets)
     {
-        return RefuseSave(aProblem,
-                          "the robot shows sheet " + std::to_string(aState.robot.animation));
+        return RefuseSave(aProblem, "the field " + aField + ".robot.animation shows sheet " +
+                                        std::to_string(aState.robot.animation) +
+                                        ", which the robot does not have");
     }
     return true;
 }
@@ -79,7 +61,13 @@ void LevelBaseData::SetSceneState(const SceneState& aState)
         const ConversationState& saved = aState.conversations[i];
         myNotYetPlayed.set(i, !saved.played);
         myConversations[i].SetRunning(saved.running);
-        myConversations[i].SetReading(saved.reading);
+        // A wording the scene no longer has leaves the conversation's own; a conversation
+        // shortened since the save shows its last line, or stays read through.
+        myConversations[i].SetWordings(saved.wordings);
+        const int lines = static_cast<int>(myConversations[i].GetBox().GetLines().size());
+        ConversationBox::Reading reading = saved.reading;
+        reading.line = std::clamp(reading.line, 0, reading.active ? std::max(lines - 1, 0) : lines);
+        myConversations[i].SetReading(reading);
     }
     myRequestedConversation = aState.requested;
     FindConversation(aState.current);

@@ -1,5 +1,7 @@
 #include "levelswitch.h"
 
+#include "heroineframe.h"
+#include "soundmanager.h"
 #include "transferzones.h"
 
 namespace
@@ -92,6 +94,7 @@ LevelBaseData* LevelSwitch::Run(LevelBaseData& aCurrent, Player& aPlayer, Camera
     {
         aCurtain.Close();
     }
+    SoundManager::PlayEffect(geometry::SoundEffect::Curtain);
     const int32_t target = aCurrent.TakeTransferTarget();
     LevelBaseData& next = Switch(target, aCurrent, aPlayer);
     // The view was clamped to the scene she left; the scene she arrives in has its own size.
@@ -108,8 +111,10 @@ LevelBaseData& LevelSwitch::Switch(int32_t aTarget, LevelBaseData& aCurrent, Pla
     {
         case TRANSFER_CRASH_SITE:
             // Back from the deep jungle the crash site's own robot stays where it was left.
+            KeepInside(myCrashSite, aPlayer);
             return myCrashSite;
         case TRANSFER_DEEP_JUNGLE:
+            KeepInside(myDeepJungle, aPlayer);
             myDeepJungle.GetRobot().CopyStateFrom(myCrashSite.GetRobot());
             myDeepJungle.GetRobot().SetWorldPosition(aPlayer.GetWorldPosition() + V(-20, 50));
             return myDeepJungle;
@@ -152,9 +157,19 @@ LevelBaseData& LevelSwitch::Switch(int32_t aTarget, LevelBaseData& aCurrent, Pla
     }
 }
 
-void LevelSwitch::CarryRobot(const LevelBaseData& aFrom, LevelBaseData& aTo, const Player& aPlayer,
+void LevelSwitch::KeepInside(const LevelBaseData& aScene, Player& aPlayer)
+{
+    const Vector2<float> at = aPlayer.GetWorldPosition();
+    const Vector2<float> scene = aScene.GetCollisionExtent();
+    aPlayer.SetWorldPosition(Vector2<float>(
+        static_cast<float>(geometry::KeepFrameInside(at.x, scene.x, geometry::ourHeroineWidth)),
+        static_cast<float>(geometry::KeepFrameInside(at.y, scene.y, geometry::ourHeroineHeight))));
+}
+
+void LevelSwitch::CarryRobot(const LevelBaseData& aFrom, LevelBaseData& aTo, Player& aPlayer,
                              const Vector2<float>& aOffset)
 {
+    KeepInside(aTo, aPlayer);
     if (!aFrom.GetRobot().IsActivated())
     {
         return;

@@ -30,8 +30,11 @@ public:
                        Curtain& aCurtain);
 
 private:
-    // Copies aFrom's robot into aTo's when it is switched on, beside the heroine.
-    static void CarryRobot(const LevelBaseData& aFrom, LevelBaseData& aTo, const Player& aPlayer,
+    // However near its edge the zone's rule lands her, all of the heroine is in aScene.
+    static void KeepInside(const LevelBaseData& aScene, Player& aPlayer);
+    // She arrives in aTo (KeepInside); aFrom's robot, when switched on, is copied into aTo's
+    // beside her.
+    static void CarryRobot(const LevelBaseData& aFrom, LevelBaseData& aTo, Player& aPlayer,
                            const Vector2<float>& aOffset);
     LevelBaseData& Switch(int32_t aTarget, LevelBaseData& aCurrent, Player& aPlayer);
 

@@ -1,8 +1,9 @@
 // Starts the game: the window by default, or headless for a set number of frames with a
 // screenshot of the last one. Runs can be recorded, played back and described; `marrowen
-// --help` lists every option. The player's place is kept between runs (except in the attract
-// mode), and --continue goes back to it.
-#include <csignal>
+// --help` lists every option. The player's place is kept between runs of the game in its
+// window (headless runs and replays keep it only when asked), and --continue goes back to it.
+// The player's settings (volumes, fullscreen, scaling) are read at the start of a run in the
+// window.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -16,17 +17,10 @@
 #include "fatal.h"
 #include "game.h"
 #include "inputwrapper/inputrecording.h"
+#include "settings.h"
 
 namespace
 {
-// A signal ends the run the way closing the window does, so the game is saved.
-volatile std::sig_atomic_t ourSignalled = 0;
-
-void OnSignal(int /*aSignal*/)
-{
-    ourSignalled = 1;
-}
-
 // The events of a recording; a file that cannot be read whole ends the program naming it.
 std::vector<InputEvent> ReadRecording(const std::string& aPath)
 {
@@ -95,8 +89,19 @@ int main(int argc, char** argv)
     {
         hgeSelectBackend(HGE_BACKEND_HEADLESS);
     }
-    platform::SetDisplayOptions(arguments.myDisplay);
     HGE* hge = hgeCreate(HGE_VERSION);
+    // The player's settings, with the command line's word over them for this run. Headless
+    // runs (tests, tools) neither read nor write them.
+    const auto say = [hge](const std::string& aLine)
+    {
+        hge->System_Log("%s", aLine.c_str());
+        fprintf(stderr, "marrowen: %s\n", aLine.c_str());
+    };
+    const Settings settings = SettingsForThisRun(
+        arguments, arguments.myHeadless ? Settings() : LoadSettings(SettingsPath(), say));
+    platform::DisplayOptions display = settings.Display();
+    display.myUncapped = arguments.myUncapped;
+    platform::SetDisplayOptions(display);
     if (!arguments.myDataFolder.empty())
     {
         hge->System_SetState(HGE_DATAFOLDER, arguments.myDataFolder.c_str());
@@ -119,6 +124,8 @@ int main(int argc, char** argv)
         replay = std::make_unique<ReplayFeed>(std::move(events));
     }
     GameOptions& options = arguments.myOptions;
+    options.myMusicVolume = settings.musicVolume;
+    options.myEffectsVolume = settings.effectsVolume;
     if (replay)
     {
         options.myInput = replay.get();
@@ -130,8 +137,7 @@ int main(int argc, char** argv)
     }
     // Without a window a fixed step needs no pace: the run goes as fast as it can.
     options.myPaced = !(arguments.myHeadless && options.myFixedStepMs > 0.0f);
-    // The attract mode is nobody's game: it leaves the player's save alone.
-    if (!arguments.myDemo)
+    if (KeepsThePlayersSave(arguments))
     {
         options.mySaveFolder = SaveStore::DefaultFolder();
     }
@@ -148,15 +154,12 @@ int main(int argc, char** argv)
 
     options.myFrameLimit = arguments.myFrames > 0 ? static_cast<uint64_t>(arguments.myFrames) : 0;
     Game game(hge, options);
-    for (int signal : {SIGINT, SIGTERM, SIGHUP})
-    {
-        std::signal(signal, OnSignal);
-    }
-    while (!ourSignalled && hge->System_PumpMessages() && game.SwapBuffers())
+    // A stop signal (SIGTERM, SIGINT, SIGHUP) ends the pump the way closing the window does.
+    while (hge->System_PumpMessages() && game.SwapBuffers())
     {
     }
     // However the run ended (window closed, quit request, signal, frame count), both workers end
-    // here and the game is saved.
+    // here and the game is saved, when this run keeps the save.
     game.Stop();
     if (!arguments.myState.empty())
     {

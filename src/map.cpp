@@ -8,20 +8,12 @@ void Map::AddFloorTile(StaticSprite aSprite, const Vector2<float>& aPosition)
     myFloorPositions.push_back(aPosition);
 }
 
-void Map::AddOverlayTile(StaticSprite aSprite, const Vector2<float>& aPosition)
-{
-    myOverlay.push_back(std::move(aSprite));
-    myOverlayPositions.push_back(aPosition);
-}
-
 void Map::SubmitFloor(RenderData& aBuffer, const Vector2<float>& aCamera) const
 {
-    Submit(aBuffer, myFloor, myFloorPositions, aCamera);
-}
-
-void Map::SubmitOverlay(RenderData& aBuffer, const Vector2<float>& aCamera) const
-{
-    Submit(aBuffer, myOverlay, myOverlayPositions, aCamera);
+    for (size_t i = 0; i < myFloor.size(); ++i)
+    {
+        aBuffer.SubmitSprite(myFloor[i], myFloorPositions[i] - aCamera);
+    }
 }
 
 int Map::GetMapWidth() const
@@ -36,13 +28,4 @@ int Map::GetMapHeight() const
     MARROWEN_ASSERT(!myFloor.empty() && "GetMapHeight() used on map without tiles (uninitialized).",
                     "map");
     return static_cast<int>(myFloor[0].GetHeight());
-}
-
-void Map::Submit(RenderData& aBuffer, const std::vector<StaticSprite>& aSprites,
-                 const std::vector<Vector2<float>>& aPositions, const Vector2<float>& aCamera)
-{
-    for (size_t i = 0; i < aSprites.size(); ++i)
-    {
-        aBuffer.SubmitSprite(aSprites[i], aPositions[i] - aCamera);
-    }
 }

@@ -1,12 +1,19 @@
 #include "notepad.h"
 
+#include <string>
+
 #include "engineparts.h"
 #include "eventsingelton.h"
+#include "notepadlayout.h"
+#include "soundmanager.h"
 
 namespace
 {
+namespace layout = geometry;
+using geometry::SoundEffect;
 constexpr uint8_t ourKeyN = 0x31;
-const Vector2<float> ourPosition(285.0f, 80.0f);
+const Vector2<float> ourPosition(static_cast<float>(layout::ourNotepadLeft),
+                                 static_cast<float>(layout::ourNotepadTop));
 
 const char* const ourMarkPictures[4] = {
     "img/Inventory-Notepad/notepad_highlight_Belt.dds",
@@ -25,6 +32,14 @@ void Notepad::Init(HGE* aHGE)
         myMarkSprites[i] = StaticSprite(aHGE, ourMarkPictures[i]);
         myMarkSprites[i].SetPosition(ourPosition);
     }
+    for (size_t missing = 0; missing < myHeadings.size(); ++missing)
+    {
+        myHeadings[missing] = StaticSprite(
+            aHGE, "img/Inventory-Notepad/notepad_missing_" + std::to_string(missing) + ".dds");
+        myHeadings[missing].SetPosition(
+            ourPosition + Vector2<float>(static_cast<float>(layout::ourNotepadHeadingLeft),
+                                         static_cast<float>(layout::ourNotepadHeadingTop)));
+    }
     myOpen = false;
     myMarks.reset();
 }
@@ -33,6 +48,7 @@ void Notepad::Toggle()
 {
     myOpen = !myOpen;
     PostMaster::GetInstance()->notepadOpen = myOpen;
+    SoundManager::PlayEffect(myOpen ? SoundEffect::NotepadOpens : SoundEffect::NotepadCloses);
 }
 
 void Notepad::HandleInput(InputWrapper& aInput)
@@ -61,6 +77,8 @@ void Notepad::FillRenderBuffer(RenderData& aBuffer) const
         return;
     }
     aBuffer.SubmitSprite(myPage, myPage.GetPosition());
+    const StaticSprite& heading = myHeadings[myMarks.size() - myMarks.count()];
+    aBuffer.SubmitSprite(heading, heading.GetPosition());
     for (size_t i = 0; i < 4; ++i)
     {
         if (myMarks.test(i))

@@ -1,6 +1,7 @@
 #pragma once
 // The heroine's checklist of the four parts the time machine needs, toggled with N. A part she
 // has ever carried is marked, for the rest of the run.
+#include <array>
 #include <bitset>
 #include <string>
 
@@ -23,7 +24,7 @@ public:
     void HandleInput(InputWrapper& aInput);
     // Marks every part the inventory holds; marks are never cleared.
     void CheckParts(const Inventory& aInventory);
-    // The page and its marks, when open.
+    // The page, its heading counting the parts not yet marked, and its marks, when open.
     void FillRenderBuffer(RenderData& aBuffer) const;
 
     // Mark aIndex: 0 belt, 1 crystal, 2 magnet, 3 gold.
@@ -47,5 +48,6 @@ private:
     bool myOpen = false;
     StaticSprite myPage;
     StaticSprite myMarkSprites[4];
+    std::array<StaticSprite, 5> myHeadings;  // by the number of parts missing
     std::bitset<4> myMarks;
 };

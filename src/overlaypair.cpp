@@ -1,5 +1,7 @@
 #include "overlaypair.h"
 
+#include <algorithm>
+
 namespace
 {
 constexpr float ourHoldMs = 5000.0f;
@@ -64,6 +66,37 @@ void OverlayPair::Update(float aElapsedMs)
         }
         myCurtain.SetColor(myCurtainColor);
     }
+}
+
+void OverlayPair::Skip()
+{
+    if (!IsPlaying())
+    {
+        return;
+    }
+    if (myCurtainClosing || myPictureFadingIn)
+    {
+        myCurtainClosing = false;
+        myPictureFadingIn = false;
+        myCurtainColor.alpha = 255;
+        myPictureColor.alpha = 255;
+        myPictureShown = true;
+        myHolding = true;
+    }
+    else if (!myCurtainOpening)
+    {
+        myHoldTime = std::max(myHoldTime, ourHoldMs);
+        myPictureFadingOut = false;
+        myPictureColor.alpha = 0;
+        myCurtainOpening = true;
+    }
+    else
+    {
+        myCurtainColor.alpha = 0;
+        myFinished = true;
+    }
+    myCurtain.SetColor(myCurtainColor);
+    myPicture.SetColor(myPictureColor);
 }
 
 OverlayPair::State OverlayPair::GetState() const

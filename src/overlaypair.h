@@ -18,10 +18,16 @@ public:
 
     // One frame of the sequence: each stage whose flag is set on entry runs, in order.
     void Update(float aElapsedMs);
+    // The player moves it on, as a key does the prologue's pictures: while it fades in, the
+    // picture shows at once; while it shows or fades out, it goes and the curtain starts to
+    // open; while the curtain opens, the sequence is over.
+    void Skip();
     // The curtain, then the picture, each once it has been shown.
     void FillRenderBuffer(RenderData& aBuffer) const;
 
     bool IsFinished() const { return myFinished; }
+    // Under way: begun and not yet over.
+    bool IsPlaying() const { return myCurtainShown && !myFinished; }
     int GetCurtainAlpha() const { return myCurtainColor.alpha; }
     int GetPictureAlpha() const { return myPictureColor.alpha; }
 

@@ -38,8 +38,6 @@ const char* const ourSheets[16] = {
     "img/animation/HeroineAni/h_stand_up_left.dds",
     "img/animation/HeroineAni/h_walk_left_up.dds",
 };
-constexpr int ourWalkFrames = 16;
-constexpr float ourWalkMsPerFrame = 50.0f;
 constexpr float ourStandMsPerFrame = 0.01f;
 
 // The dead zone of the screen: the camera follows once she steps beyond these lines.
@@ -113,7 +111,7 @@ void Player::Update(InputWrapper& aInput, Camera& aCamera, CollisionMap aMap)
     }
 
     // Standing: the stand sheet of the direction she last walked.
-    if (aInput.NoKeyDown() && (myAnimationIndex % 2) == 1)
+    if (aInput.NoKeyDown() && IsWalking())
     {
         myAnimationIndex -= 1;
     }
@@ -123,7 +121,7 @@ void Player::Update(InputWrapper& aInput, Camera& aCamera, CollisionMap aMap)
 void Player::Step(const Vector2<float>& aStep, Camera& aCamera, const CollisionMap& aMap)
 {
     const Vector2<float> test = myWorldPosition + aStep;
-    if (CountFreePoints(test, aMap) != 4)
+    if (!CanStandAt(test, aMap))
     {
         return;
     }
@@ -145,7 +143,7 @@ void Player::Face(int aIndex)
     myAnimations.SetAnimation(myAnimationIndex);
 }
 
-int Player::CountFreePoints(const Vector2<float>& aPosition, const CollisionMap& aMap) const
+bool Player::CanStandAt(const Vector2<float>& aPosition, const CollisionMap& aMap) const
 {
     // The corners of her foot patch, from her frame's bottom-right corner.
     const float right = aPosition.x + myAnimations.GetWidth();
@@ -160,12 +158,14 @@ int Player::CountFreePoints(const Vector2<float>& aPosition, const CollisionMap&
         Vector2<float>(patchRight, patchTop),
         Vector2<float>(patchLeft, patchTop),
     };
-    int free = 0;
     for (const Vector2<float>& point : points)
     {
-        free += aMap.IsFree(point) ? 1 : 0;
+        if (!aMap.IsFree(point))
+        {
+            return false;
+        }
     }
-    return free;
+    return true;
 }
 
 void Player::UpdateScreen(float /*aElapsed*/, Camera aCamera)

@@ -11,6 +11,12 @@
 class Player
 {
 public:
+    // Her walk: each walking sheet has sixteen frames of 50 ms, and her feet come down as the
+    // drawing swings one leg furthest forward, at frames 4 and 12.
+    static constexpr int ourWalkFrames = 16;
+    static constexpr float ourWalkMsPerFrame = 50.0f;
+    static constexpr int ourFootDownFrames[2] = {4, 12};
+
     Player();
     Player(const Player&) = delete;
     Player& operator=(const Player&) = delete;
@@ -32,17 +38,19 @@ public:
     // Width of one frame of her sheets.
     float GetFrameWidth() const { return myAnimations.GetWidth(); }
     int GetAnimationIndex() const { return myAnimationIndex; }
+    // Whether she shows one of her walking sheets (not whether she gets anywhere).
+    bool IsWalking() const { return myAnimationIndex % 2 == 1; }
     // Shows sheet aIndex (0 to 15): the way she faces, standing or walking.
     void Face(int aIndex);
     const AnimationBase& GetAnimation() const { return myAnimations; }
+    // Whether her frame at aPosition has all four points of its foot patch on free ground.
+    bool CanStandAt(const Vector2<float>& aPosition, const CollisionMap& aMap) const;
 
     // Hold her animation still, and let it go again (conversations use these).
     void PauseAnimation() { myAnimations.Pause(); }
     void ResumeAnimation() { myAnimations.Unpause(); }
 
 private:
-    // How many of the four points of her foot patch are free at aPosition.
-    int CountFreePoints(const Vector2<float>& aPosition, const CollisionMap& aMap) const;
     // Tries one step by aStep; the camera follows when her new screen position passes a margin.
     void Step(const Vector2<float>& aStep, Camera& aCamera, const CollisionMap& aMap);
 

@@ -2,6 +2,7 @@
 
 #include "bounds.h"
 #include "eventsingelton.h"
+#include "soundmanager.h"
 
 namespace
 {
@@ -43,10 +44,12 @@ void QuitMenu::Update(InputWrapper& aInput)
     const Vector2<float> mouse(static_cast<float>(cursor.x), static_cast<float>(cursor.y));
     if (StrictlyInside(myExitTopLeft, myExitBottomRight, mouse))
     {
+        SoundManager::PlayEffect(geometry::SoundEffect::Button);
         flags.quitRequested = true;
     }
     else if (StrictlyInside(myContinueTopLeft, myContinueBottomRight, mouse))
     {
+        SoundManager::PlayEffect(geometry::SoundEffect::Button);
         flags.paused = false;
     }
 }

@@ -12,8 +12,8 @@ struct Bank
     float robotOffset;  // the robot lands beside her, on the side she came from
 };
 
-const Bank ourEastBank{Vector2<float>(1468.0f, 488.0f), Vector2<float>(1331.0f, 543.0f), 50.0f};
-const Bank ourWestBank{Vector2<float>(681.0f, 379.0f), Vector2<float>(831.0f, 468.0f), -50.0f};
+const Bank ourEastBank{Vector2<float>(1440.0f, 488.0f), Vector2<float>(1331.0f, 543.0f), 50.0f};
+const Bank ourWestBank{Vector2<float>(721.0f, 400.0f), Vector2<float>(831.0f, 468.0f), -50.0f};
 }  // namespace
 
 Raft::Raft(HGE* aHGE, const Vector2<float>& aPosition)
@@ -70,5 +70,13 @@ void Raft::Submit(RenderData& aBuffer) const
     if (myShown)
     {
         myBody.Submit(aBuffer);
+    }
+}
+
+void Raft::SubmitPrompt(RenderData& aBuffer) const
+{
+    if (myShown)
+    {
+        myBody.SubmitPrompt(aBuffer);
     }
 }

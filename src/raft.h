@@ -28,6 +28,7 @@ public:
     // (0, 0) when nobody crossed.
     Vector2<float> Update(const Camera& aCamera, Vector2<float>& aHeroine, Vector2<float>& aRobot);
     void Submit(RenderData& aBuffer) const;
+    void SubmitPrompt(RenderData& aBuffer) const;
 
     const Vector2<float>& GetWorldPosition() const { return myBody.GetWorldPosition(); }
 

@@ -181,6 +181,10 @@ void Robot::ToIdle()
 void Robot::Submit(RenderData& aBuffer)
 {
     aBuffer.SubmitAnimation(myAnimations, myScreenPosition);
+}
+
+void Robot::SubmitPrompt(RenderData& aBuffer) const
+{
     if (!myActivated && myNear)
     {
         aBuffer.SubmitSprite(

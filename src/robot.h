@@ -22,8 +22,10 @@ public:
     void Update(float aElapsed, const Camera& aCamera, const Vector2<float>& aHeroine);
     // Walks towards aTarget while more than 100 pixels away; idles after 100 ms close by.
     void Follow(const Vector2<float>& aTarget, float aElapsed);
-    // The robot, and the use-key prompt beside him while switched off and the heroine is near.
+    // The robot.
     void Submit(RenderData& aBuffer);
+    // The use-key prompt beside him while switched off and the heroine is near; drawn over her.
+    void SubmitPrompt(RenderData& aBuffer) const;
 
     void Activate() { myActivated = true; }
     bool IsActivated() const { return myActivated; }

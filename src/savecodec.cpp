@@ -2,29 +2,20 @@
 
 #include <nlohmann/json.hpp>
 
-#include <cmath>
-
 #include "itemcatalogue.h"
 #include "saveproblem.h"
+#include "savereader.h"
 
-// How each record reads and writes, field by field under its own name. The library reports a
-// missing field or a value of the wrong kind by throwing; DecodeSave catches that at its edge.
+// How each record writes and reads. A position writes as two numbers, a row of flags as a list
+// of true and false; savereader.h reads them.
 template <typename T>
 void to_json(nlohmann::json& aJson, const Vector2<T>& aVector)
 {
     aJson = nlohmann::json::array({aVector.x, aVector.y});
 }
 
-template <typename T>
-void from_json(const nlohmann::json& aJson, Vector2<T>& aVector)
-{
-    aJson.at(0).get_to(aVector.x);
-    aJson.at(1).get_to(aVector.y);
-}
-
 namespace nlohmann
 {
-// A row of flags, as an array of booleans.
 template <size_t N>
 struct adl_serializer<std::bitset<N>>
 {
@@ -36,56 +27,74 @@ struct adl_serializer<std::bitset<N>>
             aJson.push_back(aBits.test(i));
         }
     }
-    static void from_json(const json& aJson, std::bitset<N>& aBits)
-    {
-        const auto bits = aJson.get<std::array<bool, N>>();
-        for (size_t i = 0; i < N; ++i)
-        {
-            aBits.set(i, bits[i]);
-        }
-    }
 };
 }  // namespace nlohmann
 
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(Curtain::State, alpha, active)
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(Robot::State, activated, position, following, animation)
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(Item::State, name, position, active, hidden, near, selected)
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(ConversationBox::Reading, line, active)
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(LevelBaseData::ConversationState, name, played, running, reading)
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(LevelBaseData::SceneState, levelTime, robot, items,
-                                   conversations, requested, current)
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(PostMasterFlags, robotActivated, raftMade, notepadOpen,
-                                   inventoryOpen, conversationRunning, paused, quitRequested,
-                                   openingFinished)
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(Inventory::State, held, slots, open, showResult,
-                                   lastCombineSucceeded)
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(Notepad::State, open, marks)
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(Raft::State, shown, active, position)
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(JungleCrashSite::State, axeReady, treeChopped, curtain, raft)
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(TimeMachine::State, parts, allPartsIn, wakeTime, engineUsed)
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(Cave::State, blownApart, stoneUsed)
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(BlownUpCave::State, sinceEntry)
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(OverlayPair::State, finished, curtainAlpha, pictureAlpha,
-                                   holdTime, holding, pictureFadingIn, pictureFadingOut,
-                                   curtainClosing, curtainOpening, curtainShown, pictureShown)
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(Vulcano::State, flying, diamondDone, childrenReachable,
-                                   stairsUsedDown, stairsUsedUp, stairsBuilt, childrenSaved,
-                                   sinceDiamond, palmOverlayShown, curtain, overlayPair)
-NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(SavedGame, scene, heroine, heroineSheet, camera, curtain, flags,
-                                   inventory, notepad, scenes, crashSite, timeMachine, cave,
-                                   blownUpCave, volcano)
+MARROWEN_SAVED_RECORD(Curtain::State, alpha, active)
+MARROWEN_SAVED_RECORD(Robot::State, activated, position, following, animation)
+MARROWEN_SAVED_RECORD(Item::State, name, position, active, hidden, near, selected)
+MARROWEN_SAVED_RECORD(ConversationBox::Reading, line, active)
+MARROWEN_SAVED_RECORD(LevelBaseData::ConversationState, name, played, running, reading,
+                      wordings)
+
+// A scene's conversations are the scene's own, matched by name (the second of two alike with
+// the second): each keeps the save's state of the same name; one the save does not have keeps
+// its start, and one the scene no longer has is passed over. (Outside any namespace of its
+// own, so that the reading of a scene finds it.)
+static void ReadSaved(SaveReader& aReader, const nlohmann::json& aJson,
+                      std::vector<LevelBaseData::ConversationState>& aValue)
+{
+    if (!aJson.is_array())
+    {
+        aReader.Refuse(aJson, "a list");
+        return;
+    }
+    std::map<std::string, int> seen;
+    for (size_t i = 0; i < aJson.size() && aReader.IsGood(); ++i)
+    {
+        const nlohmann::json& saved = aJson[i];
+        const auto name = saved.is_object() ? saved.find("name") : saved.end();
+        if (name == saved.end() || !name->is_string())
+        {
+            aReader.Refuse(saved, "a conversation with its name", "[" + std::to_string(i) + "]");
+            return;
+        }
+        int alike = seen[name->get<std::string>()]++;
+        for (LevelBaseData::ConversationState& conversation : aValue)
+        {
+            if (conversation.name == *name && alike-- == 0)
+            {
+                aReader.Part(saved, "[\"" + conversation.name + "\"]", conversation);
+            }
+        }
+    }
+}
+
+MARROWEN_SAVED_RECORD(LevelBaseData::SceneState, levelTime, robot, items, conversations, requested,
+                      current)
+MARROWEN_SAVED_RECORD(PostMasterFlags, robotActivated, raftMade, notepadOpen, inventoryOpen,
+                      conversationRunning, paused, quitRequested, openingFinished)
+MARROWEN_SAVED_RECORD(Inventory::State, held, slots, open, showResult, lastCombineSucceeded)
+MARROWEN_SAVED_RECORD(Notepad::State, open, marks)
+MARROWEN_SAVED_RECORD(Raft::State, shown, active, position)
+MARROWEN_SAVED_RECORD(JungleCrashSite::State, axeReady, treeChopped, curtain, raft,
+                      chopFollows)
+MARROWEN_SAVED_RECORD(TimeMachine::State, parts, allPartsIn, wakeTime, engineUsed)
+MARROWEN_SAVED_RECORD(Cave::State, blownApart, stoneUsed)
+MARROWEN_SAVED_RECORD(BlownUpCave::State, sinceEntry)
+MARROWEN_SAVED_RECORD(OverlayPair::State, finished, curtainAlpha, pictureAlpha, holdTime, holding,
+                      pictureFadingIn, pictureFadingOut, curtainClosing, curtainOpening,
+                      curtainShown, pictureShown)
+MARROWEN_SAVED_RECORD(Vulcano::State, flying, diamondDone, childrenReachable, stairsUsedDown,
+                      stairsUsedUp, stairsBuilt, childrenSaved, sinceDiamond, palmOverlayShown,
+                      curtain, overlayPair)
+MARROWEN_SAVED_RECORD(ConversationHistory::Entry, speaker, spoken)
+MARROWEN_SAVED_RECORD(SavedGame, scene, heroine, heroineSheet, camera, curtain, flags, inventory,
+                      notepad, scenes, crashSite, timeMachine, cave, blownUpCave, volcano, history)
 
 namespace
 {
 const char* const ourFormat = "marrowen-save";
-
-// The library's message without its "[json.exception.kind.id] " prefix.
-std::string Plain(const nlohmann::json::exception& aError)
-{
-    const std::string what = aError.what();
-    const size_t end = what.find("] ");
-    return end == std::string::npos ? what : what.substr(end + 2);
-}
 
 // Every item the save names must be one the game can make again.
 bool NamesKnownItems(const SavedGame& aSave, std::string& aProblem)
@@ -105,35 +114,38 @@ bool NamesKnownItems(const SavedGame& aSave, std::string& aProblem)
                 return RefuseSave(
                     aProblem, "it names an item this game does not have: \"" + item.name + "\"");
             }
-            if (!std::isfinite(item.position.x) || !std::isfinite(item.position.y))
-            {
-                return RefuseSave(aProblem, "the item \"" + item.name + "\" lies nowhere");
-            }
         }
     }
     return true;
 }
 
-// The format's name, its version and the item mark, before anything else is read.
-bool IsThisGamesSave(const nlohmann::json& aDocument, std::string& aProblem)
+// Whether aDocument is a Marrowen save of a version this game reads, brought up to this
+// version. Version 1 needs no change: what version 2 changed is how a save is read (over a
+// fresh game, items one by one), and a version 1 save reads that way as it stands.
+bool UpgradeSave(const nlohmann::json& aDocument, std::string& aProblem)
 {
-    if (!aDocument.is_object() || aDocument.value("format", "") != ourFormat)
+    const auto format = aDocument.is_object() ? aDocument.find("format") : aDocument.end();
+    if (format == aDocument.end() || *format != ourFormat)
     {
         return RefuseSave(aProblem, "it is not a Marrowen save");
     }
-    const nlohmann::json& version = aDocument.value("version", nlohmann::json());
-    if (!version.is_number_integer() || version.get<int>() != ourSaveVersion)
+    const auto version = aDocument.find("version");
+    if (version == aDocument.end() || !version->is_number_integer())
     {
-        return RefuseSave(aProblem, "it is version " + version.dump() +
-                                        "; this game reads version " +
-                                        std::to_string(ourSaveVersion));
+        return RefuseSave(aProblem, "it does not say which version of the save format it is");
     }
-    const std::string items = aDocument.value("items", "");
-    if (items != itemcatalogue::Fingerprint())
+    // (A version below 0 reads as a signed number, any other as an unsigned one.)
+    const uint64_t saved = version->is_number_unsigned() ? version->get<uint64_t>() : 0;
+    if (saved > static_cast<uint64_t>(ourSaveVersion))
     {
-        return RefuseSave(aProblem, "it was made by a game with other items (mark \"" + items +
-                                        "\", this game's \"" + itemcatalogue::Fingerprint() +
-                                        "\")");
+        return RefuseSave(aProblem, "it was made by a later version of Marrowen (save format " +
+                                        version->dump() + "; this game reads 1 to " +
+                                        std::to_string(ourSaveVersion) + ")");
+    }
+    if (saved < 1)
+    {
+        return RefuseSave(
+            aProblem, "its save format " + version->dump() + " is none that Marrowen ever wrote");
     }
     return true;
 }
@@ -141,23 +153,18 @@ bool IsThisGamesSave(const nlohmann::json& aDocument, std::string& aProblem)
 
 std::string EncodeSave(const SavedGame& aSave)
 {
-    const nlohmann::json document = {{"format", ourFormat},
-                                     {"version", ourSaveVersion},
-                                     {"items", itemcatalogue::Fingerprint()},
-                                     {"game", aSave}};
+    const nlohmann::json document = {
+        {"format", ourFormat}, {"version", ourSaveVersion}, {"game", aSave}};
     return document.dump(1) + "\n";
 }
 
-bool DecodeSave(const std::string& aText, SavedGame& aSave, std::string& aProblem)
+bool DecodeSave(const std::string& aText, const SavedGame& aFresh, SavedGame& aSave,
+                std::string& aProblem)
 {
+    nlohmann::json document;
     try
     {
-        const nlohmann::json document = nlohmann::json::parse(aText);
-        if (!IsThisGamesSave(document, aProblem))
-        {
-            return false;
-        }
-        document.at("game").get_to(aSave);
+        document = nlohmann::json::parse(aText);
     }
     catch (const nlohmann::json::parse_error& error)
     {
@@ -170,9 +177,18 @@ bool DecodeSave(const std::string& aText, SavedGame& aSave, std::string& aProble
         return RefuseSave(aProblem, "it is not JSON (it stops making sense at byte " +
                                         std::to_string(error.byte) + ")");
     }
-    catch (const nlohmann::json::exception& error)
+    if (!UpgradeSave(document, aProblem))
     {
-        return RefuseSave(aProblem, "it is damaged: " + Plain(error));
+        return false;
     }
-    return NamesKnownItems(aSave, aProblem);
+    const auto game = document.find("game");
+    if (game == document.end())
+    {
+        return RefuseSave(aProblem, "it holds no game");
+    }
+    aSave = aFresh;
+    SaveReader reader;
+    ReadSaved(reader, *game, aSave);
+    return (reader.IsGood() || RefuseSave(aProblem, reader.GetProblem())) &&
+           NamesKnownItems(aSave, aProblem);
 }

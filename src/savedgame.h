@@ -7,6 +7,7 @@
 
 #include "blownupcave.h"
 #include "cave.h"
+#include "conversationhistory.h"
 #include "curtain.h"
 #include "eventsingelton.h"
 #include "inventory.h"
@@ -32,4 +33,6 @@ struct SavedGame
     Cave::State cave;
     BlownUpCave::State blownUpCave;
     Vulcano::State volcano;
+    // The lines read so far, oldest first; saves made before the game kept them have none.
+    std::vector<ConversationHistory::Entry> history;
 };

@@ -2,10 +2,7 @@
 
 #include <pthread.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "wholefile.h"
 
@@ -32,18 +29,7 @@ SaveStore::~SaveStore()
 
 std::string SaveStore::DefaultFolder()
 {
-    // XDG base directories: a relative XDG_DATA_HOME does not count.
-    const char* data = std::getenv("XDG_DATA_HOME");
-    if (data != nullptr && fs::path(data).is_absolute())
-    {
-        return (fs::path(data) / "marrowen").string();
-    }
-    const char* home = std::getenv("HOME");
-    if (home != nullptr && fs::path(home).is_absolute())
-    {
-        return (fs::path(home) / ".local" / "share" / "marrowen").string();
-    }
-    return "";
+    return UserFolder("XDG_DATA_HOME", ".local/share");
 }
 
 bool SaveStore::Exists() const
@@ -54,16 +40,7 @@ bool SaveStore::Exists() const
 
 bool SaveStore::Read(std::string& aText, std::string& aProblem) const
 {
-    std::ifstream file(myPath, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    if (!file)
-    {
-        aProblem = "it cannot be read";
-        return false;
-    }
-    aText = text.str();
-    return true;
+    return ReadWholeFile(myPath, aText, aProblem);
 }
 
 bool SaveStore::SetAside() const

@@ -1,43 +1,54 @@
 #include "scriptline.h"
 
-std::vector<std::string> SplitScriptWords(const std::string& aLine)
+#include <algorithm>
+#include <sstream>
+
+namespace
 {
-    std::vector<std::string> words;
-    std::string word;
-    for (char character : aLine)
+const char ourSeparator[] = ": : ";
+}  // namespace
+
+ScriptLine ParseScriptLine(const std::string& aLine)
+{
+    ScriptLine line;
+    std::string words = aLine;
+    const size_t separator = aLine.find(ourSeparator);
+    if (separator != std::string::npos)
     {
-        if (character == ' ' || character == ';')
-        {
-            words.push_back(word);
-            word.clear();
-        }
-        else
-        {
-            word += character;
-        }
+        line.label = aLine.substr(0, separator);
+        words = aLine.substr(separator + sizeof(ourSeparator) - 1);
     }
-    return words;
+    // ";" closes the line and is never shown.
+    std::replace(words.begin(), words.end(), ';', ' ');
+    std::istringstream stream(words);
+    std::string word;
+    while (stream >> word)
+    {
+        line.spoken += (line.spoken.empty() ? "" : " ") + word;
+    }
+    return line;
 }
 
-std::string PrepareScriptLine(const std::string& aLine, float aWrapWidth,
-                              const std::function<float(const std::string&)>& aWidth)
+std::string WrapText(const std::string& aText, float aWidth,
+                     const std::function<float(const std::string&)>& aMeasure)
 {
+    std::istringstream stream(aText);
+    std::string word;
     std::string row;
     std::string result;
-    for (const std::string& word : SplitScriptWords(aLine))
+    while (stream >> word)
     {
-        if (word == ":")
+        if (row.empty())
         {
-            result += row + '\n';
-            row.clear();
+            row = word;
         }
-        else if (aWrapWidth > aWidth(row) + aWidth(word))
+        else if (std::string longer = row; aMeasure(longer.append(" ").append(word)) <= aWidth)
         {
-            row += ' ' + word;
+            row = longer;
         }
         else
         {
-            result += row + '\n';
+            result += row + "\n";
             row = word;
         }
     }

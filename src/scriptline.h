@@ -1,16 +1,19 @@
 #pragma once
-// Turns one conversation script line ("Label: : spoken words;") into the text shown in the
-// conversation box: the label on its own row, then the words wrapped to the box's width.
+// One conversation script line ("Label: : spoken words;") taken apart, and text wrapped to a
+// column: the box and the history show the words only, their speaker's name stands on a plate.
 #include <functional>
 #include <string>
-#include <vector>
 
-// The words of aLine: each blank or ";" ends a word (possibly empty); characters after the
-// last blank or ";" are dropped.
-std::vector<std::string> SplitScriptWords(const std::string& aLine);
+struct ScriptLine
+{
+    std::string label;   // the speaker's label without its colon; "" for narration
+    std::string spoken;  // the words, single blanks between them, without the closing ";"
+};
 
-// The shown text of aLine. A lone ":" word ends a row; any other word joins the current row
-// after one blank while the row's width plus the word's stays below aWrapWidth, and otherwise
-// starts the next row. aWidth measures a text in pixels.
-std::string PrepareScriptLine(const std::string& aLine, float aWrapWidth,
-                              const std::function<float(const std::string&)>& aWidth);
+// The label is whatever stands before the first ": : "; a line without one is all spoken.
+ScriptLine ParseScriptLine(const std::string& aLine);
+
+// aText's words in rows no wider than aWidth as aMeasure measures them (a word wider than that
+// stands alone on its row); every row starts flush with the column.
+std::string WrapText(const std::string& aText, float aWidth,
+                     const std::function<float(const std::string&)>& aMeasure);

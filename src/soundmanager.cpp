@@ -1,7 +1,9 @@
 #include "soundmanager.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "assertion.h"
-#include "audiooutput.h"
 #include "hge.h"
 
 SoundManager* SoundManager::ourInstance = nullptr;
@@ -23,14 +25,16 @@ constexpr TrackFile ourTrackFiles[] = {
 
 // The tracks were mixed for this gain; the output clamps it to full volume.
 constexpr float ourTrackVolume = 2.03f;
+// The quietest volume above silence, 1 per cent, lies this far below full volume.
+constexpr double ourVolumeRangeDb = 30.0;
 }  // namespace
 
-void SoundManager::Create()
+void SoundManager::Create(platform::AudioMode aMode)
 {
     MARROWEN_ASSERT(ourInstance == nullptr && "SoundManager has already been created",
                     "soundmanager");
     ourInstance = new SoundManager();
-    ourInstance->Init();
+    ourInstance->Init(aMode);
 }
 
 void SoundManager::Destroy()
@@ -48,14 +52,14 @@ SoundManager* SoundManager::Instance()
 SoundManager::SoundManager() = default;
 SoundManager::~SoundManager() = default;
 
-void SoundManager::Init()
+void SoundManager::Init(platform::AudioMode aMode)
 {
     MARROWEN_ASSERT(myOutput == nullptr && "SoundManager: Init called twice", "soundmanager");
     // Headless runs (tests, automation) never touch the sound card; their music is silent but
     // keeps time all the same.
     const bool headless = hgeSelectedBackend() == HGE_BACKEND_HEADLESS;
-    myOutput = std::make_unique<platform::AudioOutput>(headless ? platform::AudioMode::Silent
-                                                                : platform::AudioMode::Device);
+    myOutput = std::make_unique<platform::AudioOutput>(
+        aMode == platform::AudioMode::Device && headless ? platform::AudioMode::Silent : aMode);
     myTracks.Init(5, 5, false);
     for (const TrackFile& file : ourTrackFiles)
     {
@@ -73,6 +77,22 @@ void SoundManager::Init()
         myOutput->SetVolume(track.myStream, ourTrackVolume);
     }
     myCurrent.clear();
+    LoadEffects();
+}
+
+void SoundManager::LoadEffects()
+{
+    for (const geometry::SoundEffectFile& file : geometry::ourSoundEffects)
+    {
+        EffectState& effect = myEffects[static_cast<size_t>(file.effect)];
+        for (int variant = 0; variant < file.variants; ++variant)
+        {
+            platform::ClearLastError();
+            const int index = myOutput->LoadEffect(geometry::SoundEffectPath(file, variant));
+            MARROWEN_ASSERT(index >= 0 && "Could not load a sound effect", "soundmanager");
+            effect.myFirst = variant == 0 ? index : effect.myFirst;
+        }
+    }
 }
 
 int SoundManager::FindTrack(const std::string& aName) const
@@ -123,6 +143,7 @@ void SoundManager::StopAll()
 
 void SoundManager::Update()
 {
+    ++myFrame;
     for (int index = 0; index < myTracks.Size(); ++index)
     {
         const platform::MusicStream& stream = myOutput->Stream(myTracks[index].myStream);
@@ -142,4 +163,47 @@ bool SoundManager::IsTrackPlaying(int aIndex) const
 int64_t SoundManager::GetTrackPosition(int aIndex) const
 {
     return myOutput->Stream(myTracks[aIndex].myStream).Position();
+}
+
+void SoundManager::PlayEffect(geometry::SoundEffect aEffect)
+{
+    if (ourInstance != nullptr)
+    {
+        ourInstance->Play(aEffect);
+    }
+}
+
+void SoundManager::Play(geometry::SoundEffect aEffect)
+{
+    EffectState& effect = myEffects[static_cast<size_t>(aEffect)];
+    // Two items picked up with one press, two parts fitted at once: one sound, not a louder one.
+    if (effect.myLastFrame == myFrame + 1)
+    {
+        return;
+    }
+    effect.myLastFrame = myFrame + 1;
+    ++effect.myPlayCount;
+    myOutput->PlayEffect(effect.myFirst + effect.myNextVariant);
+    effect.myNextVariant = (effect.myNextVariant + 1) % geometry::SoundEffectRow(aEffect).variants;
+}
+
+int SoundManager::GetPlayCount(geometry::SoundEffect aEffect) const
+{
+    return myEffects[static_cast<size_t>(aEffect)].myPlayCount;
+}
+
+void SoundManager::SetVolumes(int aMusicPercent, int aEffectsPercent)
+{
+    myOutput->SetMusicVolume(VolumeGain(aMusicPercent));
+    myOutput->SetEffectsVolume(VolumeGain(aEffectsPercent));
+}
+
+float SoundManager::VolumeGain(int aPercent)
+{
+    if (aPercent <= 0)
+    {
+        return 0.0f;
+    }
+    const double percent = std::min(aPercent, 100);
+    return static_cast<float>(std::pow(10.0, (percent - 100.0) / 99.0 * ourVolumeRangeDb / 20.0));
 }

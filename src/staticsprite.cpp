@@ -28,6 +28,14 @@ void StaticSprite::DrawAt(const Vector2<float>& aPosition) const
     }
 }
 
+void StaticSprite::ShowPart(float aX, float aY, float aWidth, float aHeight)
+{
+    MARROWEN_ASSERT(myQuad && "Tried to cut a sprite without a picture", "staticsprite");
+    myQuad->SetTextureRect(aX, aY, aWidth, aHeight);
+    myWidth = aWidth;
+    myHeight = aHeight;
+}
+
 void StaticSprite::SetTexture(HTEXTURE aTexture)
 {
     MARROWEN_ASSERT(myQuad && "Tried to retexture a sprite without a picture", "staticsprite");

@@ -22,4 +22,7 @@ public:
     void DrawAt(const Vector2<float>& aPosition) const;
     // The quad shows aTexture, keeping the same pixel rectangle.
     void SetTexture(HTEXTURE aTexture);
+    // Shows only the aWidth x aHeight rectangle of the picture whose top-left is (aX, aY), at
+    // that size. Copies made before share the change.
+    void ShowPart(float aX, float aY, float aWidth, float aHeight);
 };

@@ -1,6 +1,8 @@
 #include "timemachine.h"
 
 #include "engineparts.h"
+#include "soundmanager.h"
+#include "storypictures.h"
 
 namespace
 {
@@ -15,6 +17,12 @@ void TimeMachine::Init(HGE* aHGE)
     LoadScene(aHGE, "img/Levels/scene_timemachine.dds", "img/Levels/scene_timemachine_overlay.dds",
               "img/Levels/collision_timemachine.bmp");
     mySpot = interactables::EngineSpot(aHGE);
+    const char* const parts[] = {"belt", "crystal", "magnet", "gold"};
+    for (size_t slot = 0; slot < myFittedParts.size(); ++slot)
+    {
+        myFittedParts[slot] =
+            StaticSprite(aHGE, std::string("img/Levels/engine_part_") + parts[slot] + ".dds");
+    }
     myParts.reset();
     myAllPartsIn = false;
     PlaceItem("fainted ester", Vector2<float>(280.0f, 770.0f));
@@ -27,7 +35,8 @@ void TimeMachine::CreateConversations()
 {
     LoadConversations("dialogue/timemachine.txt",
                       {"wake ester", "ester woken", "belt found", "engine examined",
-                       "maching fixed", "home trip"});
+                       "maching fixed", "home trip", "crystal fitted", "gold fitted",
+                       "magnet fitted", "belt fitted", "nothing to fit", "Roderick is off"});
 }
 
 void TimeMachine::UpdateScript(float aElapsed, Player& aPlayer, Inventory& aInventory)
@@ -35,7 +44,7 @@ void TimeMachine::UpdateScript(float aElapsed, Player& aPlayer, Inventory& aInve
     myLevelTime += aElapsed;
     if (myLevelTime >= ourWakeUpMs)
     {
-        myRequestedConversation = "wake ester";
+        RequestUnlessPlayed("wake ester");
     }
     if (IsPlayed("wake ester"))
     {
@@ -58,21 +67,15 @@ void TimeMachine::UpdateScript(float aElapsed, Player& aPlayer, Inventory& aInve
     }
     if (aInventory.HasItem("engine belt"))
     {
-        myRequestedConversation = "belt found";
+        RequestUnlessPlayed("belt found");
     }
-    if (mySpot.IsUsed())
+    // Once the last part's own remark has been read.
+    if (myAllPartsIn && myRequestedConversation.empty())
     {
-        if (!IsPlayed("engine examined"))
-        {
-            myRequestedConversation = "engine examined";
-        }
-        else if (myAllPartsIn)
-        {
-            myRequestedConversation = "maching fixed";
-        }
+        RequestUnlessPlayed("maching fixed");
     }
     const Vector2<float> heroine = aPlayer.GetWorldPosition();
-    if (myAllPartsIn && heroine.x >= ourWakingPlace.x && heroine.y >= ourWakingPlace.y)
+    if (IsPlayed("maching fixed") && heroine.x >= ourWakingPlace.x && heroine.y >= ourWakingPlace.y)
     {
         myRequestedConversation = "home trip";
     }
@@ -82,29 +85,37 @@ void TimeMachine::UpdateScript(float aElapsed, Player& aPlayer, Inventory& aInve
     }
 }
 
-void TimeMachine::HandleInput(InputWrapper& aInput, float /*aElapsed*/, Inventory& aInventory)
+void TimeMachine::HandleInput(InputWrapper& /*aInput*/, float /*aElapsed*/, Inventory& aInventory)
 {
-    if (!UseKeyReleased(aInput) || !mySpot.IsInRange())
+    if (!PressFree() || !mySpot.IsInRange())
     {
         return;
     }
     mySpot.SetUsed();
-    // Whatever parts she carries go in, spare copies too (one of each per pass, as many passes
-    // as she carries things); the others can follow later, one press each.
-    for (size_t pass = 0; pass < aInventory.GetItems().size(); ++pass)
+    // The first press looks the engine over; every later one fits one part, or says there is
+    // nothing to fit.
+    if (!IsPlayed("engine examined"))
     {
-        for (const EnginePart& part : ourEngineParts)
+        myRequestedConversation = "engine examined";
+        return;
+    }
+    for (const EnginePart& part : ourEngineParts)
+    {
+        if (!myParts.test(part.slot) && aInventory.RemoveItem(part.itemName))
         {
-            if (aInventory.RemoveItem(part.itemName))
-            {
-                myParts.set(part.slot);
-            }
+            SoundManager::PlayEffect(geometry::SoundEffect::EngineTakesPart);
+            myParts.set(part.slot);
+            myAllPartsIn = myParts.all();
+            myRequestedConversation = part.fittedRemark;
+            return;
         }
     }
-    if (myParts.all())
-    {
-        myAllPartsIn = true;
-    }
+    myRequestedConversation = "nothing to fit";
+}
+
+float TimeMachine::UseDistance(const Vector2<float>& aHeroine) const
+{
+    return ReachDistance(mySpot.Reaches(aHeroine), mySpot.GetWorldPosition(), aHeroine);
 }
 
 void TimeMachine::SetState(const State& aState)
@@ -122,8 +133,25 @@ void TimeMachine::Update(Player& aPlayer, Camera& aCamera, float aElapsed)
     mySpot.Update(aCamera, aPlayer.GetWorldPosition());
 }
 
-void TimeMachine::RenderObjects(RenderData& aBuffer, const Camera& /*aCamera*/)
+void TimeMachine::RenderObjects(RenderData& aBuffer, const Camera& aCamera)
 {
     myRobot.Submit(aBuffer);
     mySpot.Submit(aBuffer);
+    namespace engine = geometry;
+    for (size_t slot = 0; slot < myFittedParts.size(); ++slot)
+    {
+        if (myParts.test(slot))
+        {
+            SubmitInScene(aBuffer, myFittedParts[slot],
+                          engine::SocketLeft(engine::ourSocketOfSlot[slot], engine::ourEngineX,
+                                             engine::ourEngineScale),
+                          engine::SocketTop(engine::ourEngineY, engine::ourEngineScale), aCamera);
+        }
+    }
+}
+
+void TimeMachine::RenderPrompts(RenderData& aBuffer) const
+{
+    LevelBaseData::RenderPrompts(aBuffer);
+    mySpot.SubmitPrompt(aBuffer);
 }

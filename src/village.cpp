@@ -1,5 +1,10 @@
 #include "village.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include "storypictures.h"
+
 namespace
 {
 constexpr uint8_t ourKeyH = 0x23;
@@ -15,6 +20,8 @@ void Village::Init(HGE* aHGE)
     myWoman = interactables::VillageWoman(aHGE);
     myNative = interactables::VillageNative(aHGE);
     myBoy = interactables::VillageBoy(aHGE);
+    myRescuedBoy = StaticSprite(aHGE, "img/NPCs/sprite_boy.dds");
+    myRescuedGirl = StaticSprite(aHGE, "img/NPCs/sprite_girl.dds");
     PlaceItem("Rope", Vector2<float>(1000.0f, 600.0f));
     // An item only to be drawn: never in reach, never taken.
     PlaceItem("Sheep", Vector2<float>(1073.0f, 90.0f), false);
@@ -24,9 +31,10 @@ void Village::Init(HGE* aHGE)
 
 void Village::CreateConversations()
 {
-    LoadConversations("dialogue/village.txt",
-                      {ourQuest[0], ourQuest[1], ourQuest[2], ourQuest[3], ourQuest[4],
-                       "Call me Ester", "Call me Ester2", "rope"});
+    LoadConversations(
+        "dialogue/village.txt",
+        {ourQuest[0], ourQuest[1], ourQuest[2], ourQuest[3], ourQuest[4], "Call me Ester",
+         "Call me Ester2", "rope", "Nissa again", "village boy", "village native", "shortcut H"});
 }
 
 void Village::UpdateScript(float aElapsed, Player& /*aPlayer*/, Inventory& aInventory)
@@ -44,6 +52,15 @@ void Village::UpdateScript(float aElapsed, Player& /*aPlayer*/, Inventory& aInve
     {
         RequestUnlessPlayed("rope");
     }
+    // Once she has made her request, Nissa takes the stone as soon as Ester is by her with it,
+    // in hand or already in the engine: all she wants is it off the mountain.
+    const StoryFacts facts = Facts(aInventory);
+    if (IsPlayed(ourQuest[4]) && !IsPlayed("Call me Ester") && myWoman.IsInRange() &&
+        myRequestedConversation.empty() && (facts.Holds("Diamond") || facts.Fitted("Diamond")))
+    {
+        myRequestedConversation = "Call me Ester";
+        aInventory.AddItem(MakeItem("gold necklace"));
+    }
     // Asked for only until it has played: asking for it afterwards would end every later talk
     // the moment it starts, such as the rope's when the rope is found after the necklace.
     if (IsPlayed("Call me Ester"))
@@ -58,28 +75,53 @@ void Village::UpdateScript(float aElapsed, Player& /*aPlayer*/, Inventory& aInve
 
 void Village::HandleInput(InputWrapper& aInput, float /*aElapsed*/, Inventory& aInventory)
 {
-    // A shortcut: the diamond, whenever none is carried.
-    if (aInput.KeyReleased(ourKeyH) && !aInventory.HasItem("Diamond"))
+    if (UseKeyReleased(aInput))
     {
-        aInventory.AddItem(MakeItem("Diamond", Vector2<float>(690.0f, 180.0f)));
+        myRobot.Activate();
     }
-    if (!UseKeyReleased(aInput))
+    // A shortcut past part of the story: the diamond, whenever none is carried.
+    if (aInput.KeyReleased(ourKeyH) && !IsConversationRunning() && !OverlayOpen())
+    {
+        myRequestedConversation = "shortcut H";
+        if (!aInventory.HasItem("Diamond"))
+        {
+            aInventory.AddItem(MakeItem("Diamond", Vector2<float>(690.0f, 180.0f)));
+        }
+    }
+    if (!PressFree())
     {
         return;
     }
-    myRobot.Activate();
-    if (myWoman.IsInRange() && !IsPlayed(ourQuest[0]))
+    const Vector2<float> heroine = myPlayerPosition;
+    const float woman =
+        ReachDistance(myWoman.Reaches(heroine), myWoman.GetWorldPosition(), heroine);
+    const float boy = ReachDistance(myBoy.Reaches(heroine), myBoy.GetWorldPosition(), heroine);
+    const float native =
+        ReachDistance(myNative.Reaches(heroine), myNative.GetWorldPosition(), heroine);
+    if (std::isfinite(woman) && woman <= boy && woman <= native)
     {
-        myRequestedConversation = ourQuest[0];
+        // Her request is told in one go; later she is glad to see Ester again.
+        myRequestedConversation = IsPlayed(ourQuest[0]) ? "Nissa again" : ourQuest[0];
     }
-    if (myWoman.IsInRange() && aInventory.HasItem("Diamond") && IsPlayed(ourQuest[4]))
+    else if (std::isfinite(boy) && boy <= native)
     {
-        myRequestedConversation = "Call me Ester";
-        if (!aInventory.HasItem("gold necklace"))
-        {
-            aInventory.AddItem(MakeItem("gold necklace"));
-        }
+        myRequestedConversation = "village boy";
     }
+    else if (std::isfinite(native))
+    {
+        myRequestedConversation = "village native";
+    }
+}
+
+float Village::UseDistance(const Vector2<float>& aHeroine) const
+{
+    float nearest = std::numeric_limits<float>::infinity();
+    for (const Interactable* villager : {&myWoman, &myNative, &myBoy})
+    {
+        nearest = std::min(nearest, ReachDistance(villager->Reaches(aHeroine),
+                                                  villager->GetWorldPosition(), aHeroine));
+    }
+    return nearest;
 }
 
 void Village::Update(Player& aPlayer, Camera& aCamera, float aElapsed)
@@ -92,11 +134,27 @@ void Village::Update(Player& aPlayer, Camera& aCamera, float aElapsed)
     }
 }
 
-void Village::RenderObjects(RenderData& aBuffer, const Camera& /*aCamera*/)
+void Village::RenderObjects(RenderData& aBuffer, const Camera& aCamera)
 {
     myRobot.Submit(aBuffer);
     for (const Interactable* villager : {&myWoman, &myNative, &myBoy})
     {
         villager->Submit(aBuffer);
+    }
+    if (myChildrenHome)
+    {
+        SubmitInScene(aBuffer, myRescuedBoy, geometry::ourRescuedBoy.left,
+                      geometry::ourRescuedBoy.top, aCamera);
+        SubmitInScene(aBuffer, myRescuedGirl, geometry::ourRescuedGirl.left,
+                      geometry::ourRescuedGirl.top, aCamera);
+    }
+}
+
+void Village::RenderPrompts(RenderData& aBuffer) const
+{
+    LevelBaseData::RenderPrompts(aBuffer);
+    for (const Interactable* villager : {&myWoman, &myNative, &myBoy})
+    {
+        villager->SubmitPrompt(aBuffer);
     }
 }

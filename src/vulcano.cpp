@@ -2,13 +2,14 @@
 
 #include "assertion.h"
 #include "eventsingelton.h"
+#include "storypictures.h"
 
 namespace
 {
 constexpr uint8_t ourKeyO = 0x18;
+constexpr uint8_t ourKeyEscape = 0x01;
 constexpr int ourCloseSteps = 300;
 constexpr float ourBirdFromMs = 2500.0f;
-constexpr float ourBirdUntilMs = 10000.0f;
 using V = Vector2<float>;
 const V ourFlightLanding(690, 140);
 const V ourSetDown(690, 240);
@@ -21,7 +22,9 @@ void Vulcano::Init(HGE* aHGE)
     LoadScene(aHGE, "img/Levels/scene_volcano.dds", "img/Levels/scene_volcano_overlay.dds",
               "img/Levels/collission_volcano.bmp");
     myRobot.Activate();
-    myCurtain.Init(aHGE);
+    myCurtain.InitOpen(aHGE);
+    myBird = StaticSprite(aHGE, "img/NPCs/sprite_ledge_bird.dds");
+    myBuiltStairs = StaticSprite(aHGE, "img/Levels/volcano_stairs.dds");
     myOverlayPair = OverlayPair(aHGE);
     myPalmOverlay = MakeItem("palm overlay", V(624, 84), false);
     myPalmOverlay.Hide();
@@ -42,7 +45,7 @@ void Vulcano::CreateConversations()
     LoadConversations("dialogue/volcano.txt",
                       {"A bird", "The bird suit", "Diamond", "Saving children", "children no exit",
                        "complete children", "Banana Tree", "Landing", "Vulcanization failed",
-                       "Vulcanization success", "building stairs"});
+                       "Vulcanization success", "building stairs", "shortcut O"});
 }
 
 void Vulcano::UpdateScript(float aElapsed, Player& /*aPlayer*/, Inventory& aInventory)
@@ -52,9 +55,11 @@ void Vulcano::UpdateScript(float aElapsed, Player& /*aPlayer*/, Inventory& aInve
         UseBananaTree(aInventory);
     }
     myLevelTime += aElapsed;
-    // The bird waits for a talk under way to end (the banana tree's may start before 2.5 s);
-    // taking over would leave that talk unfinished for good.
-    if (ourBirdFromMs <= myLevelTime && myLevelTime < ourBirdUntilMs && !IsConversationRunning())
+    // The bird waits for a talk under way or asked for to end (the banana tree's may start
+    // before 2.5 s); it is pointed out until she flies after it.
+    if (ourBirdFromMs <= myLevelTime && !IsPlayed("The bird suit") &&
+        !aInventory.HasItem("bird suit") && !IsConversationRunning() &&
+        myRequestedConversation.empty())
     {
         RequestUnlessPlayed("A bird");
     }
@@ -83,6 +88,10 @@ void Vulcano::UpdateScript(float aElapsed, Player& /*aPlayer*/, Inventory& aInve
     if (IsPlayed("Diamond"))
     {
         myDiamondDone = true;
+    }
+    // Up on the ledge, the children can be spoken to.
+    if (IsPlayed("Landing"))
+    {
         myChildrenReachable = true;
     }
     if (aInventory.HasItem("vulcanization"))
@@ -121,12 +130,11 @@ void Vulcano::UseVulcanization(Inventory& aInventory)
         aInventory.RemoveItem("vulcanization");
         aInventory.AddItem(MakeItem("refined rubber"));
         myRequestedConversation = "Vulcanization success";
-        MarkPlayed("Vulcanization failed");
         return;
     }
     if (!aInventory.HasItem("rubber string"))
     {
-        RequestUnlessPlayed("Vulcanization failed");
+        myRequestedConversation = "Vulcanization failed";
     }
     PutBack(aInventory, "vulcanization");
 }
@@ -157,19 +165,19 @@ void Vulcano::UseChildren(Inventory& aInventory)
         if (!IsPlayed("Saving children"))
         {
             myRequestedConversation = "Saving children";
-            keep = false;
+            // With the steps already built they go down as soon as they have been spoken to.
+            keep = !myStairsBuilt;
         }
         else if (myStairsBuilt)
         {
             RequestUnlessPlayed("complete children");
-            MarkPlayed("children no exit");
             keep = false;
             aInventory.RemoveItem("children");
             myChildrenSaved = true;
         }
         else
         {
-            RequestUnlessPlayed("children no exit");
+            myRequestedConversation = "children no exit";
         }
     }
     if (keep)
@@ -184,10 +192,19 @@ void Vulcano::HandleInput(InputWrapper& aInput, float /*aElapsed*/, Inventory& a
     {
         myRobot.Activate();
     }
-    // A shortcut: a rubber string, whenever none is carried.
-    if (aInput.KeyReleased(ourKeyO) && !aInventory.HasItem("rubber string"))
+    // As Return moves the prologue's pictures on, it (or E, or Escape) moves the flight on.
+    if (IsShowingPictures() && (UseKeyReleased(aInput) || aInput.KeyReleased(ourKeyEscape)))
     {
-        aInventory.AddItem(MakeItem("rubber string"));
+        myOverlayPair.Skip();
+    }
+    // A shortcut past part of the story: a rubber string, whenever none is carried.
+    if (aInput.KeyReleased(ourKeyO) && !OverlayOpen())
+    {
+        myRequestedConversation = "shortcut O";
+        if (!aInventory.HasItem("rubber string"))
+        {
+            aInventory.AddItem(MakeItem("rubber string"));
+        }
     }
 }
 
@@ -234,14 +251,27 @@ void Vulcano::Update(Player& aPlayer, Camera& aCamera, float aElapsed)
     if (myChildrenSaved && !PostMaster::GetInstance()->conversationRunning)
     {
         CloseCurtain();
-        for (const char* child : {"stale boy", "stale girl"})
-        {
-            size_t index = 0;
-            const bool found = FindItem(child, index);
-            MARROWEN_ASSERT(found && "Couldn't get item with ID.", "vulcano");
-            myItems[index].Hide();
-        }
         myChildrenSaved = false;
+    }
+    ShowWhoIsOnTheLedge();
+}
+
+void Vulcano::ShowWhoIsOnTheLedge()
+{
+    // She first hears them giggling when she lands; they are gone once brought down.
+    const bool there = myChildrenReachable && !AreChildrenHome();
+    for (const char* child : {"stale boy", "stale girl"})
+    {
+        size_t index = 0;
+        const bool found = FindItem(child, index);
+        MARROWEN_ASSERT(found && "Couldn't get item with ID.", "vulcano");
+        myItems[index].SetHidden(!there);
+    }
+    // Nor does the place to speak to them show its prompt while they are not there.
+    size_t spot = 0;
+    if (FindItem("children", spot))
+    {
+        myItems[spot].SetHidden(!there);
     }
 }
 
@@ -275,14 +305,25 @@ void Vulcano::SetState(const State& aState)
     myOverlayPair.SetState(aState.overlayPair);
 }
 
-void Vulcano::RenderObjects(RenderData& aBuffer, const Camera& /*aCamera*/)
+void Vulcano::RenderObjects(RenderData& aBuffer, const Camera& aCamera)
 {
+    if (myStairsBuilt)
+    {
+        SubmitInScene(aBuffer, myBuiltStairs, geometry::ourBuiltStairs.left,
+                      geometry::ourBuiltStairs.top, aCamera);
+    }
+    // The bird waits by the diamond until she flies up in the suit.
+    if (!IsPlayed("The bird suit"))
+    {
+        SubmitInScene(aBuffer, myBird, geometry::ourLedgeBird.left, geometry::ourLedgeBird.top,
+                      aCamera);
+    }
     myRobot.Submit(aBuffer);
-    myCurtain.Render(aBuffer);
 }
 
 void Vulcano::RenderOverlay(RenderData& aBuffer, const Camera& aCamera)
 {
     LevelBaseData::RenderOverlay(aBuffer, aCamera);
-    myPalmOverlay.Submit(aBuffer, false);
+    myPalmOverlay.Submit(aBuffer);
+    myCurtain.Render(aBuffer);
 }

@@ -13,12 +13,16 @@ public:
     void CreateConversations() override;
     void UpdateScript(float aElapsed, Player& aPlayer, Inventory& aInventory) override;
     void Update(Player& aPlayer, Camera& aCamera, float aElapsed) override;
+    // The stairs once built, the bird until she flies, the robot.
     void RenderObjects(RenderData& aBuffer, const Camera& aCamera) override;
-    // The scene's overlay, then the palm leaves over the heroine once they show.
+    // The scene's overlay, the palm leaves over the heroine once they show, and last the
+    // scene's own curtain: a jump it covers hides everything.
     void RenderOverlay(RenderData& aBuffer, const Camera& aCamera) override;
     void HandleInput(InputWrapper& aInput, float aElapsed, Inventory& aInventory) override;
 
     bool IsDiamondDone() const { return myDiamondDone; }
+    // The children she brought down are home in the village.
+    bool AreChildrenHome() const { return IsPlayed("complete children"); }
     bool AreStairsBuilt() const { return myStairsBuilt; }
     const OverlayPair& GetOverlayPair() const { return myOverlayPair; }
     // The fade that covers her jumps between places.
@@ -51,6 +55,9 @@ private:
     void UseChildren(Inventory& aInventory);
     // Blacks the level's curtain out at once, for a jump between places.
     void CloseCurtain();
+    // The children stand on the ledge, and can be spoken to, only from the diamond on until
+    // they are brought down.
+    void ShowWhoIsOnTheLedge();
 
     Curtain myCurtain;
     bool myFlying = false;
@@ -62,4 +69,6 @@ private:
     bool myChildrenSaved = false;
     float mySinceDiamond = 0.0f;
     Item myPalmOverlay;
+    StaticSprite myBird;
+    StaticSprite myBuiltStairs;
 };

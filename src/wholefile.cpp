@@ -5,8 +5,11 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 namespace
 {
@@ -56,6 +59,35 @@ std::string FolderOf(const std::string& aPath)
     return folder.empty() ? "." : folder;
 }
 }  // namespace
+
+std::string UserFolder(const char* aVariable, const char* aUnderHome)
+{
+    const char* base = std::getenv(aVariable);
+    if (base != nullptr && fs::path(base).is_absolute())
+    {
+        return (fs::path(base) / "marrowen").string();
+    }
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && fs::path(home).is_absolute())
+    {
+        return (fs::path(home) / aUnderHome / "marrowen").string();
+    }
+    return "";
+}
+
+bool ReadWholeFile(const std::string& aPath, std::string& aText, std::string& aProblem)
+{
+    std::ifstream file(aPath, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    if (!file)
+    {
+        aProblem = "it cannot be read";
+        return false;
+    }
+    aText = text.str();
+    return true;
+}
 
 bool WriteWholeFile(const std::string& aPath, const std::string& aText, std::string& aProblem)
 {

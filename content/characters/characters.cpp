@@ -168,6 +168,8 @@ void GenerateCharacters(ContentWriter& aWriter)
                          PictureFormat::DdsArgb8888);
     aWriter.WritePicture("img/NPCs/sprite_girl.dds", Standing(GirlStyle(), 48, 96, 86),
                          PictureFormat::DdsArgb8888);
+    aWriter.WritePicture("img/NPCs/sprite_village_child.dds",
+                         Standing(VillageChildStyle(), 48, 96, 86), PictureFormat::DdsArgb8888);
     aWriter.WritePicture("img/h_fainted.dds", Fainted(), PictureFormat::DdsArgb8888);
 }
 }  // namespace content

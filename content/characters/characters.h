@@ -35,6 +35,8 @@ PersonStyle WomanStyle();
 PersonStyle NativeStyle();
 PersonStyle BoyStyle();
 PersonStyle GirlStyle();
+// The village's own child: smaller than the two from the ledge, in saffron, with a feather.
+PersonStyle VillageChildStyle();
 
 // A screen direction: x to the right, y down (towards the viewer).
 struct Facing

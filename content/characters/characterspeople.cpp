@@ -310,6 +310,21 @@ PersonStyle GirlStyle()
             false};
 }
 
+PersonStyle VillageChildStyle()
+{
+    return {Colour::Rgb(0x9a6440),
+            Colour::Rgb(0x14100c),
+            Colour::Rgb(0xe0a030),
+            Colour::Rgb(0x9a6440),
+            Colour::Rgb(0x5a3a22),
+            28.0,
+            0.64,
+            HairStyle::Short,
+            false,
+            false,
+            true};
+}
+
 void DrawPerson(Canvas& aCanvas, const PersonStyle& aStyle, double aFeetX, double aFeetY,
                 Facing aFacing, double aPhase, double aStride)
 {

@@ -151,6 +151,38 @@ Canvas::Canvas(int aWidth, int aHeight)
     }
 }
 
+Canvas::Canvas(Unbounded)
+    : myWidth(0),
+      myHeight(0),
+      mySurface(cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, nullptr)),
+      myContext(cairo_create(mySurface))
+{
+    if (cairo_surface_status(mySurface) != CAIRO_STATUS_SUCCESS ||
+        cairo_status(myContext) != CAIRO_STATUS_SUCCESS)
+    {
+        fprintf(stderr, "marrowen-content: cannot make a recording canvas\n");
+        exit(1);
+    }
+}
+
+bool Canvas::InkBox(int& aLeft, int& aTop, int& aWidth, int& aHeight) const
+{
+    double x = 0.0;
+    double y = 0.0;
+    double width = 0.0;
+    double height = 0.0;
+    cairo_recording_surface_ink_extents(mySurface, &x, &y, &width, &height);
+    if (width <= 0.0 || height <= 0.0)
+    {
+        return false;
+    }
+    aLeft = static_cast<int>(std::floor(x));
+    aTop = static_cast<int>(std::floor(y));
+    aWidth = static_cast<int>(std::ceil(x + width)) - aLeft;
+    aHeight = static_cast<int>(std::ceil(y + height)) - aTop;
+    return true;
+}
+
 Canvas::~Canvas()
 {
     cairo_destroy(myContext);

@@ -78,6 +78,12 @@ class Canvas
 public:
     // Fully transparent.
     Canvas(int aWidth, int aHeight);
+    // Without bounds and without pixels: what is drawn is recorded, to be measured (InkBox) and
+    // painted over another canvas (PaintOver). Size 0 x 0; it has no image.
+    struct Unbounded
+    {
+    };
+    explicit Canvas(Unbounded);
     ~Canvas();
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
@@ -90,6 +96,11 @@ public:
     Image ToImage() const;
     // Replaces the whole canvas with aImage (same size required).
     void FromImage(const Image& aImage);
+    // An unbounded canvas: the box round everything drawn on it, whole pixels wide; false when
+    // nothing was drawn.
+    bool InkBox(int& aLeft, int& aTop, int& aWidth, int& aHeight) const;
+    // The cairo surface drawn on, to paint it elsewhere.
+    cairo_surface_t* Surface() const { return mySurface; }
 
 private:
     int myWidth;

@@ -6,11 +6,8 @@
 
 namespace content
 {
-// The conversation box's layout, in screen pixels (the box code places the pictures).
-constexpr int kPanelTop = 430;
-constexpr int kPortraitSize = 180;  // every portrait is square
-constexpr int kNamePlateWidth = 180;
-constexpr int kNamePlateHeight = 48;
+// The conversation box's and the history's layout, in screen pixels, are the game's
+// (geometry/conversationlayout.h).
 
 // A dark wood panel with a brass rim and a soft inner bevel.
 void DrawWoodPanel(Canvas& aCanvas, double aX, double aY, double aWidth, double aHeight,
@@ -24,7 +21,7 @@ void DrawBrassButton(Canvas& aCanvas, double aX, double aY, double aWidth, doubl
 
 // Writes every interface picture.
 void GenerateInterface(ContentWriter& aWriter);
-// Its parts: the conversation box and portraits; the inventory and the notepad.
+// Its parts: the conversation box, the portraits and the history; the inventory and the notepad.
 void GenerateConversationPictures(ContentWriter& aWriter);
 void GenerateInventoryPictures(ContentWriter& aWriter);
 }  // namespace content

@@ -1,9 +1,11 @@
 // The conversation box: the panel along the bottom of the screen, the name plates and the
-// speakers' portraits. The box places the portraits at the panel's top corners and the text
-// between them; the panel's text well is drawn where that text goes.
+// speakers' portraits, and the history of what was said with a small face for each speaker.
+// The box places the portraits at the panel's top corners and the text between them; the
+// panel's text well is drawn where that text goes.
 #include <string>
 
 #include "characters/characters.h"
+#include "conversationlayout.h"
 #include "core/picturetext.h"
 #include "interface/interface.h"
 
@@ -11,17 +13,43 @@ namespace content
 {
 namespace
 {
-constexpr int kScreenWidth = 1024;
-constexpr int kPanelHeight = 768 - kPanelTop;
-constexpr int kTextLeft = kPortraitSize + 15;
+namespace layout = geometry;
+constexpr int kPortraitSize = layout::ourPortraitSize;
+constexpr int kNamePlateWidth = layout::ourNamePlateWidth;
+constexpr int kNamePlateHeight = layout::ourNamePlateHeight;
+constexpr int kPanelHeight = layout::ourScreenHeight - layout::ourBoxTop;
 
 Image Panel()
 {
-    Canvas canvas(kScreenWidth, kPanelHeight);
-    DrawWoodPanel(canvas, 0, 0, kScreenWidth, kPanelHeight, 14);
+    Canvas canvas(layout::ourScreenWidth, kPanelHeight);
+    DrawWoodPanel(canvas, 0, 0, layout::ourScreenWidth, kPanelHeight, 14);
     // The text well spans the gap between the two portraits.
-    const double wellLeft = kTextLeft - 8;
-    DrawInset(canvas, wellLeft, 24, kScreenWidth - 2 * wellLeft, 212, 10);
+    DrawInset(canvas, layout::ourWellLeft, layout::ourWellTop - layout::ourBoxTop,
+              layout::ourWellRight - layout::ourWellLeft,
+              layout::ourWellBottom - layout::ourWellTop, 10);
+    return canvas.ToImage();
+}
+
+// The history's panel: a title, the list's well and how to leave and scroll.
+Image HistoryPanel()
+{
+    Canvas canvas(layout::ourHistoryWidth, layout::ourHistoryHeight);
+    DrawWoodPanel(canvas, 0, 0, layout::ourHistoryWidth, layout::ourHistoryHeight, 16);
+    TextStyle title;
+    title.size = 26;
+    title.fill = Colour::Rgb(0xfff1cf);
+    title.outlineWidth = 3.0;
+    DrawText(canvas, "What was said", layout::ourHistoryWidth / 2.0, 46, title, TextAlign::Centre);
+    const double listTop = layout::ourHistoryListTop - layout::ourHistoryTop;
+    const double listBottom = layout::ourHistoryListBottom - layout::ourHistoryTop;
+    DrawInset(canvas, 18, listTop - 12, layout::ourHistoryWidth - 36, listBottom - listTop + 22,
+              10);
+    TextStyle hint = title;
+    hint.size = 15;
+    hint.bold = false;
+    hint.outlineWidth = 2.0;
+    DrawText(canvas, "W / S: scroll      L: close", layout::ourHistoryWidth / 2.0,
+             layout::ourHistoryHeight - 14, hint, TextAlign::Centre);
     return canvas.ToImage();
 }
 
@@ -32,11 +60,13 @@ Image NamePlate()
     return canvas.ToImage();
 }
 
-// A framed portrait: brass rim, a soft background and whatever aPainter draws inside.
+// A framed portrait aSize pixels square: brass rim, a soft background and whatever aPainter
+// draws inside (at the box's size, scaled to aSize).
 template <typename Painter>
-Image Portrait(uint32_t aBackground, const Painter& aPainter)
+Image Portrait(uint32_t aBackground, const Painter& aPainter, int aSize = kPortraitSize)
 {
-    Canvas canvas(kPortraitSize, kPortraitSize);
+    Canvas canvas(aSize, aSize);
+    cairo_scale(canvas.Cr(), aSize / double(kPortraitSize), aSize / double(kPortraitSize));
     const auto frame = [](cairo_t* aCr)
     { RoundedRectPath(aCr, 3, 3, kPortraitSize - 6, kPortraitSize - 6, 14); };
     const Colour background = Colour::Rgb(aBackground);
@@ -54,30 +84,36 @@ Image Portrait(uint32_t aBackground, const Painter& aPainter)
     return canvas.ToImage();
 }
 
-Image PersonPortrait(uint32_t aBackground, const PersonStyle& aStyle)
+// aLooking: where the face turns, to the right for a speaker on the left.
+Image PersonPortrait(uint32_t aBackground, const PersonStyle& aStyle, double aLooking,
+                     int aSize = kPortraitSize)
 {
-    return Portrait(aBackground,
-                    [&](Canvas& aCanvas)
-                    {
-                        PersonStyle large = aStyle;
-                        large.scale = 3.4;
-                        DrawPerson(aCanvas, large, 90, 340, Facing{0.2, 1.0}, 0.0, 0.0);
-                    });
+    return Portrait(
+        aBackground,
+        [&](Canvas& aCanvas)
+        {
+            PersonStyle large = aStyle;
+            large.scale = 3.4;
+            DrawPerson(aCanvas, large, 90, 340, Facing{aLooking, 1.0}, 0.0, 0.0);
+        },
+        aSize);
 }
 
-Image RobotPortrait(double aLooking)
+Image RobotPortrait(double aLooking, int aSize = kPortraitSize)
 {
-    return Portrait(0x3c5870,
-                    [&](Canvas& aCanvas)
-                    {
-                        RobotPose pose;
-                        pose.facing = Facing{aLooking, 0.8};
-                        DrawRobot(aCanvas, 90, 108, 56, 200, pose);
-                    });
+    return Portrait(
+        0x3c5870,
+        [&](Canvas& aCanvas)
+        {
+            RobotPose pose;
+            pose.facing = Facing{aLooking, 0.8};
+            DrawRobot(aCanvas, 90, 108, 56, 200, pose);
+        },
+        aSize);
 }
 
 // The time machine's computer: a screen with a glowing eye and a voice trace.
-Image ComputerPortrait()
+Image ComputerPortrait(int aSize = kPortraitSize)
 {
     return Portrait(
         0x0f2a2e,
@@ -115,8 +151,56 @@ Image ComputerPortrait()
                     cairo_line_to(aCr, 160, 144);
                 },
                 glow, 2.5);
-        });
+        },
+        aSize);
 }
+
+// The narrator's mark in the history: a quill over a page.
+Image NarrationFace()
+{
+    return Portrait(
+        0x8a7a5a,
+        [](Canvas& aCanvas)
+        {
+            DrawShape(
+                aCanvas, [](cairo_t* aCr) { RoundedRectPath(aCr, 44, 40, 92, 112, 6); },
+                ShapeStyle{Colour::Rgb(0xf3ead2), Colour::Rgb(0x1c1712), 5, 0.1, 0.1, 0.05});
+            for (int row = 0; row < 5; ++row)
+            {
+                StrokePath(
+                    aCanvas,
+                    [=](cairo_t* aCr)
+                    {
+                        cairo_move_to(aCr, 58, 66 + row * 18);
+                        cairo_line_to(aCr, 122, 66 + row * 18);
+                    },
+                    Colour::Rgb(0x6a7890), 4);
+            }
+            const std::vector<Point> quill = {{150, 18}, {118, 70}, {78, 132}, {104, 78}};
+            DrawShape(
+                aCanvas, [&quill](cairo_t* aCr) { SmoothPath(aCr, quill); },
+                ShapeStyle{Colour::Rgb(0xe8e0f0), Colour::Rgb(0x1c1712), 5, 0.2, 0.2, 0.1});
+        },
+        layout::ourHistoryFaceSize);
+}
+
+// Each speaker's face in the box (aSize 180) or in the history: the heroine looks right, from
+// the box's left side; everyone else looks left, towards her.
+struct Face
+{
+    const char* name;  // file name before "Portrait.dds" and "Face.dds"
+    Image (*draw)(int aSize);
+};
+
+const Face kFaces[] = {
+    {"heroine", [](int aSize) { return PersonPortrait(0x4a6a86, HeroineStyle(), 0.2, aSize); }},
+    {"Robot", [](int aSize) { return RobotPortrait(-0.6, aSize); }},
+    {"AI", [](int aSize) { return ComputerPortrait(aSize); }},
+    {"villagerWoman",
+     [](int aSize) { return PersonPortrait(0x6a7a3a, WomanStyle(), -0.2, aSize); }},
+    {"boy", [](int aSize) { return PersonPortrait(0x7a6a4a, BoyStyle(), -0.2, aSize); }},
+    {"girl", [](int aSize) { return PersonPortrait(0x8a5a6a, GirlStyle(), -0.2, aSize); }},
+};
 }  // namespace
 
 void GenerateConversationPictures(ContentWriter& aWriter)
@@ -124,19 +208,18 @@ void GenerateConversationPictures(ContentWriter& aWriter)
     const std::string folder = "img/Conversation/";
     aWriter.WritePicture(folder + "ConversationBox.dds", Panel(), PictureFormat::DdsArgb8888);
     aWriter.WritePicture(folder + "NameBox.dds", NamePlate(), PictureFormat::DdsArgb8888);
-    // No face at all: narration shows the text between two empty frames.
+    // No face at all: the portraits' places until a line shows whose they are.
     aWriter.WritePicture(folder + "EmptyPortrait.dds",
                          Canvas(kPortraitSize, kPortraitSize).ToImage(),
                          PictureFormat::DdsArgb8888);
-    aWriter.WritePicture(folder + "heroinePortrait.dds", PersonPortrait(0x4a6a86, HeroineStyle()),
-                         PictureFormat::DdsArgb8888);
-    aWriter.WritePicture(folder + "villagerWomanPortrait.dds",
-                         PersonPortrait(0x6a7a3a, WomanStyle()), PictureFormat::DdsArgb8888);
-    // On the right he looks left, towards the text; on the left, right.
-    aWriter.WritePicture(folder + "RobotPortrait.dds", RobotPortrait(-0.6),
-                         PictureFormat::DdsArgb8888);
-    aWriter.WritePicture(folder + "RobotPortraitLeft.dds", RobotPortrait(0.6),
-                         PictureFormat::DdsArgb8888);
-    aWriter.WritePicture(folder + "AIPortrait.dds", ComputerPortrait(), PictureFormat::DdsArgb8888);
+    for (const Face& face : kFaces)
+    {
+        aWriter.WritePicture(folder + face.name + "Portrait.dds", face.draw(kPortraitSize),
+                             PictureFormat::DdsArgb8888);
+        aWriter.WritePicture(folder + face.name + "Face.dds", face.draw(layout::ourHistoryFaceSize),
+                             PictureFormat::DdsArgb8888);
+    }
+    aWriter.WritePicture(folder + "narrationFace.dds", NarrationFace(), PictureFormat::DdsArgb8888);
+    aWriter.WritePicture(folder + "History.dds", HistoryPanel(), PictureFormat::DdsArgb8888);
 }
 }  // namespace content

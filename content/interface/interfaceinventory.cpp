@@ -6,6 +6,7 @@
 #include "core/picturetext.h"
 #include "interface/interface.h"
 #include "items/items.h"
+#include "notepadlayout.h"
 
 namespace content
 {
@@ -75,7 +76,8 @@ Image ButtonHighlight()
     return canvas.ToImage();
 }
 
-Image Result(bool aSucceeded)
+// The result of a combination: aSucceeded or not, and what the player is told about it.
+Image Result(bool aSucceeded, const char* aHeading, const char* aLine)
 {
     Canvas canvas(380, 110);
     DrawWoodPanel(canvas, 0, 0, 380, 110, 14);
@@ -98,12 +100,10 @@ Image Result(bool aSucceeded)
     };
     StrokePath(canvas, symbol, Colour::Rgb(0x1c1712), 14);
     StrokePath(canvas, symbol, mark, 8);
-    DrawText(canvas, aSucceeded ? "It worked!" : "That doesn't work.", 96, 52, Heading(24),
-             TextAlign::Left);
+    DrawText(canvas, aHeading, 96, 52, Heading(24), TextAlign::Left);
     TextStyle line = Heading(14);
     line.bold = false;
-    DrawText(canvas, aSucceeded ? "The new item is in the grid." : "Try other things together.", 96,
-             78, line, TextAlign::Left);
+    DrawText(canvas, aLine, 96, 78, line, TextAlign::Left);
     return canvas.ToImage();
 }
 
@@ -157,9 +157,6 @@ Image NotepadPage()
     ink.size = 26;
     ink.fill = Colour::Rgb(0x2a3550);
     DrawText(canvas, "Machine repairs", kPageWidth / 2.0, 70, ink, TextAlign::Centre);
-    ink.size = 15;
-    ink.bold = false;
-    DrawText(canvas, "Four parts are missing:", 80, 112, ink, TextAlign::Left);
     ink.size = 20;
     ink.bold = true;
     for (int i = 0; i < 4; ++i)
@@ -176,6 +173,35 @@ Image NotepadPage()
             canvas, [=](cairo_t* aCr) { cairo_rectangle(aCr, 30, y - 20, 22, 22); },
             Colour::Rgb(0x2a3550), 2);
     }
+    return canvas.ToImage();
+}
+
+TextStyle HeadingInk()
+{
+    TextStyle ink;
+    ink.size = 15;
+    ink.bold = false;
+    ink.fill = Colour::Rgb(0x2a3550);
+    return ink;
+}
+
+// The heading over the list, drawn on the page by the game: how many parts are still missing.
+Image MissingHeading(int aMissing)
+{
+    const char* const texts[] = {"All four parts are found!",
+                                 "One part is missing:", "Two parts are missing:",
+                                 "Three parts are missing:", "Four parts are missing:"};
+    Canvas canvas(geometry::ourNotepadHeadingWidth, geometry::ourNotepadHeadingHeight);
+    // The paper under it, so the heading reads the same on any page.
+    FillPath(
+        canvas,
+        [](cairo_t* aCr)
+        {
+            cairo_rectangle(aCr, 0, 0, geometry::ourNotepadHeadingWidth,
+                            geometry::ourNotepadHeadingHeight - 4);
+        },
+        Colour::Rgb(0xf3ead2));
+    DrawText(canvas, texts[aMissing], 4, 20, HeadingInk(), TextAlign::Left);
     return canvas.ToImage();
 }
 
@@ -205,11 +231,22 @@ void GenerateInventoryPictures(ContentWriter& aWriter)
     aWriter.WritePicture(kFolder + "inventory.dds", InventoryPanel(), PictureFormat::DdsArgb8888);
     aWriter.WritePicture(kFolder + "inventory_highlight_buttonnew.dds", ButtonHighlight(),
                          PictureFormat::DdsArgb8888);
-    aWriter.WritePicture(kFolder + "combination_successful.dds", Result(true),
+    aWriter.WritePicture(kFolder + "combination_successful.dds",
+                         Result(true, "It worked!", "The new item is in the grid."),
                          PictureFormat::DdsArgb8888);
-    aWriter.WritePicture(kFolder + "combination_failed.dds", Result(false),
+    // The raft is made where it is needed, not in the grid.
+    aWriter.WritePicture(kFolder + "combination_built.dds",
+                         Result(true, "It worked!", "The raft waits by the river."),
+                         PictureFormat::DdsArgb8888);
+    aWriter.WritePicture(kFolder + "combination_failed.dds",
+                         Result(false, "That doesn't work.", "Try other things together."),
                          PictureFormat::DdsArgb8888);
     aWriter.WritePicture(kFolder + "notepad.dds", NotepadPage(), PictureFormat::DdsArgb8888);
+    for (int missing = 0; missing <= 4; ++missing)
+    {
+        aWriter.WritePicture(kFolder + "notepad_missing_" + std::to_string(missing) + ".dds",
+                             MissingHeading(missing), PictureFormat::DdsArgb8888);
+    }
     for (int i = 0; i < 4; ++i)
     {
         aWriter.WritePicture(kFolder + "notepad_highlight_" + kParts[i].mark + ".dds", PartMark(i),

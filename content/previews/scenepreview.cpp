@@ -9,6 +9,7 @@
 #include "core/contentwriter.h"
 #include "heroineframe.h"
 #include "imagedecoder.h"
+#include "overlayparts.h"
 #include "scenes/scenemodel.h"
 
 namespace content
@@ -46,6 +47,36 @@ void Paint(Canvas& aCanvas, const Image& aImage, double aScale)
                              aScale < 1.0 ? CAIRO_FILTER_GOOD : CAIRO_FILTER_NEAREST);
     cairo_paint(cr);
     cairo_restore(cr);
+}
+
+// The overlay's parts, each where it stands in the scene.
+void PaintOverlay(Canvas& aCanvas, const std::string& aFolder, const std::string& aOverlayPath)
+{
+    const Image overlay = LoadGenerated(aFolder, aOverlayPath);
+    const std::string listPath = aFolder + "/" + geometry::OverlayPartsPath(aOverlayPath);
+    std::ifstream in(listPath);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<geometry::OverlayPart> parts;
+    std::string problem;
+    if (!geometry::ParseOverlayParts(text, parts, problem))
+    {
+        fprintf(stderr, "marrowen-content: preview cannot read %s: %s\n", listPath.c_str(),
+                problem.c_str());
+        exit(1);
+    }
+    Canvas source(overlay.width, overlay.height);
+    source.FromImage(overlay);
+    cairo_t* cr = aCanvas.Cr();
+    for (const geometry::OverlayPart& part : parts)
+    {
+        cairo_save(cr);
+        cairo_rectangle(cr, part.left, part.top, part.width, part.height);
+        cairo_clip(cr);
+        cairo_set_source_surface(cr, source.Surface(), part.left - part.pictureLeft,
+                                 part.top - part.pictureTop);
+        cairo_paint(cr);
+        cairo_restore(cr);
+    }
 }
 
 void Label(Canvas& aCanvas, const std::string& aText, double aX, double aY, const Colour& aColour)
@@ -182,12 +213,11 @@ void WriteScenePreviews(const std::string& aContentFolder, const std::string& aP
     for (const SceneDescription& scene : AllScenes())
     {
         const Image picture = LoadGenerated(aContentFolder, scene.picturePath);
-        const Image overlay = LoadGenerated(aContentFolder, scene.overlayPath);
         const Image collision = LoadGenerated(aContentFolder, scene.collisionPath);
-        // The scene as the game draws it: the overlay over the picture.
+        // The scene as the game draws it with nobody in it: the overlay over the picture.
         Canvas view(picture.width, picture.height);
         Paint(view, picture, 1.0);
-        Paint(view, overlay, 1.0);
+        PaintOverlay(view, aContentFolder, scene.overlayPath);
         const Image composed = view.ToImage();
         std::string name = scene.name;
         std::replace(name.begin(), name.end(), ' ', '_');

@@ -23,9 +23,13 @@ void GenerateScenes(ContentWriter& aWriter)
         if (scene.writesOverlayAndCollision)
         {
             aWriter.WritePicture(scene.overlayPath, pictures.overlay, PictureFormat::DdsDxt5);
+            const std::string parts = geometry::OverlayPartsText(pictures.overlayParts);
+            aWriter.WriteBytes(geometry::OverlayPartsPath(scene.overlayPath),
+                               std::vector<uint8_t>(parts.begin(), parts.end()));
             aWriter.WritePicture(scene.collisionPath, pictures.collision, PictureFormat::Bmp24);
         }
     }
     GenerateSceneProps(aWriter);
+    GenerateStoryPictures(aWriter);
 }
 }  // namespace content

@@ -1,5 +1,6 @@
-// The deep jungle south of the crash site: a clearing with the palm, the rubber tree, the dry
-// log and leaves, the path back north and a cave mouth in the rock face to the north-west.
+// The deep jungle south of the crash site: a clearing with the palm, the rubber tree, the path
+// back north and a cave mouth in the rock face to the north-west. The coconut, the dry log and
+// the leaves lying there are the items' own pictures, gone once she takes them.
 #include "scenes/scenemodel.h"
 
 namespace content
@@ -45,9 +46,7 @@ SceneDescription DeepJungleScene()
     scene.props = {
         {P::CaveMouth, {102, 236}, 0.75},
         {P::CocoPalm, {800, 660}},
-        {P::Coconuts, {748, 672}},
         {P::RubberTree, {170, 780}, 0.85},
-        {P::FireLog, {478, 338}},
         {P::JungleTree, {1150, 320}},
         {P::JungleTree, {1120, 820}},
         {P::JungleTree, {60, 960}},

@@ -1,5 +1,6 @@
 #include "scenes/sceneitems.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "scenes/drawing/scenepaint.h"
@@ -123,18 +124,34 @@ Image DrawBananaTree()
 
 Image DrawPalmOverlay()
 {
-    Canvas canvas(224, 200);
+    constexpr double kWidth = 224;
+    constexpr double kHeight = 200;
+    Canvas canvas(static_cast<int>(kWidth), static_cast<int>(kHeight));
     Random random(109);
-    // Fronds hanging in from above the ledge, leaving the middle open.
-    const Point crown{112, -30};
-    for (int i = 0; i < 9; ++i)
+    // A palm's crown on the ledge's rim, its fronds all round and ending inside the picture;
+    // the top left, where the children stand, stays clear.
+    const Point crown{150, 64};
+    for (int i = 0; i < 11; ++i)
     {
-        const double angle = kPi * (0.12 + 0.76 * i / 8.0);
-        const double length = random.Range(150, 200);
-        const Point tip{crown.x + std::cos(angle) * length * 1.1,
-                        crown.y + std::sin(angle) * length};
-        Leaf(canvas, crown, tip, 38, kLeaf.Mix(Colour::Rgb(0x2f6a22), random.Uniform()));
+        const double angle = 2.0 * kPi * i / 11.0 + 0.25;
+        const Point toward{std::cos(angle), std::sin(angle)};
+        // As long as it may be, drooping fronds longer, without leaving the picture.
+        double length = toward.y > 0 ? 70 + 60 * toward.y : 56;
+        const double room = std::min({toward.x > 0 ? (kWidth - 8 - crown.x) / toward.x : 1e9,
+                                      toward.x < 0 ? (crown.x - 8) / -toward.x : 1e9,
+                                      toward.y > 0 ? (kHeight - 8 - crown.y) / toward.y : 1e9,
+                                      toward.y < 0 ? (crown.y - 8) / -toward.y : 1e9});
+        length = std::min(length, room) * random.Range(0.85, 1.0);
+        const Point tip{crown.x + toward.x * length, crown.y + toward.y * length};
+        if (tip.x < 72 && tip.y < 72)
+        {
+            continue;
+        }
+        Leaf(canvas, crown, tip, 30, kLeaf.Mix(Colour::Rgb(0x2f6a22), random.Uniform()));
     }
+    DrawShape(
+        canvas, [&crown](cairo_t* aCr) { EllipsePath(aCr, crown.x, crown.y, 12, 10); },
+        Style(Colour::Rgb(0x6e5a32)));
     return canvas.ToImage();
 }
 

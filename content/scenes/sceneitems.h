@@ -26,4 +26,6 @@ Image DrawSheep();
 
 // Writes the five pictures under img/.
 void GenerateSceneProps(ContentWriter& aWriter);
+// Writes the pictures that show how far the story has got (sceneprogress.cpp).
+void GenerateStoryPictures(ContentWriter& aWriter);
 }  // namespace content

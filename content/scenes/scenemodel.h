@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/canvas.h"
+#include "grounds.h"
 #include "scenes/scenestory.h"
 
 namespace content
@@ -37,6 +38,8 @@ enum class Material
 
 // True when the heroine may stand on the material.
 bool IsWalkable(Material aMaterial);
+// How her footsteps sound on a walkable material.
+geometry::Ground GroundOf(Material aMaterial);
 
 // A closed outline in scene pixels.
 struct Shape
@@ -106,12 +109,10 @@ enum class PropKind
     Crystal,         // cave decoration on walls
     Rubble,          // loose rocks: decoration
     Torch,           // light on a wall
-    Stairs,          // the volcano's broken stair cut into the cliff
+    Stairs,          // where the volcano's stairs will be: a crumbled lip, fallen slabs
     SmokeVent,       // volcano decoration
     Leaves,          // foreground leaves, overlay only
     Stalactites,     // foreground rock teeth, overlay only
-    Coconuts,        // lying on the ground, where the coconut is picked up
-    FireLog,         // a dry log lying on the ground
     Count,           // not a kind: how many there are
 };
 

@@ -1,6 +1,7 @@
 #include "scenes/scenerender.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "scenes/drawing/scenepaint.h"
 
@@ -9,7 +10,6 @@ namespace content
 namespace
 {
 constexpr uint32_t kBlocked = 0xFF000000u;
-constexpr uint32_t kFree = 0xFFFFFFFFu;
 
 // Props back to front: the one whose base is lower stands nearer and covers the others.
 std::vector<Prop> SortedProps(const SceneDescription& aScene)
@@ -41,13 +41,80 @@ Image RenderPicture(const SceneDescription& aScene, const std::vector<Prop>& aPr
     return canvas.ToImage();
 }
 
-Image RenderOverlay(const SceneDescription& aScene, const std::vector<Prop>& aProps)
+// Each prop's upright part, recorded where it stands in the scene, with its box there.
+struct Drawn
 {
-    Canvas canvas(aScene.width, aScene.height);
+    std::unique_ptr<Canvas> recording;
+    geometry::OverlayPart part;
+};
+
+std::vector<Drawn> DrawOverlayParts(const SceneDescription& aScene, const std::vector<Prop>& aProps)
+{
+    std::vector<Drawn> parts;
     Random random(aScene.seed * 31 + 5);
     for (const Prop& prop : aProps)
     {
-        DrawPropOverlay(canvas, prop, aScene.palette, random);
+        auto recording = std::make_unique<Canvas>(Canvas::Unbounded{});
+        geometry::OverlayPart part;
+        if (!DrawPropOverlay(*recording, prop, aScene.palette, random) ||
+            !recording->InkBox(part.left, part.top, part.width, part.height))
+        {
+            continue;
+        }
+        // Only what lies on the scene.
+        const int right = std::min(part.left + part.width, aScene.width);
+        const int bottom = std::min(part.top + part.height, aScene.height);
+        part.left = std::max(part.left, 0);
+        part.top = std::max(part.top, 0);
+        part.width = right - part.left;
+        part.height = bottom - part.top;
+        part.base = PropOverlayBase(prop);
+        if (part.width > 0 && part.height > 0)
+        {
+            parts.push_back(Drawn{std::move(recording), part});
+        }
+    }
+    return parts;
+}
+
+// The parts side by side in rows as wide as the scene, each copied from where it stands; parts
+// that overlap in the scene each keep their own pixels.
+Image RenderOverlay(const SceneDescription& aScene, const std::vector<Prop>& aProps,
+                    std::vector<geometry::OverlayPart>& aParts)
+{
+    std::vector<Drawn> drawn = DrawOverlayParts(aScene, aProps);
+    int x = 0;
+    int y = 0;
+    int rowHeight = 0;
+    aParts.clear();
+    for (Drawn& part : drawn)
+    {
+        if (x + part.part.width > aScene.width)
+        {
+            x = 0;
+            y += rowHeight;
+            rowHeight = 0;
+        }
+        part.part.pictureLeft = x;
+        part.part.pictureTop = y;
+        x += part.part.width;
+        rowHeight = std::max(rowHeight, part.part.height);
+        aParts.push_back(part.part);
+    }
+    // Whole blocks of four rows, as the compressed picture wants them; never empty.
+    const int height = std::max(4, (y + rowHeight + 3) / 4 * 4);
+    Canvas canvas(aScene.width, height);
+    cairo_t* cr = canvas.Cr();
+    for (const Drawn& part : drawn)
+    {
+        const geometry::OverlayPart& at = part.part;
+        cairo_save(cr);
+        cairo_rectangle(cr, at.pictureLeft, at.pictureTop, at.width, at.height);
+        cairo_clip(cr);
+        cairo_translate(cr, at.pictureLeft - at.left, at.pictureTop - at.top);
+        cairo_set_source_surface(cr, part.recording->Surface(), 0.0, 0.0);
+        cairo_paint(cr);
+        cairo_restore(cr);
     }
     return canvas.ToImage();
 }
@@ -62,29 +129,33 @@ Image RenderCollision(const SceneDescription& aScene)
     // No smoothing: each cell takes the material under its centre, all or nothing.
     cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
     cairo_scale(cr, 1.0 / kCollisionScale, 1.0 / kCollisionScale);
-    const auto fill = [&](const Shape& aShape, bool aWalkable)
+    // Walkable ground takes the colour of what it is made of, so the game knows the sound of
+    // each step.
+    const auto fill = [&](const Shape& aShape, uint32_t aColour)
     {
         FillPath(
             canvas, [&aShape](cairo_t* aCr) { AppendShape(aCr, aShape); },
-            aWalkable ? Colour::Rgb(0xFFFFFF) : Colour::Rgb(0x000000));
+            Colour::Rgb(aColour & 0x00FFFFFFu));
     };
-    fill(Shape::Rect(0, 0, aScene.width, aScene.height), false);
+    fill(Shape::Rect(0, 0, aScene.width, aScene.height), kBlocked);
     for (const Area& area : aScene.areas)
     {
-        fill(area.shape, IsWalkable(area.material));
+        fill(area.shape,
+             IsWalkable(area.material) ? geometry::ColourOf(GroundOf(area.material)) : kBlocked);
     }
     for (const Prop& prop : aScene.props)
     {
         Shape footprint;
         if (PropFootprint(prop, footprint))
         {
-            fill(footprint, false);
+            fill(footprint, kBlocked);
         }
     }
     Image image = canvas.ToImage();
     for (uint32_t& pixel : image.pixels)
     {
-        pixel = (pixel & 0x00FFFFFFu) == 0 ? kBlocked : kFree;
+        pixel = (pixel & 0x00FFFFFFu) == 0 ? kBlocked
+                                           : geometry::ColourOf(geometry::GroundOfColour(pixel));
     }
     return image;
 }
@@ -92,6 +163,10 @@ Image RenderCollision(const SceneDescription& aScene)
 ScenePictures RenderScene(const SceneDescription& aScene)
 {
     const std::vector<Prop> props = SortedProps(aScene);
-    return {RenderPicture(aScene, props), RenderOverlay(aScene, props), RenderCollision(aScene)};
+    ScenePictures pictures;
+    pictures.picture = RenderPicture(aScene, props);
+    pictures.overlay = RenderOverlay(aScene, props, pictures.overlayParts);
+    pictures.collision = RenderCollision(aScene);
+    return pictures;
 }
 }  // namespace content

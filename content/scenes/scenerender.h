@@ -1,16 +1,21 @@
 #pragma once
 // Turns one scene description into the three pictures the game loads for it.
+#include <vector>
+
 #include "core/contentwriter.h"
+#include "overlayparts.h"
 #include "scenes/scenemodel.h"
 
 namespace content
 {
-// The scene picture (opaque), the overlay (foreground parts, transparent elsewhere) and the
-// collision bitmap (one pixel per 16 x 16 scene pixels, opaque black where she may not stand).
+// The scene picture (opaque), the overlay (the upright parts drawn over the characters, each
+// once, packed; geometry/overlayparts.h) with the list of its parts, and the collision bitmap
+// (one pixel per 16 x 16 scene pixels, opaque black where she may not stand).
 struct ScenePictures
 {
     Image picture;
     Image overlay;
+    std::vector<geometry::OverlayPart> overlayParts;
     Image collision;
 };
 

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "heroineframe.h"
+#include "scenes/scenemodel.h"
 
 namespace content
 {
@@ -119,9 +120,9 @@ std::vector<StoryPoint> BuildStoryPoints()
         {S::CrashSite, "raft tree", {653, 170}, R::Box, 130, west},
         {S::CrashSite, "raft (west)", {831, 468}, R::Box, 130, west},
         {S::CrashSite, "robot", {480, 880}, R::Box, 50, west},
-        {S::CrashSite, "landing west", {681, 379}, R::StandAt, 0, west},
+        {S::CrashSite, "landing west", {721, 400}, R::StandAt, 0, west},
         {S::CrashSite, "raft (east)", {1331, 543}, R::Box, 130, east},
-        {S::CrashSite, "landing east", {1468, 488}, R::StandAt, 0, east},
+        {S::CrashSite, "landing east", {1440, 488}, R::StandAt, 0, east},
         // Time machine.
         {S::TimeMachine, "engine", {131, 223}, R::TimeMachine, 0, ""},
         {S::TimeMachine, "engine belt", {150, 300}, R::Box, 100, ""},
@@ -190,8 +191,14 @@ std::vector<Arrival> ComputeArrivals()
         if (zone.link >= 0)
         {
             const Zone& partner = table[static_cast<size_t>(zone.link)];
-            arrivals.push_back({partner.scene, ArrivalThrough(zone, partner),
-                                std::string("from ") + SceneName(zone.scene), partner.group});
+            // The game keeps her whole frame inside the scene she arrives in.
+            const SceneDescription& scene = AllScenes()[static_cast<size_t>(partner.scene)];
+            const Point through = ArrivalThrough(zone, partner);
+            const Point at{
+                geometry::KeepFrameInside(through.x, scene.width, geometry::ourHeroineWidth),
+                geometry::KeepFrameInside(through.y, scene.height, geometry::ourHeroineHeight)};
+            arrivals.push_back(
+                {partner.scene, at, std::string("from ") + SceneName(zone.scene), partner.group});
         }
     }
     // Into a cave: centred under the cave's mouth zone, 30 below its top.

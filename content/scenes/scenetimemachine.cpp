@@ -3,6 +3,7 @@
 // the desks, the lit hatch out in the south-west, and a foreground tank in the south that hides
 // where the switched-off robot waits before the real one comes aboard.
 #include "scenes/scenemodel.h"
+#include "storypictures.h"
 
 namespace content
 {
@@ -36,12 +37,18 @@ SceneDescription TimeMachineScene()
         {M::MetalFloor, Shape::Rect(96, 870, 88, 154)},
     };
     scene.props = {
-        {P::WallBank, {40, 150}, 944},    {P::Viewport, {800, 150}},
-        {P::Engine, {140, 190}, 0.9},     {P::Console, {450, 200}},
-        {P::Console, {660, 200}},         {P::Console, {930, 470}, 0.8},
-        {P::Cable, {232, 176}, 150, 0.1}, {P::Cable, {560, 204}, 240, 1.45},
-        {P::Locker, {930, 860}},          {P::Locker, {880, 880}, 0.8},
-        {P::Locker, {960, 250}, 0.8},     {P::Pipes, {540, 1010}},
+        {P::WallBank, {40, 150}, 944},
+        {P::Viewport, {800, 150}},
+        {P::Engine, {geometry::ourEngineX, geometry::ourEngineY}, geometry::ourEngineScale},
+        {P::Console, {450, 200}},
+        {P::Console, {660, 200}},
+        {P::Console, {930, 470}, 0.8},
+        {P::Cable, {232, 176}, 150, 0.1},
+        {P::Cable, {560, 204}, 240, 1.45},
+        {P::Locker, {930, 860}},
+        {P::Locker, {880, 880}, 0.8},
+        {P::Locker, {960, 250}, 0.8},
+        {P::Pipes, {540, 1010}},
         {P::Hatch, {140, 1024}, 0.92},
     };
     return scene;

@@ -2,6 +2,7 @@
 // and left by the stairs, lower ground around it, and lava to the east.
 #include "scenes/sceneitems.h"
 #include "scenes/scenemodel.h"
+#include "storypictures.h"
 
 namespace content
 {
@@ -45,7 +46,10 @@ SceneDescription VolcanoScene()
         {M::Lava, Shape::Blob({{1040, -20}, {1300, -20}, {1300, 220}, {1150, 260}, {1090, 140}})},
     };
     scene.props = {
-        {P::Stairs, {800, 600}, 360, 2.64},
+        {P::Stairs,
+         {geometry::ourStairsTopX, geometry::ourStairsTopY},
+         geometry::ourStairsLength,
+         geometry::ourStairsAngle},
         // The banana tree is a sprite of the level; its trunk still blocks her way.
         {P::SpriteTrunk,
          {kBananaTreeSpriteX + kBananaTreeBaseX, kBananaTreeSpriteY + kBananaTreeBaseY}},

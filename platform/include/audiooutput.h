@@ -1,8 +1,10 @@
 #pragma once
-// The music output: several looping music streams open at once, the playing ones mixed with
-// their volume into 44.1 kHz stereo float. On a sound card SDL's audio thread pulls the mix;
-// without one a silent clock decodes and discards the same amount in real time, so a track's
-// position never depends on whether anybody can hear it.
+// The game's sound output: several looping music streams open at once, the playing ones mixed
+// with their volume into 44.1 kHz stereo float, and short sound effects decoded whole at
+// start-up that play over them. The music and the effects each have a volume that moves in a
+// short ramp, and a limiter keeps their sum under full scale. On a sound card SDL's audio
+// thread pulls the mix; without one a silent clock decodes and discards the same amount in
+// real time, so a track's position never depends on whether anybody can hear it.
 #include <array>
 #include <atomic>
 #include <memory>
@@ -13,6 +15,10 @@
 
 namespace platform
 {
+class EffectPlayer;
+class GainRamp;
+class Limiter;
+
 enum class AudioMode
 {
     Device,  // the sound card; the silent clock when there is none or it cannot be opened
@@ -45,9 +51,25 @@ public:
     // Any thread. Stored as given; the mix clamps it to [0, 1].
     void SetVolume(int aIndex, float aGain);
 
-    // Writes aFrames frames of every playing stream, each times its clamped volume, summed
-    // and clamped to [-1, 1]. The audio thread's (or the clock's) work: call it yourself in
-    // Manual mode only.
+    // Decodes aPath (a WAV file, relative to the data folder) whole into memory. Its index, or
+    // -1 with "<file>: <problem>" in LastError(). One thread loads; the mix may already run.
+    int LoadEffect(const std::string& aPath);
+    int EffectCount() const;
+    // Any thread, never waiting for the mix: effect aIndex from its start at aGain (clamped
+    // to [0, 1]), heard from the next piece of the mix on. A wrong index ends the program.
+    void PlayEffect(int aIndex, float aGain = 1.0f);
+    // Effects still sounding when the mix last ran; any thread.
+    int SoundingEffects() const;
+
+    // Any thread: the volume of all the music and of all the effects, [0, 1]. The mix moves
+    // to it within a few milliseconds, in a ramp.
+    void SetMusicVolume(float aGain);
+    void SetEffectsVolume(float aGain);
+
+    // Writes aFrames frames: every playing stream times its clamped volume, summed and times
+    // the music's volume; every sounding effect, times the effects' volume; the two added,
+    // limited under full scale and clamped to [-1, 1]. The audio thread's (or the clock's)
+    // work: call it yourself in Manual mode only.
     void Mix(float* aOut, int aFrames);
 
     // A volume as the mix applies it: [0, 1], and 0 for NaN.
@@ -72,7 +94,14 @@ private:
 
     std::array<Slot, ourMaxStreams> mySlots;
     std::atomic<int> myCount{0};
-    std::vector<float> myScratch;  // the mixing thread's alone
+    std::unique_ptr<EffectPlayer> myEffects;
+    std::unique_ptr<GainRamp> myMusicVolume;
+    std::unique_ptr<GainRamp> myEffectsVolume;
+    // The mixing thread's alone: a stream's samples, the two sums, the limiter.
+    std::vector<float> myScratch;
+    std::vector<float> myMusic;
+    std::vector<float> myEffectsMix;
+    std::unique_ptr<Limiter> myLimiter;
     // Declared last: it goes first, so nothing mixes while the streams are torn down.
     std::unique_ptr<Driver> myDriver;
 };

@@ -17,8 +17,9 @@ struct KeyName
 };
 
 const KeyName ourKeys[] = {
-    {"W", 0x11}, {"A", 0x1E}, {"S", 0x1F}, {"D", 0x20}, {"E", 0x12},      {"I", 0x17},
-    {"N", 0x31}, {"H", 0x23}, {"O", 0x18}, {"C", 0x2E}, {"Return", 0x1C}, {"Escape", 0x01},
+    {"W", 0x11}, {"A", 0x1E},      {"S", 0x1F},      {"D", 0x20}, {"E", 0x12},
+    {"I", 0x17}, {"N", 0x31},      {"L", 0x26},      {"H", 0x23}, {"O", 0x18},
+    {"C", 0x2E}, {"Return", 0x1C}, {"Escape", 0x01},
 };
 
 // The format's key names, as a problem lists them.

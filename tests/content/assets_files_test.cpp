@@ -1,9 +1,11 @@
 // Every non-scene file the game names is generated, every generated file decodes through the
-// game's own loaders, and two runs of the generator write identical bytes.
+// game's own loaders (each sound effect short, clean at both ends and with room for the music
+// under full scale), and two runs of the generator write identical bytes.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -12,10 +14,13 @@
 #include <vector>
 
 #include "assets_pictures.h"
+#include "effectsamples.h"
 #include "fontdescription.h"
 #include "generators.h"
 #include "music/music.h"
 #include "musicstream.h"
+#include "overlayparts.h"
+#include "soundeffects.h"
 
 namespace
 {
@@ -55,21 +60,27 @@ const std::vector<std::string> kNamedFiles = {
     "img/animation/RobotAni/robot_idling/r_idling_left_up.dds",
     // People.
     "img/NPCs/sprite_Woman.dds", "img/NPCs/sprite_boy.dds", "img/NPCs/sprite_girl.dds",
-    "img/NPCs/sprite_native_npc_standing.dds", "img/h_fainted.dds",
+    "img/NPCs/sprite_native_npc_standing.dds", "img/NPCs/sprite_village_child.dds",
+    "img/h_fainted.dds",
+    // What the scenes show as the story goes on.
+    "img/NPCs/sprite_ledge_bird.dds", "img/Levels/volcano_stairs.dds",
+    "img/Levels/engine_part_belt.dds", "img/Levels/engine_part_crystal.dds",
+    "img/Levels/engine_part_magnet.dds", "img/Levels/engine_part_gold.dds",
     // Items: scene pictures and icons.
     "img/Items/icon_wire.dds", "img/items/icon_flintstone1.dds", "img/items/sprite_flint01.dds",
     "img/items/sprite_flint02.dds", "img/items/icon_twig01.dds", "img/items/sprite_stick.dds",
     "img/items/icon_logs.dds", "img/items/sprite_logs.dds", "img/Items/icon_coconut.dds",
-    "img/Items/icon_log.dds", "img/Items/icon_dried_leaves.dds",
-    "img/Items/sprite_dried_leaves.dds", "img/Items/icon_coconutLatex.dds",
-    "img/items/icon_sulfur.dds", "img/items/sprite_sulfur.dds", "img/Items/icon_coconutGuano.dds",
-    "img/Items/sprite_guano.dds", "img/items/icon_magneticStone.dds",
-    "img/items/sprite_magnetic_stone.dds", "img/Items/icon_belt.dds", "img/Items/sprite_belt.dds",
-    "img/items/icon_rope.dds", "img/items/sprite_rope.dds", "img/items/icon_diamond.dds",
-    "img/items/sprite_diamond.dds", "img/items/icon_gold.dds", "img/items/icon_banana.dds",
-    "img/items/icon_big_leaves.dds", "img/Items/icon_coconutLatexRefined.dds",
-    "img/Items/icon_axe.dds", "img/Items/icon_coconutHalf1.dds", "img/Items/icon_coconutHalf2.dds",
-    "img/Items/icon_fire.dds", "img/Items/icon_woodcoal.dds", "img/Items/icon_coconutGunpowder.dds",
+    "img/Items/icon_log.dds", "img/Items/sprite_coconut.dds", "img/Items/sprite_log.dds",
+    "img/Items/icon_dried_leaves.dds", "img/Items/sprite_dried_leaves.dds",
+    "img/Items/icon_coconutLatex.dds", "img/items/icon_sulfur.dds", "img/items/sprite_sulfur.dds",
+    "img/Items/icon_coconutGuano.dds", "img/Items/sprite_guano.dds",
+    "img/items/icon_magneticStone.dds", "img/items/sprite_magnetic_stone.dds",
+    "img/Items/icon_belt.dds", "img/Items/sprite_belt.dds", "img/items/icon_rope.dds",
+    "img/items/sprite_rope.dds", "img/items/icon_diamond.dds", "img/items/sprite_diamond.dds",
+    "img/items/icon_gold.dds", "img/items/icon_banana.dds", "img/items/icon_big_leaves.dds",
+    "img/Items/icon_coconutLatexRefined.dds", "img/Items/icon_axe.dds",
+    "img/Items/icon_coconutHalf1.dds", "img/Items/icon_coconutHalf2.dds", "img/Items/icon_fire.dds",
+    "img/Items/icon_woodcoal.dds", "img/Items/icon_coconutGunpowder.dds",
     "img/items/icon_coconutLatexWire.dds", "img/items/icon_belt_whole.dds", "img/empty.dds",
     "img/items/empty.dds", "img/icon/icon_e.dds", "img/cursor.dds", "img/curtain.png",
     // Information cards.
@@ -87,13 +98,22 @@ const std::vector<std::string> kNamedFiles = {
     // Conversation box.
     "img/Conversation/ConversationBox.dds", "img/Conversation/NameBox.dds",
     "img/Conversation/EmptyPortrait.dds", "img/Conversation/heroinePortrait.dds",
-    "img/Conversation/RobotPortrait.dds", "img/Conversation/RobotPortraitLeft.dds",
-    "img/Conversation/AIPortrait.dds", "img/Conversation/villagerWomanPortrait.dds",
+    "img/Conversation/RobotPortrait.dds", "img/Conversation/AIPortrait.dds",
+    "img/Conversation/villagerWomanPortrait.dds", "img/Conversation/boyPortrait.dds",
+    "img/Conversation/girlPortrait.dds",
+    // The history of what was said, with a small face for each speaker.
+    "img/Conversation/History.dds", "img/Conversation/heroineFace.dds",
+    "img/Conversation/RobotFace.dds", "img/Conversation/AIFace.dds",
+    "img/Conversation/villagerWomanFace.dds", "img/Conversation/boyFace.dds",
+    "img/Conversation/girlFace.dds", "img/Conversation/narrationFace.dds",
     // Inventory and notepad.
     "img/Inventory-Notepad/inventory.dds",
     "img/Inventory-Notepad/inventory_highlight_buttonnew.dds",
     "img/Inventory-Notepad/combination_successful.dds",
-    "img/Inventory-Notepad/combination_failed.dds", "img/Inventory-Notepad/notepad.dds",
+    "img/Inventory-Notepad/combination_built.dds", "img/Inventory-Notepad/combination_failed.dds",
+    "img/Inventory-Notepad/notepad.dds", "img/Inventory-Notepad/notepad_missing_0.dds",
+    "img/Inventory-Notepad/notepad_missing_1.dds", "img/Inventory-Notepad/notepad_missing_2.dds",
+    "img/Inventory-Notepad/notepad_missing_3.dds", "img/Inventory-Notepad/notepad_missing_4.dds",
     "img/Inventory-Notepad/notepad_highlight_Belt.dds",
     "img/Inventory-Notepad/notepad_highlight_Crystal.dds",
     "img/Inventory-Notepad/notepad_highlight_Magnet.dds",
@@ -132,6 +152,34 @@ void ExpectDecodes(const assets::Engine& aEngine, const fs::path& aFolder, const
                                         [&](const auto& aTrack) { return aTrack.path == aPath; });
         ASSERT_NE(track, tracks.end());
         EXPECT_EQ(stream.LengthInFrames(), track->Frames());
+    }
+    else if (extension == ".wav")
+    {
+        std::vector<float> samples;
+        ASSERT_TRUE(platform::DecodeEffect(full, samples)) << platform::LastError();
+        const double seconds = static_cast<double>(samples.size()) / 44100.0;
+        EXPECT_GE(seconds, 0.05);
+        EXPECT_LE(seconds, 4.0);
+        float peak = 0.0f;
+        for (float sample : samples)
+        {
+            peak = std::max(peak, std::fabs(sample));
+        }
+        // Heard over the music at full volume, an effect's loudest moment stays 4 dB under
+        // full scale; and it starts and ends at silence instead of with a click.
+        EXPECT_GE(peak, 0.1f);
+        EXPECT_LE(peak, 0.61f);
+        EXPECT_LT(std::fabs(samples.front()), 0.01f);
+        EXPECT_LT(std::fabs(samples.back()), 0.01f);
+    }
+    else if (extension == ".parts")
+    {
+        const std::vector<char> text = Bytes(full);
+        std::vector<geometry::OverlayPart> parts;
+        std::string problem;
+        EXPECT_TRUE(
+            geometry::ParseOverlayParts(std::string(text.begin(), text.end()), parts, problem))
+            << problem;
     }
     else if (extension == ".fnt")
     {
@@ -180,6 +228,14 @@ TEST(AssetsFiles, EveryNamedFileIsGeneratedDecodesAndComesOutTheSameTwice)
     for (const std::string& named : kNamedFiles)
     {
         EXPECT_EQ(writtenSet.count(named), 1u) << named << " is not generated";
+    }
+    for (const geometry::SoundEffectFile& effect : geometry::ourSoundEffects)
+    {
+        for (int variant = 0; variant < effect.variants; ++variant)
+        {
+            const std::string path = geometry::SoundEffectPath(effect, variant);
+            EXPECT_EQ(writtenSet.count(path), 1u) << path << " is not generated";
+        }
     }
 
     const assets::Engine engine;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "assets_pictures.h"
+#include "conversationlayout.h"
 
 namespace
 {
@@ -143,41 +144,49 @@ TEST(AssetsLayout, IconsFitTheGridCellsAndEmptyPicturesAreEmpty)
                             [](uint32_t aPixel) { return aPixel == 0xFF000000u; }));
 }
 
-TEST(AssetsLayout, ConversationTextAreaClearsPortraitsAndPlates)
+TEST(AssetsLayout, ConversationPicturesFitTheBoxAndTheHistoryAsTheGameLaysThemOut)
 {
+    namespace layout = geometry;
     const assets::Engine engine;
     const Pixels panel = engine.Load("img/Conversation/ConversationBox.dds");
-    const Pixels empty = engine.Load("img/Conversation/EmptyPortrait.dds");
     const Pixels plate = engine.Load("img/Conversation/NameBox.dds");
-    for (const char* portrait : {"heroinePortrait", "RobotPortrait", "RobotPortraitLeft",
-                                 "AIPortrait", "villagerWomanPortrait"})
+    for (const char* face : {"Empty", "heroine", "Robot", "AI", "villagerWoman", "boy", "girl"})
     {
-        const Pixels picture = engine.Load(std::string("img/Conversation/") + portrait + ".dds");
-        EXPECT_EQ(picture.width, empty.width) << portrait;
-        EXPECT_EQ(picture.height, empty.height) << portrait;
+        const Pixels picture =
+            engine.Load(std::string("img/Conversation/") + face + "Portrait.dds");
+        EXPECT_EQ(picture.width, layout::ourPortraitSize) << face;
+        EXPECT_EQ(picture.height, layout::ourPortraitSize) << face;
     }
-    // The box's placement rules, with these sizes.
-    const int screen = 1024;
-    const int panelY = 430;
-    const int portraitY = panelY - 6;
-    const int leftPortraitRight = 5 + empty.width;
-    const int rightPortraitLeft = screen - empty.width - 5;
-    const int plateY = portraitY + empty.height + 10;
-    const int textLeft = empty.width + 15;
-    const int textRight = textLeft + 482;  // with both speakers
-    const int textTop = panelY + 35;
-    const int textBottom = textTop + 186;
-
-    EXPECT_GE(panel.width, screen);
-    EXPECT_LE(panelY + panel.height, 768);
-    EXPECT_GE(panelY + panel.height, textBottom);  // the text sits on the panel
-    EXPECT_GE(textLeft, leftPortraitRight);
-    EXPECT_LE(textRight, rightPortraitLeft);
-    EXPECT_GE(textLeft, 5 + plate.width);          // clear of the left plate
-    EXPECT_LE(textRight, rightPortraitLeft);       // the right plate starts there too
-    EXPECT_LE(plateY + plate.height, 768);         // plates stay on screen
-    EXPECT_GE(plate.height, 15 + 28);              // the name row fits on its plate
-    EXPECT_GE(portraitY + empty.height, textTop);  // portraits beside the text, not above it
+    for (const char* face : {"heroine", "Robot", "AI", "villagerWoman", "boy", "girl", "narration"})
+    {
+        const Pixels picture = engine.Load(std::string("img/Conversation/") + face + "Face.dds");
+        EXPECT_EQ(picture.width, layout::ourHistoryFaceSize) << face;
+        EXPECT_EQ(picture.height, layout::ourHistoryFaceSize) << face;
+    }
+    EXPECT_EQ(panel.width, layout::ourScreenWidth);
+    EXPECT_EQ(layout::ourBoxTop + panel.height, layout::ourScreenHeight);
+    EXPECT_EQ(plate.width, layout::ourNamePlateWidth);
+    EXPECT_EQ(plate.height, layout::ourNamePlateHeight);
+    EXPECT_LE(layout::ourNamePlateTop + plate.height, layout::ourScreenHeight);
+    EXPECT_GE(plate.height, 15 + 28);  // the name row fits on its plate
+    // The text well is drawn where the game puts the lines: darker than the wood around it.
+    const auto brightness = [&panel](int aX, int aScreenY)
+    {
+        const uint32_t pixel = panel.At(aX, aScreenY - layout::ourBoxTop);
+        return ((pixel >> 16) & 0xFF) + ((pixel >> 8) & 0xFF) + (pixel & 0xFF);
+    };
+    for (const int x : {layout::ourTextLeft, layout::ourTextRight})
+    {
+        for (const int y : {layout::ourTextTop, layout::ourTextBottom})
+        {
+            EXPECT_LT(brightness(x, y), brightness(8, y)) << x << ", " << y;
+        }
+    }
+    const Pixels history = engine.Load("img/Conversation/History.dds");
+    EXPECT_EQ(history.width, layout::ourHistoryWidth);
+    EXPECT_EQ(history.height, layout::ourHistoryHeight);
+    EXPECT_LE(layout::ourHistoryLeft + history.width, layout::ourScreenWidth);
+    EXPECT_LE(layout::ourHistoryTop + history.height, layout::ourScreenHeight);
 }
 
 TEST(AssetsLayout, InventoryPanelHoldsItsGridSlotsAndButton)
@@ -208,12 +217,31 @@ TEST(AssetsLayout, InventoryPanelHoldsItsGridSlotsAndButton)
     // The highlight is drawn 10 pixels above the button and covers it.
     EXPECT_EQ(highlight.width, 68);
     EXPECT_EQ(highlight.height, 48 + 10);
-    // Result pictures at (280, 200) stay on screen.
-    for (const char* result : {"combination_successful", "combination_failed"})
+    // Result pictures stay on screen and hide no cell, no slot and not the button.
+    const auto overlaps =
+        [](int aLeft, int aTop, int aWidth, int aHeight, int aX, int aY, int aW, int aH)
+    { return aLeft < aX + aW && aX < aLeft + aWidth && aTop < aY + aH && aY < aTop + aHeight; };
+    const int resultX = 322;
+    const int resultY = 518;
+    for (const char* result : {"combination_successful", "combination_built", "combination_failed"})
     {
         const Pixels picture = engine.Load(std::string("img/Inventory-Notepad/") + result + ".dds");
-        EXPECT_LE(280 + picture.width, 1024) << result;
-        EXPECT_LE(200 + picture.height, 768) << result;
+        EXPECT_LE(resultX + picture.width, 1024) << result;
+        EXPECT_LE(resultY + picture.height, 768) << result;
+        const auto hides = [&](int aX, int aY, int aW, int aH)
+        { return overlaps(resultX, resultY, picture.width, picture.height, aX, aY, aW, aH); };
+        for (int column : {60, 145, 225, 305, 385})
+        {
+            for (int row : {70, 150, 230})
+            {
+                EXPECT_FALSE(hides(200 + column, 50 + row, 85, 85)) << result;
+            }
+        }
+        for (int slot : {80, 175, 260})
+        {
+            EXPECT_FALSE(hides(200 + slot, 50 + 355, 85, 85)) << result;
+        }
+        EXPECT_FALSE(hides(200 + 372, 50 + 302, 68, 48)) << result;
     }
 }
 

@@ -22,8 +22,9 @@ TEST(SceneFootprint, BananaTreeTrunkBlocksOnlyItsOwnGround)
     const double trunkX = content::kBananaTreeSpriteX + content::kBananaTreeBaseX;
     const double trunkY = content::kBananaTreeSpriteY + content::kBananaTreeBaseY - 4;
     EXPECT_EQ(CellAt(collision, trunkX, trunkY), 0xFF000000u) << "she walks through the trunk";
-    EXPECT_EQ(CellAt(collision, trunkX - 48, trunkY), 0xFFFFFFFFu);
-    EXPECT_EQ(CellAt(collision, trunkX + 48, trunkY), 0xFFFFFFFFu);
-    EXPECT_EQ(CellAt(collision, trunkX, trunkY + 48), 0xFFFFFFFFu);
+    // Free ground around it: the volcano's rock.
+    EXPECT_EQ(CellAt(collision, trunkX - 48, trunkY), geometry::ourStoneColour);
+    EXPECT_EQ(CellAt(collision, trunkX + 48, trunkY), geometry::ourStoneColour);
+    EXPECT_EQ(CellAt(collision, trunkX, trunkY + 48), geometry::ourStoneColour);
 }
 }  // namespace

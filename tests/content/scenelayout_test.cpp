@@ -245,8 +245,9 @@ TEST(SceneArrivals, TransferRulesGiveTheKnownLandingSpots)
         return false;
     };
     EXPECT_TRUE(has(SceneId::CrashSite, {109.5, 272}));
-    EXPECT_TRUE(has(SceneId::DeepJungle, {760.5, -46}));
-    EXPECT_TRUE(has(SceneId::Village, {1006.5, 1894}));
+    // The rule alone would put her head above the deep jungle's top edge (y -46).
+    EXPECT_TRUE(has(SceneId::DeepJungle, {760.5, 0}));
+    EXPECT_TRUE(has(SceneId::Village, {1006.5, 1798}));
     EXPECT_TRUE(has(SceneId::Volcano, {5.5, 633}));
     EXPECT_TRUE(has(SceneId::DeepJungle, {187, 180}));
     EXPECT_TRUE(has(SceneId::Cave, {341.5, 105}));

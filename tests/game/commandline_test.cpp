@@ -48,9 +48,9 @@ TEST(CommandLine, NoOptionsPlaysFromTheTitleInAWindow)
     EXPECT_FALSE(parsed.myLine.myOptions.myStartInPlay);
     EXPECT_FALSE(parsed.myLine.myOptions.myContinue);
     EXPECT_EQ(parsed.myLine.myFrames, -1);
-    EXPECT_FALSE(parsed.myLine.myDisplay.myFullscreen);
-    EXPECT_FALSE(parsed.myLine.myDisplay.myUncapped);
-    EXPECT_EQ(parsed.myLine.myDisplay.myScaling, platform::PictureScaling::Smooth);
+    EXPECT_FALSE(parsed.myLine.myFullscreen.has_value()) << "the settings say";
+    EXPECT_FALSE(parsed.myLine.myScaling.has_value());
+    EXPECT_FALSE(parsed.myLine.myUncapped);
     EXPECT_TRUE(parsed.myLine.myDataFolder.empty());
 }
 
@@ -70,9 +70,9 @@ TEST(CommandLine, EachOptionSetsWhatItSays)
     EXPECT_EQ(line.myOptions.myFixedStepMs, 2.5f);
     EXPECT_EQ(line.myRecord, "run.txt");
     EXPECT_EQ(line.myState, "end.json");
-    EXPECT_TRUE(line.myDisplay.myFullscreen);
-    EXPECT_TRUE(line.myDisplay.myUncapped);
-    EXPECT_EQ(line.myDisplay.myScaling, platform::PictureScaling::WholeNumber);
+    EXPECT_EQ(line.myFullscreen, true);
+    EXPECT_EQ(line.myScaling, "integer");
+    EXPECT_TRUE(line.myUncapped);
     EXPECT_EQ(line.myDataFolder, folder);
     EXPECT_FALSE(line.myDemo);
 
@@ -80,8 +80,27 @@ TEST(CommandLine, EachOptionSetsWhatItSays)
     EXPECT_TRUE(Parse({"--demo"}).myLine.myDemo);
     EXPECT_TRUE(Parse({"--continue"}).myLine.myOptions.myContinue);
     EXPECT_FALSE(Parse({"--continue"}).myLine.myOptions.myStartInPlay);
-    EXPECT_EQ(Parse({"--scale", "smooth"}).myLine.myDisplay.myScaling,
-              platform::PictureScaling::Smooth);
+    EXPECT_EQ(Parse({"--scale", "smooth"}).myLine.myScaling, "smooth");
+}
+
+// The settings file says how the window starts; what the command line says wins, for this run.
+TEST(CommandLine, WhatItSaysOfTheWindowWinsOverTheSettings)
+{
+    Settings saved;
+    saved.fullscreen = true;
+    saved.scaling = "integer";
+    saved.musicVolume = 30;
+    EXPECT_EQ(SettingsForThisRun(Parse({"--play"}).myLine, saved), saved);
+
+    const Settings run =
+        SettingsForThisRun(Parse({"--windowed", "--scale", "smooth"}).myLine, saved);
+    EXPECT_FALSE(run.fullscreen);
+    EXPECT_EQ(run.Display().myScaling, platform::PictureScaling::Smooth);
+    EXPECT_EQ(run.musicVolume, 30);
+
+    const Settings last = SettingsForThisRun(Parse({"--windowed", "--fullscreen"}).myLine, {});
+    EXPECT_TRUE(last.Display().myFullscreen) << "the last of the two counts";
+    EXPECT_EQ(last.Display().myScaling, platform::PictureScaling::Smooth);
 }
 
 TEST(CommandLine, WhatCannotBeFollowedIsNamed)
@@ -102,12 +121,42 @@ TEST(CommandLine, WhatCannotBeFollowedIsNamed)
         {{"--demo", "--record", "a"}, "--record, --replay and --demo exclude each other"},
         {{"--continue", "--play"}, "--continue goes with neither --demo nor --play"},
         {{"--demo", "--continue"}, "--continue goes with neither --demo nor --play"},
+        {{"--demo", "--save"}, "--save does not go with --demo, which keeps no save"},
     };
     for (const auto& [arguments, problem] : wrong)
     {
         const Parsed parsed = Parse(arguments);
         EXPECT_FALSE(parsed.myOk) << problem;
         EXPECT_EQ(parsed.myProblem, problem);
+    }
+}
+
+// The player's save is read and written by the game played at the keys; runs with nobody there
+// leave it alone unless they ask for it.
+TEST(CommandLine, RunsWithNobodyAtTheKeysKeepTheSaveOnlyWhenAsked)
+{
+    const std::pair<std::vector<const char*>, bool> runs[] = {
+        {{}, true},
+        {{"--play"}, true},
+        {{"--record", "run.txt"}, true},
+        {{"--demo"}, false},
+        {{"--headless", "--play", "--frames", "9", "--screenshot", "a.png"}, false},
+        {{"--replay", "run.txt"}, false},
+        {{"--headless", "--replay", "run.txt", "--state", "end.json"}, false},
+        {{"--headless", "--frames", "9", "--save"}, true},
+        {{"--replay", "run.txt", "--save"}, true},
+        {{"--headless", "--frames", "9", "--continue"}, true},
+    };
+    for (const auto& [arguments, keeps] : runs)
+    {
+        const Parsed parsed = Parse(arguments);
+        std::string line;
+        for (const char* argument : arguments)
+        {
+            line += std::string(" ") + argument;
+        }
+        ASSERT_TRUE(parsed.myOk) << line << ": " << parsed.myProblem;
+        EXPECT_EQ(KeepsThePlayersSave(parsed.myLine), keeps) << line;
     }
 }
 
@@ -142,9 +191,9 @@ TEST(CommandLine, TheHelpHasOneLinePerOptionThatTheParserAccepts)
         }
     }
     const std::vector<std::string> expected = {
-        "--play",     "--continue", "--headless", "--frames", "--screenshot", "--fixed-step-ms",
-        "--record",   "--replay",   "--state",    "--demo",   "--fullscreen", "--scale",
-        "--uncapped", "--data",     "--help",     "--version"};
+        "--play",          "--continue", "--save",   "--headless", "--frames", "--screenshot",
+        "--fixed-step-ms", "--record",   "--replay", "--state",    "--demo",   "--fullscreen",
+        "--windowed",      "--scale",    "--uncapped", "--data",   "--help",   "--version"};
     EXPECT_EQ(described, expected);
     // Every option the help describes is one the parser takes.
     for (const std::string& option : described)

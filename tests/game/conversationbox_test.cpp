@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "conversationlayout.h"
 #include "eventsingelton.h"
 #include "headlessframe.h"
 #include "inputwrapper/inputwrapper.h"
@@ -13,7 +14,7 @@
 
 namespace
 {
-const int ourPortraitWidth = 120;
+const int ourPortraitWidth = 180;
 const char ourHeroine[] = "img/Conversation/heroinePortrait.dds";
 const char ourRobot[] = "img/Conversation/RobotPortrait.dds";
 
@@ -78,89 +79,132 @@ protected:
     ConversationBox myBox;
 };
 
-// Nine-letter words: with ten pixels per character each word and its blank take 100 pixels.
-const char ourLongLine[] =
-    "Heroine: : aaaaaaaaa bbbbbbbbb ccccccccc ddddddddd eeeeeeeee fffffffff;";
 }  // namespace
 
-TEST_F(ConversationBoxTest, PicturesAndTextsAreLaidOutAroundThePortraits)
+TEST_F(ConversationBoxTest, EachLineShowsItsSpeakerLitOnTheirSideAndTheListenerDimmed)
+{
+    myBox.AddLine("Ester: : Hello there;");
+    myBox.AddLine("Roderick: : Beep;");
+    myBox.AddLine("The door creaks.;");
+    const float column = geometry::ourTextRight - geometry::ourTextLeft;
+    struct Expected
+    {
+        const char* left;   // portrait texture shown on the left, "" for none
+        const char* right;  // and on the right
+        DWORD leftColour;
+        DWORD rightColour;
+        const char* leftName;
+        const char* rightName;
+        float textX;  // where the line's first glyph starts
+    };
+    const DWORD lit = 0xFFFFFFFF;
+    const DWORD dimmed = 0xFF6E6E78;
+    const Expected expected[] = {
+        {ourHeroine, ourRobot, lit, dimmed, "Ester", "", float(geometry::ourTextLeft)},
+        {ourHeroine, ourRobot, dimmed, lit, "", "Roderick", float(geometry::ourTextLeft)},
+        // Narration: nobody's face, no plate, the words in the middle of the column.
+        {"", "", 0, 0, "", "", geometry::ourTextLeft + (column - 16 * 10) / 2.0f},
+    };
+    for (const Expected& line : expected)
+    {
+        SCOPED_TRACE(line.leftName + std::string("|") + line.rightName);
+        myBox.Update();
+        const std::vector<hgeQuad> quads = Draw();
+        size_t next = 1;  // the panel is quad 0
+        for (const auto& [portrait, colour] :
+             {std::pair{line.left, line.leftColour}, std::pair{line.right, line.rightColour}})
+        {
+            if (*portrait == '\0')
+            {
+                continue;
+            }
+            ASSERT_LT(next, quads.size());
+            const HTEXTURE texture = myHGE->Texture_Load((myFolder + portrait).c_str());
+            EXPECT_EQ(quads[next].tex, texture);
+            myHGE->Texture_Free(texture);
+            EXPECT_EQ(quads[next].v[0].col, colour);
+            // The speaker's plate follows the speaker's portrait.
+            next += colour == lit ? 2 : 1;
+        }
+        EXPECT_EQ(myBox.GetShownName(SpeakerSide::LEFT), line.leftName);
+        EXPECT_EQ(myBox.GetShownName(SpeakerSide::RIGHT), line.rightName);
+        const size_t nameGlyphs =
+            std::string(line.leftName).size() + std::string(line.rightName).size();
+        ASSERT_LT(next + nameGlyphs, quads.size());
+        EXPECT_EQ(quads[next + nameGlyphs].v[0].x, line.textX);
+        EXPECT_EQ(quads[next + nameGlyphs].v[0].y, float(geometry::ourTextTop));
+        PressReturn();
+    }
+}
+
+TEST_F(ConversationBoxTest, PortraitsAndPlatesStandOnTheirSidesOfThePanel)
 {
     RenderData buffer;
     myBox.FillRenderBuffer(buffer);
     const std::deque<RenderMessage>& commands = buffer.GetCommands();
     ASSERT_EQ(commands.size(), 8u);
+    const float left = geometry::ourPortraitMargin;
+    const float right = geometry::ourRightPortraitLeft;
+    const float plateName = geometry::ourNamePlateWidth / 2.0f;
     const float expected[8][3] = {
-        {RENDER_SPRITE, 0, 430},    // panel
-        {RENDER_SPRITE, 5, 424},    // left portrait, 6 above the panel
-        {RENDER_SPRITE, 5, 564},    // its name plate, 10 below the 130 high portrait
-        {RENDER_SPRITE, 899, 424},  // right portrait, 5 from the right edge
-        {RENDER_SPRITE, 899, 564}, {RENDER_TEXT, 65, 579},   // names centred on the 120 wide plates
-        {RENDER_TEXT, 959, 579},   {RENDER_TEXT, 135, 465},  // the line, right of the left portrait
+        {RENDER_SPRITE, 0, geometry::ourBoxTop},
+        {RENDER_SPRITE, left, geometry::ourPortraitTop},
+        {RENDER_SPRITE, left, geometry::ourNamePlateTop},
+        {RENDER_SPRITE, right, geometry::ourPortraitTop},
+        {RENDER_SPRITE, right, geometry::ourNamePlateTop},
+        {RENDER_TEXT, left + plateName, geometry::ourNamePlateTop + 15.0f},
+        {RENDER_TEXT, right + plateName, geometry::ourNamePlateTop + 15.0f},
+        {RENDER_TEXT, geometry::ourTextLeft, geometry::ourTextTop},
     };
     for (size_t i = 0; i < commands.size(); ++i)
     {
         EXPECT_EQ(commands[i].myKind, expected[i][0]) << i;
         EXPECT_EQ(commands[i].myPosition, Vector2<float>(expected[i][1], expected[i][2])) << i;
     }
-    // Only the panel shows until a speaker is set.
+    // Only the panel shows until a line does.
     EXPECT_EQ(Draw().size(), 1u);
 }
 
-TEST_F(ConversationBoxTest, SpeakerShowsPortraitInTheEmptyPortraitsRectangleAndName)
+TEST_F(ConversationBoxTest, LinesAreWrappedToTheColumnWithoutTheirLabel)
 {
-    myBox.SetLeftSpeaker(ourHeroine, "Ann");
-    const std::vector<hgeQuad> quads = Draw();
-    ASSERT_EQ(quads.size(), 6u);  // panel, portrait, plate, three glyphs
-    EXPECT_EQ(quads[1].tex, myHGE->Texture_Load((myFolder + ourHeroine).c_str()));
-    myHGE->Texture_Free(quads[1].tex);
-    EXPECT_EQ(quads[1].v[2].x, 5.0f + ourPortraitWidth);
-    EXPECT_EQ(quads[1].v[2].y, 424.0f + 130.0f);
-    EXPECT_EQ(quads[3].v[0].x, 50.0f);  // "Ann" is 30 wide, centred on 65
-}
-
-TEST_F(ConversationBoxTest, LeftSpeakerAloneLetsLinesRunIntoTheRightPortraitArea)
-{
-    myBox.AddLine("Ann: : Hi there;");
-    EXPECT_EQ(myBox.GetWrapWidth(), 0.0f);
-    myBox.SetLeftSpeaker(ourHeroine, "Ann");
-    EXPECT_EQ(myBox.GetWrapWidth(), ourPortraitWidth + 467.0f);
-    myBox.AddLine(ourLongLine);
-    myBox.SetRightSpeaker(ourRobot, "Robot");
-    EXPECT_EQ(myBox.GetWrapWidth(), 482.0f);
-    myBox.AddLine(ourLongLine);
-
-    ASSERT_EQ(myBox.GetLines().size(), 3u);
-    EXPECT_EQ(myBox.GetLines()[0], "\nAnn:\n\nHi\nthere");
-    // 587 pixels hold five words, 482 only four.
-    EXPECT_EQ(myBox.GetLines()[1],
-              " Heroine:\n aaaaaaaaa bbbbbbbbb ccccccccc ddddddddd eeeeeeeee\nfffffffff");
-    EXPECT_EQ(myBox.GetLines()[2],
-              " Heroine:\n aaaaaaaaa bbbbbbbbb ccccccccc ddddddddd\neeeeeeeee fffffffff");
+    // Ten pixels a character: 61 characters of words, wider than no column.
+    const std::string words(20, 'a');
+    myBox.AddLine("Ester: : " + words + " " + words + " " + words + ";");
+    const size_t perRow = static_cast<size_t>(ConversationBox::GetColumnWidth() / 10.0f);
+    const std::string& shown = myBox.GetLines()[0].shown;
+    EXPECT_EQ(shown.find("Ester"), std::string::npos);
+    size_t start = 0;
+    for (size_t end = shown.find('\n'); start != std::string::npos;
+         start = end == std::string::npos ? end : end + 1, end = shown.find('\n', start))
+    {
+        const std::string row = shown.substr(start, end - start);
+        EXPECT_LE(row.size(), perRow) << row;
+        EXPECT_NE(row.front(), ' ') << row;
+    }
 }
 
 TEST_F(ConversationBoxTest, ReturnShowsNextLineNotWhilePausedAndClosesAfterTheLast)
 {
-    myBox.SetLeftSpeaker(ourHeroine, "Ann");
-    myBox.AddLine("Ann: : one;");
-    myBox.AddLine("Ann: : two;");
+    myBox.AddLine("Ester: : one;");
+    myBox.AddLine("Ester: : two;");
     myBox.Update();
-    EXPECT_EQ(myBox.GetShownLine(), " Ann:\n one");
+    EXPECT_EQ(myBox.GetShownLine(), "one");
 
     PostMaster::GetInstance()->paused = true;
     PressReturn();
     myBox.Update();
-    EXPECT_EQ(myBox.GetShownLine(), " Ann:\n one");
+    EXPECT_EQ(myBox.GetShownLine(), "one");
 
     PostMaster::GetInstance()->paused = false;
     PressReturn();
     myBox.Update();
-    EXPECT_EQ(myBox.GetShownLine(), " Ann:\n two");
+    EXPECT_EQ(myBox.GetShownLine(), "two");
     EXPECT_TRUE(myBox.IsActive());
 
     PressReturn();
     EXPECT_FALSE(myBox.IsActive());
     myBox.Update();
-    EXPECT_EQ(myBox.GetShownLine(), " Ann:\n two");
+    EXPECT_EQ(myBox.GetShownLine(), "two");
     PressReturn();
     EXPECT_FALSE(myBox.IsActive());
 }
@@ -177,14 +221,13 @@ TEST_F(ConversationBoxTest, CopiedConversationDrawsWithTheOriginalsPicturesAndFo
 {
     LevelConversation original(myHGE, "Intro", myFolder);
     original.Init();
-    original.SetLeftSpeaker(ourHeroine, "Ann");
-    original.AddLine("Ann: : one;");
+    original.AddLine("Ester: : one two;");
     LevelConversation copy = original;
     copy.Update();
     const std::vector<hgeQuad> quads =
         Draw([&copy](RenderData& aBuffer) { copy.FillRenderBuffer(aBuffer); });
-    // Panel, portrait and plate; "Ann"; " Ann:" and " one" (blanks are glyphs too).
-    ASSERT_EQ(quads.size(), 3u + 3u + 9u);
-    EXPECT_EQ(quads[6].v[0].x, 135.0f);
-    EXPECT_EQ(quads[11].v[0].y, 465.0f + 16.0f);
+    // Panel, portrait and plate; "Ester"; "one two" (the blank is a glyph too).
+    ASSERT_EQ(quads.size(), 3u + 5u + 7u);
+    EXPECT_EQ(quads[8].v[0].x, float(geometry::ourTextLeft));
+    EXPECT_EQ(quads[8].v[0].y, float(geometry::ourTextTop));
 }

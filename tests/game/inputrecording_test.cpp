@@ -77,7 +77,7 @@ TEST(InputRecording, AMalformedLineIsNamedWithItsNumberAndProblem)
     EXPECT_EQ("line 1: the first line must be \"marrowen-input 1\"",
               ProblemOf("marrowen-input 2\n"));
     EXPECT_EQ("line 1: the first line must be \"marrowen-input 1\"", ProblemOf(""));
-    EXPECT_EQ("line 3: \"down\" takes one key of W A S D E I N H O C Return Escape",
+    EXPECT_EQ("line 3: \"down\" takes one key of W A S D E I N L H O C Return Escape",
               ProblemOf("marrowen-input 1\n1 down W\n2 down Space\n"));
     EXPECT_EQ("line 3: frame 4 comes after frame 5",
               ProblemOf("marrowen-input 1\n5 up W\n4 up W\n"));

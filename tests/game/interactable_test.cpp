@@ -16,12 +16,14 @@ using V = Vector2<float>;
 class InteractableTest : public WorldTest
 {
 protected:
-    // Updates aThing with the heroine at aHeroine and returns how many entries it submits.
+    // Updates aThing with the heroine at aHeroine and returns how many entries its picture and
+    // its prompt submit.
     static size_t Submitted(Interactable& aThing, const V& aHeroine)
     {
         aThing.Update(Camera(), aHeroine);
         RenderData buffer;
         aThing.Submit(buffer);
+        aThing.SubmitPrompt(buffer);
         return buffer.GetCommands().size();
     }
 };
@@ -41,6 +43,7 @@ TEST_F(InteractableTest, TheWomanIsInRangeStrictlyWithin130Pixels)
     woman.Update(camera, V(700, 640));
     RenderData buffer;
     woman.Submit(buffer);
+    woman.SubmitPrompt(buffer);
     ASSERT_EQ(2u, buffer.GetCommands().size());
     EXPECT_EQ(V(590, 430), buffer.GetCommands()[0].myPosition);
     EXPECT_EQ(V(620, 370), buffer.GetCommands()[1].myPosition);
@@ -58,9 +61,9 @@ TEST_F(InteractableTest, TheRaftTreePromptsOnlyOnceTheRobotIsOn)
 TEST_F(InteractableTest, TheMagneticStoneAndTheEngineHaveTheirOwnReach)
 {
     Interactable stone = interactables::MagneticStone(Engine());
-    EXPECT_EQ(2u, Submitted(stone, V(49.9f, 352 + 49.9f)));
-    EXPECT_EQ(1u, Submitted(stone, V(50, 352)));
-    EXPECT_EQ(1u, Submitted(stone, V(0, 352 - 50)));
+    EXPECT_EQ(2u, Submitted(stone, V(89.9f, 352 + 59.9f)));
+    EXPECT_EQ(1u, Submitted(stone, V(90, 352)));
+    EXPECT_EQ(1u, Submitted(stone, V(0, 352 - 130)));
 
     // The engine: x from -130 to +45 and y from -130 to +50 around (131, 223), all strict.
     Interactable engine = interactables::EngineSpot(Engine());
@@ -132,27 +135,25 @@ TEST_F(RaftTest, UsedInReachItCarriesHerToTheOtherBankAtItsNextUpdate)
     Update(heroine);
     myRaft.Use();
     EXPECT_TRUE(myRaft.IsActive());
-    EXPECT_EQ(V(1468, 488), Update(heroine));
-    EXPECT_EQ(V(1468, 488), heroine);
-    EXPECT_EQ(V(1518, 488), myRobot);
+    EXPECT_EQ(V(1440, 488), Update(heroine));
+    EXPECT_EQ(V(1440, 488), heroine);
+    EXPECT_EQ(V(1490, 488), myRobot);
     EXPECT_EQ(V(1331, 543), myRaft.GetWorldPosition());
     EXPECT_FALSE(myRaft.IsActive());
     EXPECT_EQ(V(), Update(heroine));  // idle on the east bank, ready for the way back
 
-    // She lands just out of its reach and steps back to it.
-    EXPECT_FALSE(myRaft.IsInRange());
-    heroine = V(1400, 540);
-    Update(heroine);
+    // She lands within its reach: a press carries her straight back.
+    EXPECT_TRUE(myRaft.IsInRange());
     myRaft.Use();
-    EXPECT_EQ(V(681, 379), Update(heroine));
-    EXPECT_EQ(V(631, 379), myRobot);
+    EXPECT_EQ(V(721, 400), Update(heroine));
+    EXPECT_EQ(V(671, 400), myRobot);
     EXPECT_EQ(V(831, 468), myRaft.GetWorldPosition());
 }
 
 TEST_F(RaftTest, LeftOfX1097SheGoesEastFrom1097West)
 {
     for (const auto& [x, expected] :
-         {std::pair<float, V>{1097.0f, V(681, 379)}, std::pair<float, V>{1096.9f, V(1468, 488)}})
+         {std::pair<float, V>{1097.0f, V(721, 400)}, std::pair<float, V>{1096.9f, V(1440, 488)}})
     {
         Build(V(1000, 500));  // within reach of both
         V heroine(x, 500);
@@ -177,6 +178,7 @@ TEST_F(RaftTest, AUseOutOfReachNeverCrossesAndAHiddenRaftIgnoresTheKey)
     EXPECT_FALSE(hidden.IsActive());
     RenderData buffer;
     hidden.Submit(buffer);
+    hidden.SubmitPrompt(buffer);
     EXPECT_TRUE(buffer.IsEmpty());
 }
 }  // namespace

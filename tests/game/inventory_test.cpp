@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "eventsingelton.h"
+#include "headlessframe.h"
 #include "inventorylayout.h"
 #include "notepad.h"
 #include "productcatalogue.h"
@@ -77,6 +78,38 @@ protected:
     }
     void Combine() { ClickAt(layout::Button() + V(30, 20)); }
 
+    // The picture the open panel draws at aAt, 0 when none is.
+    HTEXTURE DrawnAt(const V& aAt)
+    {
+        RenderData buffer;
+        myInventory.FillRenderBuffer(buffer, 0.0f, 0.0f);
+        return DrawnAt(buffer, aAt);
+    }
+    // The picture aBuffer draws at aAt, 0 when none is.
+    HTEXTURE DrawnAt(const RenderData& aBuffer, const V& aAt)
+    {
+        Engine()->Gfx_BeginScene(0);
+        aBuffer.Replay(0.0f);
+        Engine()->Gfx_EndScene();
+        platform::PresentedFrame frame;
+        EXPECT_TRUE(platform::LastPresentedFrame(Engine(), frame));
+        for (const hgeQuad& quad : frame.myQuads)
+        {
+            if (quad.v[0].x == aAt.x && quad.v[0].y == aAt.y)
+            {
+                return quad.tex;
+            }
+        }
+        return 0;
+    }
+    HTEXTURE Picture(const std::string& aFile)
+    {
+        const HTEXTURE texture =
+            Engine()->Texture_Load(("img/Inventory-Notepad/" + aFile + ".dds").c_str());
+        Engine()->Texture_Free(texture);
+        return texture;
+    }
+
     std::vector<std::string> Held() const { return Names(myInventory.GetItems()); }
     std::vector<std::string> Slots() const { return Names(myInventory.GetCombinationSlots()); }
 
@@ -86,18 +119,24 @@ protected:
 TEST_F(InventoryTest, SharpFlintWireAndStickMakeAnAxeAndTheWireStays)
 {
     Hold({"wire", "sharpFlintstone", "stick"});
-    ToSlots(0);  // the wire: a copy goes, the wire stays in its cell
+    ToSlots(0);  // the wire: a copy goes; the wire stays carried, shown only in its slot
     EXPECT_EQ((Names_{"wire", "sharpFlintstone", "stick"}), Held());
     EXPECT_EQ((Names_{"wire"}), Slots());
+    EXPECT_EQ(HeldGrid::ourNoCell, myInventory.FindCell("wire"));
     ToSlots(1);
-    ToSlots(1);  // the stick moved up into cell 1
+    // Every item keeps its cell while others leave: the stick is where the player saw it.
+    EXPECT_EQ(2, myInventory.FindCell("stick"));
+    ToSlots(2);
     EXPECT_EQ((Names_{"wire"}), Held());
     EXPECT_EQ((Names_{"wire", "sharpFlintstone", "stick"}), Slots());
     Combine();
     EXPECT_EQ((Names_{"wire", "axe"}), Held());
+    EXPECT_EQ(0, myInventory.FindCell("wire"));  // back in its cell once its copy is used
+    EXPECT_EQ(1, myInventory.FindCell("axe"));   // in the first free cell
     EXPECT_TRUE(Slots().empty());
     EXPECT_TRUE(myInventory.IsShowingResult());
     EXPECT_TRUE(myInventory.LastCombineSucceeded());
+    EXPECT_EQ(Picture("combination_successful"), DrawnAt(layout::ResultPicture()));
 }
 
 TEST_F(InventoryTest, RecipesAreTriedInOrderAndLeaveWhatIsNotTheirs)
@@ -105,8 +144,8 @@ TEST_F(InventoryTest, RecipesAreTriedInOrderAndLeaveWhatIsNotTheirs)
     // Recipe 1 lacks its sharp flint, so recipe 9 takes the rubber and the wire copy.
     Hold({"rubber", "wire", "stick"});
     ToSlots(0);
-    ToSlots(0);
     ToSlots(1);
+    ToSlots(2);
     Combine();
     EXPECT_EQ((Names_{"wire", "rubber string"}), Held());
     EXPECT_EQ((Names_{"stick"}), Slots());
@@ -116,18 +155,19 @@ TEST_F(InventoryTest, SplittingTheCoconutGivesTheAxeBackAfterTheHalves)
 {
     Hold({"axe", "coconut"});
     ToSlots(0);
-    ToSlots(0);
+    ToSlots(1);
     Combine();
     EXPECT_EQ((Names_{"coconut half 1", "coconut half 2", "axe"}), Held());
 }
 
-TEST_F(InventoryTest, TwoWiresBesideTheRubberAreBothUsedUp)
+TEST_F(InventoryTest, TheWiresCopyInASlotLeavesNoSecondWireToPickUp)
 {
     Hold({"wire", "rubber"});
     ToSlots(0);
-    ToSlots(0);
+    ClickAt(CellMiddle(0));  // its cell shows nothing now: nothing is picked up
+    EXPECT_FALSE(myInventory.GetItems()[0].IsSelected());
     ToSlots(1);
-    EXPECT_EQ((Names_{"wire", "wire", "rubber"}), Slots());
+    EXPECT_EQ((Names_{"wire", "rubber"}), Slots());
     Combine();
     EXPECT_EQ((Names_{"wire", "rubber string"}), Held());
     EXPECT_TRUE(Slots().empty());
@@ -137,17 +177,21 @@ TEST_F(InventoryTest, LogsAndRopeBuildTheRaftWithoutAnItem)
 {
     Hold({"logs", "Rope"});
     ToSlots(0);
-    ToSlots(0);
+    ToSlots(1);
     EXPECT_FALSE(PostMaster::GetInstance()->raftMade);
     Combine();
     EXPECT_TRUE(Held().empty());
     EXPECT_TRUE(Slots().empty());
     EXPECT_TRUE(PostMaster::GetInstance()->raftMade);
     EXPECT_TRUE(myInventory.LastCombineSucceeded());
+    // Its picture says where the raft is, not that something is in the grid.
+    EXPECT_EQ(Picture("combination_built"), DrawnAt(layout::ResultPicture()));
 }
 
-TEST_F(InventoryTest, AFailedCombinationChangesNothingAndItsPictureGoesOnAClickOnEmptySpace)
+TEST_F(InventoryTest, AResultPictureLiesUnderEveryItemAndGoesWithAnyClickOrTheClosing)
 {
+    using geometry::SoundEffect;
+    const HeardEffects heard;
     Hold({"stick", "log"});
     ToSlots(0);
     Combine();
@@ -155,14 +199,28 @@ TEST_F(InventoryTest, AFailedCombinationChangesNothingAndItsPictureGoesOnAClickO
     EXPECT_EQ((Names_{"stick"}), Slots());
     EXPECT_TRUE(myInventory.IsShowingResult());
     EXPECT_FALSE(myInventory.LastCombineSucceeded());
-    // Closing and opening keeps the picture; picking something up and putting it back too.
-    myInventory.Toggle();
-    myInventory.Toggle();
-    ClickAt(CellMiddle(0));
-    ClickAt(CellMiddle(3));
-    EXPECT_TRUE(myInventory.IsShowingResult());
-    ClickAt(Empty());
+    EXPECT_EQ(heard.Count(SoundEffect::CombineFails), 1);
+    EXPECT_EQ(heard.Count(SoundEffect::CombineWorks), 0);
+    EXPECT_EQ(Picture("combination_failed"), DrawnAt(layout::ResultPicture()));
+    // Below the grid and the slots, clear of them all; drawn right after the panel, under
+    // every icon, even one carried over it by the mouse.
+    EXPECT_GE(layout::ResultPicture().y, layout::CombinationSlot(0).y + 85.0f);
+    RenderData buffer;
+    myInventory.FillRenderBuffer(buffer, 0.0f, 0.0f);
+    ASSERT_GE(buffer.GetCommands().size(), 3u);
+    EXPECT_EQ(layout::ResultPicture(), buffer.GetCommands()[1].myPosition);
+    // Any click puts it away, here the one that picks up the log.
+    ClickAt(CellMiddle(1));
     EXPECT_FALSE(myInventory.IsShowingResult());
+    EXPECT_TRUE(myInventory.GetItems()[0].IsSelected());
+    ClickAt(CellMiddle(3));
+    Combine();
+    EXPECT_TRUE(myInventory.IsShowingResult());
+    myInventory.Toggle();
+    myInventory.Toggle();
+    EXPECT_FALSE(myInventory.IsShowingResult());
+    EXPECT_EQ(heard.Count(SoundEffect::InventoryCloses), 1);
+    EXPECT_EQ(heard.Count(SoundEffect::InventoryOpens), 1);
 }
 
 TEST_F(InventoryTest, AFourthItemIsRefusedByFullSlotsAndStaysSelected)
@@ -170,9 +228,9 @@ TEST_F(InventoryTest, AFourthItemIsRefusedByFullSlotsAndStaysSelected)
     Hold({"a", "b", "c", "d"});
     for (int i = 0; i < 3; ++i)
     {
-        ToSlots(0);
+        ToSlots(i);
     }
-    ClickAt(CellMiddle(0));
+    ClickAt(CellMiddle(3));
     ClickAt(Empty());
     EXPECT_EQ((Names_{"d"}), Held());
     EXPECT_EQ(3u, Slots().size());
@@ -318,16 +376,27 @@ TEST_F(InventoryTest, TheNotepadMarksEveryPartEverCarriedAndOpensWithN)
     RenderData closed;
     notepad.FillRenderBuffer(closed);
     EXPECT_TRUE(closed.IsEmpty());
+    const HeardEffects heard;
     Press(0x31);
     notepad.HandleInput(myInput);
     EXPECT_TRUE(notepad.IsOpen());
     EXPECT_TRUE(PostMaster::GetInstance()->notepadOpen);
+    EXPECT_EQ(heard.Count(geometry::SoundEffect::NotepadOpens), 1);
     RenderData open;
     notepad.FillRenderBuffer(open);
-    EXPECT_EQ(5u, open.GetCommands().size());  // the page and four marks at its corner
-    EXPECT_EQ(V(285, 80), open.GetCommands()[4].myPosition);
+    // The page, its heading and four marks at its corner.
+    ASSERT_EQ(6u, open.GetCommands().size());
+    EXPECT_EQ(V(285, 80), open.GetCommands()[5].myPosition);
+    // The heading counts what is still missing: nothing, now.
+    const V heading(285 + 76, 80 + 92);
+    EXPECT_EQ(Picture("notepad_missing_0"), DrawnAt(open, heading));
+    notepad.SetState(Notepad::State{true, std::bitset<4>("0100")});
+    RenderData one;
+    notepad.FillRenderBuffer(one);
+    EXPECT_EQ(Picture("notepad_missing_3"), DrawnAt(one, heading));
     Press(0x31);
     notepad.HandleInput(myInput);
     EXPECT_FALSE(PostMaster::GetInstance()->notepadOpen);
+    EXPECT_EQ(heard.Count(geometry::SoundEffect::NotepadCloses), 1);
 }
 }  // namespace

@@ -9,9 +9,6 @@ namespace
 using namespace worldfixtures;
 using V = Vector2<float>;
 
-constexpr char ourHeroine[] = "img/Conversation/heroinePortrait.dds";
-constexpr char ourRobot[] = "img/Conversation/RobotPortrait.dds";
-
 // A scene with the given conversations whose script can request one.
 class TestLevel : public LevelBaseData
 {
@@ -49,7 +46,7 @@ private:
 
 ConversationScript Script(const std::string& aName, std::vector<std::string> aLines)
 {
-    return {aName, ourHeroine, "Ester", ourRobot, "Roderick", std::move(aLines)};
+    return {aName, false, {ScriptStretch{{ScriptWording{StoryCondition{}, std::move(aLines)}}}}};
 }
 
 class LevelBaseDataTest : public WorldTest
@@ -218,7 +215,7 @@ TEST_F(LevelBaseDataTest, AnUnknownNameShowsNothingAndStaysRequested)
     EXPECT_TRUE(buffer.IsEmpty());
 }
 
-TEST_F(LevelBaseDataTest, OnePressTakesEverythingInReachInListOrder)
+TEST_F(LevelBaseDataTest, OnePressTakesOnlyTheNearestThingInReach)
 {
     TestLevel& level = Build({});
     level.PlaceItem(ItemAt("a", V(520, 520)));
@@ -231,12 +228,15 @@ TEST_F(LevelBaseDataTest, OnePressTakesEverythingInReachInListOrder)
     PressInLevel(ourKeyE);
     EXPECT_TRUE(myInventory.GetItems().empty());
 
+    // One press, one item: the nearest; the others wait for the next presses.
     level.GetRobot().Activate();
-    PressInLevel(ourKeyE);
-    ASSERT_EQ(3u, myInventory.GetItems().size());
-    EXPECT_EQ("a", myInventory.GetItems()[0].GetName());
-    EXPECT_EQ("b", myInventory.GetItems()[1].GetName());
-    EXPECT_EQ("c", myInventory.GetItems()[2].GetName());
+    for (const char* nearest : {"c", "a", "b"})
+    {
+        PressInLevel(ourKeyE);
+        EXPECT_EQ(nearest, myInventory.GetItems().back().GetName());
+        UpdateLevel();
+    }
+    EXPECT_EQ(3u, myInventory.GetItems().size());
     ASSERT_EQ(1u, level.GetItems().size());
     EXPECT_EQ("far", level.GetItems()[0].GetName());
 }
@@ -261,7 +261,7 @@ TEST_F(LevelBaseDataTest, NothingIsTakenWhileAnOverlayIsOpenOrWithoutARelease)
     EXPECT_EQ(1u, myInventory.GetItems().size());
 }
 
-TEST_F(LevelBaseDataTest, ItemsShowTheirPromptOnlyOnceTheRobotIsOn)
+TEST_F(LevelBaseDataTest, ItemsShowTheirPromptOnlyOnceTheRobotIsOnInALaterPassThanThemselves)
 {
     TestLevel& level = Build({});
     level.PlaceItem(ItemAt("a", V(520, 520)));
@@ -269,22 +269,30 @@ TEST_F(LevelBaseDataTest, ItemsShowTheirPromptOnlyOnceTheRobotIsOn)
     myCamera.SetPosition(V(100, 200));
     UpdateLevel();
 
-    RenderData buffer;
-    level.RenderItems(buffer);
-    ASSERT_EQ(2u, buffer.GetCommands().size());
-    EXPECT_EQ(V(420, 320), buffer.GetCommands()[0].myPosition);
+    RenderData pictures;
+    RenderData prompts;
+    level.RenderItems(pictures);
+    level.RenderPrompts(prompts);
+    ASSERT_EQ(2u, pictures.GetCommands().size());
+    EXPECT_EQ(V(420, 320), pictures.GetCommands()[0].myPosition);
+    EXPECT_EQ(V(800, 700), pictures.GetCommands()[1].myPosition);
+    EXPECT_TRUE(prompts.IsEmpty());
 
-    buffer.Clear();
+    pictures.Clear();
     level.GetRobot().Activate();
-    level.RenderItems(buffer);
-    ASSERT_EQ(3u, buffer.GetCommands().size());
-    EXPECT_EQ(V(420, 270), buffer.GetCommands()[1].myPosition);  // prompt 50 px up
-    EXPECT_EQ(V(800, 700), buffer.GetCommands()[2].myPosition);
+    level.RenderItems(pictures);
+    level.RenderPrompts(prompts);
+    EXPECT_EQ(2u, pictures.GetCommands().size());
+    ASSERT_EQ(1u, prompts.GetCommands().size());
+    EXPECT_EQ(V(420, 270), prompts.GetCommands()[0].myPosition);  // 50 px above its item
 
-    buffer.Clear();
+    pictures.Clear();
+    prompts.Clear();
     level.GetItems()[0].Hide();
-    level.RenderItems(buffer);
-    EXPECT_EQ(1u, buffer.GetCommands().size());
+    level.RenderItems(pictures);
+    level.RenderPrompts(prompts);
+    EXPECT_EQ(1u, pictures.GetCommands().size());
+    EXPECT_TRUE(prompts.IsEmpty());
 }
 
 TEST_F(LevelBaseDataTest, FindItemLeavesTheIndexAloneWhenNothingMatches)

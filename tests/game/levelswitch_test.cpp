@@ -34,9 +34,11 @@ TEST_F(LevelSwitchTest, EveryLinkedZoneLeadsToItsPartnerThroughBothHalves)
         LevelBaseData* to;
         V arrival;  // the heroine's position
     } cases[] = {
-        // Crash site, "DeepJungleTransfer" (268, 1000) 522 x 30: middle line y = 1015.
-        {"crash -> deep, upper", &myCrashSite, V(529, 1015), &myDeepJungle, V(760.5f, -46)},
-        {"crash -> deep, lower", &myCrashSite, V(529, 1016), &myDeepJungle, V(760.5f, -118)},
+        // Crash site, "DeepJungleTransfer" (268, 1000) 522 x 30: middle line y = 1015. Where
+        // the rule would land her partly outside the scene (y -46 and -118 here), all of her
+        // is kept in it.
+        {"crash -> deep, upper", &myCrashSite, V(529, 1015), &myDeepJungle, V(760.5f, 0)},
+        {"crash -> deep, lower", &myCrashSite, V(529, 1016), &myDeepJungle, V(760.5f, 0)},
         // Deep jungle, "JungleCrashTransfer" (644, 0) 297 x 36.
         {"deep -> crash, upper", &myDeepJungle, V(700, 18), &myCrashSite, V(497, 945)},
         {"deep -> crash, lower", &myDeepJungle, V(941, 36), &myCrashSite, V(497, 885)},
@@ -45,15 +47,15 @@ TEST_F(LevelSwitchTest, EveryLinkedZoneLeadsToItsPartnerThroughBothHalves)
         {"machine -> crash, lower", &myTimeMachine, V(189, 920), &myCrashSite, V(109.5f, 132)},
         {"crash -> machine, upper", &myCrashSite, V(141.5f, 302), &myTimeMachine, V(108, 830)},
         {"crash -> machine, lower", &myCrashSite, V(141.5f, 303), &myTimeMachine, V(108, 790)},
-        // Crash site (425, 40) 250 x 40 and the village (543, 2012) 991 x 36.
-        {"crash -> village, upper", &myCrashSite, V(550, 60), &myVillage, V(1006.5f, 1966)},
-        {"crash -> village, lower", &myCrashSite, V(550, 61), &myVillage, V(1006.5f, 1894)},
-        {"village -> crash, upper", &myVillage, V(1000, 2030), &myCrashSite, V(518, 0)},
-        {"village -> crash, lower", &myVillage, V(1000, 2048), &myCrashSite, V(518, -80)},
+        // Crash site (425, 40) 250 x 40 and the village (543, 1948) 991 x 100.
+        {"crash -> village, upper", &myCrashSite, V(550, 60), &myVillage, V(1006.5f, 1998)},
+        {"crash -> village, lower", &myCrashSite, V(550, 61), &myVillage, V(1006.5f, 1798)},
+        {"village -> crash, upper", &myVillage, V(1000, 1998), &myCrashSite, V(518, 0)},
+        {"village -> crash, lower", &myVillage, V(1000, 2048), &myCrashSite, V(518, 0)},
         // Crash site (1962, 257) 86 x 393 and the volcano (0, 442) 25 x 582, crossed sideways.
         {"crash -> volcano, left", &myCrashSite, V(2005, 400), &myVolcano, V(5.5f, 633)},
-        {"crash -> volcano, right", &myCrashSite, V(2006, 400), &myVolcano, V(-44.5f, 633)},
-        {"volcano -> crash, left", &myVolcano, V(12.5f, 500), &myCrashSite, V(2059, 353.5f)},
+        {"crash -> volcano, right", &myCrashSite, V(2006, 400), &myVolcano, V(0, 633)},
+        {"volcano -> crash, left", &myVolcano, V(12.5f, 500), &myCrashSite, V(1984, 353.5f)},
         {"volcano -> crash, right", &myVolcano, V(25, 500), &myCrashSite, V(1887, 353.5f)},
     };
     for (const auto& c : cases)

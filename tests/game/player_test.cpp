@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "footsteps.h"
 #include "worldfixtures.h"
 
 namespace
@@ -256,5 +257,46 @@ TEST_F(PlayerTest, UpdateScreenFollowsTheCameraAndPausesWithOverlays)
         myPlayer.UpdateScreen(16.0f, myCamera);
         EXPECT_FALSE(myPlayer.GetAnimation().IsPaused());
     }
+}
+
+// Her footsteps keep the time of her walk (a foot comes down 250 ms into it, then every 400 ms)
+// and sound on the ground under her feet: grass left of x = 512, the deck's metal right of it,
+// a wall at x = 992.
+TEST_F(PlayerTest, FootstepsFollowHerWalkOnTheGroundUnderHerFeet)
+{
+    testpictures::Picture picture = testpictures::Filled(64, 64, geometry::ourGrassColour);
+    for (size_t cell = 0; cell < picture.pixels.size(); ++cell)
+    {
+        const size_t column = cell % 64;
+        picture.pixels[cell] = column == 62   ? 0xFF000000u
+                               : column >= 32 ? geometry::ourMetalColour
+                                              : geometry::ourGrassColour;
+    }
+    AddPicture(ourMapPath, picture);
+    myMap.Init(16, ourMapPath, Engine());
+    Start(V(300, 400));
+    const HeardEffects heard;
+    Footsteps steps;
+    // Logic frames of 2 ms with aHeld, for aMs milliseconds; steps on grass and on metal.
+    const auto walk = [&](std::initializer_list<uint8_t> aHeld, int aMs)
+    {
+        for (int ms = 0; ms < aMs; ms += 2)
+        {
+            Frame(aHeld);
+            steps.Follow(myPlayer, myMap, 2.0f);
+            heard.NextFrame();
+        }
+        return std::pair(heard.Count(geometry::SoundEffect::StepGrass),
+                         heard.Count(geometry::SoundEffect::StepMetal));
+    };
+    // 3.9 s to the right at 100 px/s: her feet pass x = 512 after 1.8 s.
+    EXPECT_EQ(walk({ourKeyD}, 3900), std::pair(4, 6));
+    EXPECT_EQ(walk({}, 1000), std::pair(4, 6)) << "standing still";
+    EXPECT_EQ(walk({ourKeyD}, 200), std::pair(4, 6)) << "a new walk starts from its first frame";
+    EXPECT_EQ(walk({ourKeyD}, 100), std::pair(4, 7));
+    // Against the wall her legs go on, but she gets nowhere and makes no sound.
+    myPlayer.SetWorldPosition(V(940, 400));
+    EXPECT_EQ(walk({ourKeyD}, 2000), std::pair(4, 7));
+    EXPECT_NEAR(myPlayer.GetWorldPosition().x, 948.8f, 0.01f) << "at the wall";
 }
 }  // namespace

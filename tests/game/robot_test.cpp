@@ -139,6 +139,7 @@ TEST_F(RobotTest, ThePromptShowsWithin49PixelsButNotAt50)
     myRobot.Update(0.0f, camera, V(400 + 49, 300 - 49));
     EXPECT_TRUE(myRobot.IsNear());
     myRobot.Submit(buffer);
+    myRobot.SubmitPrompt(buffer);
     ASSERT_EQ(2u, buffer.GetCommands().size());
     EXPECT_EQ(RENDER_ANIMATION, buffer.GetCommands()[0].myKind);
     EXPECT_EQ(V(300, 250), buffer.GetCommands()[0].myPosition);
@@ -151,6 +152,7 @@ TEST_F(RobotTest, ThePromptShowsWithin49PixelsButNotAt50)
         myRobot.Update(0.0f, camera, heroine);
         EXPECT_FALSE(myRobot.IsNear());
         myRobot.Submit(buffer);
+        myRobot.SubmitPrompt(buffer);
         EXPECT_EQ(1u, buffer.GetCommands().size());
     }
 
@@ -159,6 +161,7 @@ TEST_F(RobotTest, ThePromptShowsWithin49PixelsButNotAt50)
     myRobot.Activate();
     myRobot.Update(0.0f, camera, V(410, 310));
     myRobot.Submit(buffer);
+    myRobot.SubmitPrompt(buffer);
     EXPECT_EQ(1u, buffer.GetCommands().size());
 }
 

@@ -2,8 +2,10 @@
 // offers a saved game and C goes on where it was left; Return starts anew and the old save stays
 // until the first autosave; scene changes and finished conversations save at once; the quit
 // menu is not part of what is kept; the end picture deletes the save and nothing saves over it,
-// not even the quit menu; a save that cannot be written is said and leaves the old one; and a
-// save that cannot be continued is said in one line, offered nowhere and kept aside.
+// not even the quit menu; a save that cannot be written is said and leaves the old one; every
+// save an earlier version made continues, and so does one from a version with other
+// conversations, items or fields; and a save that cannot be continued (damaged, or putting the
+// heroine where she cannot stand) is said in one line, offered nowhere and kept aside.
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
@@ -200,6 +202,8 @@ void ExpectSamePlace(const json& aLeft, const json& aContinued)
             << name;
         EXPECT_EQ(scene["items"], aContinued["world"]["scenes"][name]["items"]) << name;
     }
+    // What was said so far, read again after continuing.
+    EXPECT_EQ(aLeft["world"]["history"], aContinued["world"]["history"]);
 }
 
 TEST_F(SaveGameTest, TheTitleOffersTheSavedGameAndCGoesOnWhereItWasLeft)
@@ -233,6 +237,12 @@ TEST_F(SaveGameTest, TheTitleOffersTheSavedGameAndCGoesOnWhereItWasLeft)
     ExpectSamePlace(left, continued);
     EXPECT_EQ(ShownOf(game, "ester woken").line, 1) << "the same line is on screen";
     EXPECT_TRUE(ShownOf(game, "ester woken").running);
+    // The two wake-up lines and the two of "ester woken" read so far, newest last, and no
+    // line twice for being on screen when the game was left and again when it goes on.
+    const std::vector<ConversationHistory::Entry>& said = game.GetHistory().GetEntries();
+    ASSERT_EQ(said.size(), 4u);
+    EXPECT_EQ(continued["world"]["history"].size(), 4u);
+    EXPECT_EQ(said[0].speaker, "Computer");
 }
 
 TEST_F(SaveGameTest, ReturnStartsANewGameAndTheOldSaveStaysUntilTheFirstAutosave)
@@ -281,11 +291,12 @@ TEST_F(SaveGameTest, ChangingSceneSavesAtOnce)
         game.Stop();
         return game.GetCurrentLevel().GetZoneRects().at(0);
     }();
-    // She stands with her feet just inside it, the conversation over.
+    // She stands with her feet just inside its middle (on ground she can stand on), the
+    // conversation over.
     ChangeSave(
         [&exit](json& aGame)
         {
-            aGame["heroine"] = {exit.left + 2.0f - 32.0f, exit.top + 2.0f - 100.0f};
+            aGame["heroine"] = {(exit.left + exit.right) / 2 - 32.0f, exit.top + 2.0f - 100.0f};
             aGame["flags"]["conversationRunning"] = false;
             for (json& conversation : aGame["scenes"]["TimeMachine"]["conversations"])
             {
@@ -444,7 +455,7 @@ const Damage ourDamages[] = {
     {"of a later version",
      [](const std::string& aText)
      { return Edited(aText, [](json& aSave) { aSave["version"] = 7; }); },
-     "version 7"},
+     "it was made by a later version of Marrowen"},
     {"naming an unknown item",
      [](const std::string& aText)
      {
@@ -455,26 +466,35 @@ const Damage ourDamages[] = {
     {"garbage",
      [](const std::string&) { return std::string("\x89PNG\r\n\x1a\n\x00\x01garbage", 17); },
      "not JSON"},
-    {"missing a field",
+    {"with a field of the wrong kind",
      [](const std::string& aText)
-     { return Edited(aText, [](json& aSave) { aSave["game"].erase("heroine"); }); },
-     "heroine"},
-    {"missing a scene",
+     { return Edited(aText, [](json& aSave) { aSave["game"]["heroine"] = "somewhere"; }); },
+     "the field heroine should be two numbers, not \"somewhere\""},
+    {"with the heroine far outside the world",
+     [](const std::string& aText) {
+         return Edited(aText, [](json& aSave) { aSave["game"]["heroine"] = {1e30, -1e30}; });
+     },
+     "the field heroine puts her at (1e+30, -1e+30), where she cannot stand in the scene "
+     "TimeMachine"},
+    {"with the heroine in a wall",
+     [](const std::string& aText) {
+         return Edited(aText, [](json& aSave) { aSave["game"]["heroine"] = {0, 0}; });
+     },
+     "the field heroine puts her at (0, 0), where she cannot stand in the scene TimeMachine"},
+    {"played in a scene the game does not have",
      [](const std::string& aText)
-     { return Edited(aText, [](json& aSave) { aSave["game"]["scenes"].erase("Village"); }); },
-     "Village"},
-    {"made for other items",
-     [](const std::string& aText)
-     { return Edited(aText, [](json& aSave) { aSave["items"] = "0000000000000000"; }); },
-     "other items"},
-    {"from other dialogue",
+     { return Edited(aText, [](json& aSave) { aSave["game"]["scene"] = "Moon"; }); },
+     "the field scene names a scene this game does not have: \"Moon\""},
+    {"with an item outside its scene",
      [](const std::string& aText)
      {
          return Edited(
-             aText, [](json& aSave)
-             { aSave["game"]["scenes"]["Cave"]["conversations"][1]["name"] = "Leaving"; });
+             aText,
+             [](json& aSave) {
+                 aSave["game"]["scenes"]["JungleCrashSite"]["items"][0]["position"] = {1e30, 5};
+             });
      },
-     "\"Leaving\""},
+     "the field scenes.JungleCrashSite.items[0] puts the item"},
 };
 
 TEST_F(SaveGameTest, ASaveThatCannotBeContinuedIsSaidInOneLineOfferedNowhereAndKeptAside)
@@ -525,4 +545,144 @@ TEST_F(SaveGameTest, ASaveThatCannotBeContinuedIsSaidInOneLineOfferedNowhereAndK
     }
 }
 
+// Every save kept from an earlier release continues where it was left: the same scene, the
+// heroine on the same spot, the same things carried, every conversation that had played still
+// played, and one left open still open at its line; and play goes on from there.
+TEST_F(SaveGameTest, EverySaveFromAnEarlierReleaseContinues)
+{
+    const fs::path kept = fs::path(MARROWEN_SOURCE_DIR) / "tests" / "data" / "saves";
+    size_t samples = 0;
+    for (const auto& entry : fs::directory_iterator(kept))
+    {
+        if (entry.path().extension() != ".json")
+        {
+            continue;
+        }
+        ++samples;
+        SCOPED_TRACE(entry.path().filename().string());
+        const json saved = json::parse(Contents(entry.path()))["game"];
+        fs::create_directories(mySaveFolder);
+        fs::copy_file(entry.path(), SavePath(), fs::copy_options::overwrite_existing);
+        GameOptions options = Options();
+        options.myContinue = true;
+        json now;
+        {
+            Game game(hgeCreate(HGE_VERSION), options);
+            game.Stop();  // no frame has run: the game as it was loaded, saved again
+            ASSERT_TRUE(game.GetStartScreen().IsStarted()) << "continued at once";
+            now = json::parse(game.SaveText())["game"];
+        }
+        EXPECT_EQ(now["scene"], saved["scene"]);
+        EXPECT_EQ(now["heroine"], saved["heroine"]);
+        EXPECT_EQ(now["inventory"]["held"], saved["inventory"]["held"]);
+        for (const auto& [name, scene] : saved["scenes"].items())
+        {
+            for (const json& conversation : scene["conversations"])
+            {
+                for (const json& continued : now["scenes"][name]["conversations"])
+                {
+                    if (continued["name"] == conversation["name"])
+                    {
+                        EXPECT_EQ(continued["played"], conversation["played"])
+                            << name << ": " << conversation["name"];
+                        EXPECT_EQ(continued["running"], conversation["running"])
+                            << name << ": " << conversation["name"];
+                    }
+                }
+            }
+        }
+        // Play goes on from the save as this version wrote it again.
+        Rewatch();
+        options.myObserver = myWatch.get();
+        Game game(hgeCreate(HGE_VERSION), options);
+        Swaps(game, 200);
+        game.Stop();
+        EXPECT_GE(game.GetSwapCount(), 200u) << "play went on";
+        EXPECT_STREQ(game.GetCurrentSceneName(), saved["scene"].get<std::string>().c_str());
+        EXPECT_FALSE(fs::exists(SavePath().string() + ".bad"));
+    }
+    EXPECT_GE(samples, 4u) << kept;
+}
+
+// A save from a version with other conversations, items or fields continues: what this game
+// lacks is passed over, what the save lacks starts as in a new game.
+TEST_F(SaveGameTest, ASaveFromAVersionWithOtherContentContinues)
+{
+    PlayUntilWoken();
+    const std::string good = Contents(SavePath());
+    const struct
+    {
+        const char* what;
+        std::function<void(json&)> change;
+        std::function<void(const Game&)> check;
+    } versions[] = {
+        {"made by a game with other items",
+         [](json& aSave) { aSave["items"] = "0000000000000000"; }, [](const Game&) {}},
+        {"without a scene that came later",
+         [](json& aSave) { aSave["game"]["scenes"].erase("Village"); }, [](const Game&) {}},
+        {"without a field that came later",
+         [](json& aSave) { aSave["game"]["volcano"].erase("sinceDiamond"); }, [](const Game&) {}},
+        {"with a field that has gone",
+         [](json& aSave) { aSave["game"]["scenes"]["Cave"]["echo"] = true; }, [](const Game&) {}},
+        {"with a conversation that has gone",
+         [](json& aSave)
+         { aSave["game"]["scenes"]["Cave"]["conversations"][1]["name"] = "Leaving"; },
+         [](const Game&) {}},
+        {"with the conversation on screen gone",
+         [](json& aSave)
+         {
+             for (json& conversation : aSave["game"]["scenes"]["TimeMachine"]["conversations"])
+             {
+                 if (conversation["name"] == "ester woken")
+                 {
+                     conversation["name"] = "ester woken, as it was";
+                 }
+             }
+         },
+         [](const Game& aGame)
+         {
+             EXPECT_FALSE(aGame.GetCurrentLevel().IsConversationRunning());
+             EXPECT_FALSE(PostMaster::GetInstance()->conversationRunning) << "nothing holds her";
+         }},
+        {"with the conversation on screen read beyond its lines",
+         [](json& aSave)
+         {
+             for (json& conversation : aSave["game"]["scenes"]["TimeMachine"]["conversations"])
+             {
+                 if (conversation["name"] == "ester woken")
+                 {
+                     conversation["reading"]["line"] = 99;
+                 }
+             }
+         },
+         [](const Game& aGame)
+         {
+             const Shown shown = ShownOf(aGame, "ester woken");
+             size_t lines = 0;
+             for (const LevelConversation& conversation :
+                  aGame.GetCurrentLevel().GetConversations())
+             {
+                 lines += conversation.GetName() == "ester woken"
+                              ? conversation.GetBox().GetLines().size()
+                              : 0;
+             }
+             EXPECT_TRUE(shown.running);
+             EXPECT_EQ(shown.line, static_cast<int>(lines) - 1) << "its last line";
+         }},
+    };
+    for (const auto& version : versions)
+    {
+        SCOPED_TRACE(version.what);
+        std::ofstream(SavePath(), std::ios::binary) << Edited(good, version.change);
+        GameOptions options = Options();
+        options.myContinue = true;
+        testing::internal::CaptureStderr();
+        Game game(hgeCreate(HGE_VERSION), options);
+        game.Stop();  // no frame has run: the game as it was loaded
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+        ASSERT_TRUE(game.GetStartScreen().IsStarted()) << "continued";
+        EXPECT_STREQ(game.GetCurrentSceneName(), "TimeMachine");
+        version.check(game);
+    }
+}
 }  // namespace

@@ -15,10 +15,12 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <set>
 #include <thread>
 
 #include "savecodec.h"
+#include "settings.h"
 #include "testpictures.h"
 #include "wholefile.h"
 
@@ -116,7 +118,7 @@ TEST(WholeFile, AWriteStoppedAtAnyByteLeavesTheOldSaveWhole)
             const std::string left = Contents(path);
             EXPECT_EQ(left, stopped ? old : fresh);
             SavedGame save;
-            EXPECT_TRUE(DecodeSave(left, save, problem)) << problem;
+            EXPECT_TRUE(DecodeSave(left, SavedGame(), save, problem)) << problem;
             // A write that failed cleans up after itself; a killed one may leave its
             // temporary file, which nothing reads.
             if (cut == Cut::FAILED)
@@ -318,25 +320,37 @@ TEST_F(SaveStoreTest, ReadingAndSettingAsideKeepTheBytes)
     EXPECT_FALSE(store.SetAside()) << "nothing left to set aside";
 }
 
+// The save's folder, and the settings' file beside the player's other configuration.
 TEST_F(SaveStoreTest, TheFolderFollowsTheXdgBaseDirectories)
 {
-    const char* data = std::getenv("XDG_DATA_HOME");
-    const char* home = std::getenv("HOME");
-    const std::string savedData = data != nullptr ? data : "";
-    const std::string savedHome = home != nullptr ? home : "";
+    const char* const variables[] = {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "HOME"};
+    std::vector<std::optional<std::string>> saved;
+    for (const char* variable : variables)
+    {
+        const char* value = std::getenv(variable);
+        saved.push_back(value != nullptr ? std::optional<std::string>(value) : std::nullopt);
+    }
 
     setenv("XDG_DATA_HOME", "/data/of/alice", 1);
+    setenv("XDG_CONFIG_HOME", "/config/of/alice", 1);
     setenv("HOME", "/home/alice", 1);
     EXPECT_EQ(SaveStore::DefaultFolder(), "/data/of/alice/marrowen");
+    EXPECT_EQ(SettingsPath(), "/config/of/alice/marrowen/settings.json");
     setenv("XDG_DATA_HOME", "relative/is/ignored", 1);
+    setenv("XDG_CONFIG_HOME", "relative/too", 1);
     EXPECT_EQ(SaveStore::DefaultFolder(), "/home/alice/.local/share/marrowen");
+    EXPECT_EQ(SettingsPath(), "/home/alice/.config/marrowen/settings.json");
     unsetenv("XDG_DATA_HOME");
+    unsetenv("XDG_CONFIG_HOME");
     EXPECT_EQ(SaveStore::DefaultFolder(), "/home/alice/.local/share/marrowen");
     unsetenv("HOME");
     EXPECT_EQ(SaveStore::DefaultFolder(), "") << "nowhere to keep it: no saving";
+    EXPECT_EQ(SettingsPath(), "");
     EXPECT_FALSE(SaveStore("", Collect()).IsEnabled());
 
-    data != nullptr ? setenv("XDG_DATA_HOME", savedData.c_str(), 1) : unsetenv("XDG_DATA_HOME");
-    home != nullptr ? setenv("HOME", savedHome.c_str(), 1) : unsetenv("HOME");
+    for (size_t i = 0; i < saved.size(); ++i)
+    {
+        saved[i] ? setenv(variables[i], saved[i]->c_str(), 1) : unsetenv(variables[i]);
+    }
 }
 }  // namespace

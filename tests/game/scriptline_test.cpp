@@ -9,45 +9,36 @@ float TenPerCharacter(const std::string& aText)
 {
     return 10.0f * static_cast<float>(aText.size());
 }
-
-std::string Prepare(const std::string& aLine, float aWrapWidth)
-{
-    return PrepareScriptLine(aLine, aWrapWidth, TenPerCharacter);
-}
 }  // namespace
 
-TEST(ScriptLine, LabelRowThenSpokenWordsEachAfterOneBlank)
+TEST(ScriptLine, TheLabelBeforeTheSeparatorIsTheSpeakerAndTheRestIsSaid)
 {
-    EXPECT_EQ(Prepare("Heroine: : Hello there you;", 1000.0f), " Heroine:\n Hello there you");
-    // ";" is never shown and does not end the line.
-    EXPECT_EQ(Prepare("Robot: : one;two;", 1000.0f), " Robot:\n one two");
-    // Plain text without a label.
-    EXPECT_EQ(Prepare("The door is shut;", 1000.0f), " The door is shut");
+    const struct
+    {
+        const char* line;
+        const char* label;
+        const char* spoken;
+    } cases[] = {
+        {"Ester: : Hello there you;", "Ester", "Hello there you"},
+        // Narration has no label; a colon inside the words is not a separator.
+        {"The door is shut: locked;", "", "The door is shut: locked"},
+        // Blanks in a row count once, and ";" is never said.
+        {"Boy: :   Up  is easy;", "Boy", "Up is easy"},
+    };
+    for (const auto& expected : cases)
+    {
+        const ScriptLine line = ParseScriptLine(expected.line);
+        EXPECT_EQ(line.label, expected.label) << expected.line;
+        EXPECT_EQ(line.spoken, expected.spoken) << expected.line;
+    }
 }
 
-TEST(ScriptLine, LastWordWithoutClosingBlankOrSemicolonIsDropped)
+TEST(ScriptLine, WordsFillEachRowUpToTheWidthAndEveryRowStartsFlush)
 {
-    EXPECT_EQ(SplitScriptWords("Robot: : Beep boop"),
-              (std::vector<std::string>{"Robot:", ":", "Beep"}));
-    EXPECT_EQ(Prepare("Robot: : Beep boop", 1000.0f), " Robot:\n Beep");
-}
-
-TEST(ScriptLine, ConsecutiveBlanksGiveEmptyWordsThatEachAddABlank)
-{
-    EXPECT_EQ(SplitScriptWords("a  b;"), (std::vector<std::string>{"a", "", "b"}));
-    EXPECT_EQ(Prepare("A: :   x;", 1000.0f), " A:\n   x");
-}
-
-TEST(ScriptLine, WithoutWrapWidthEveryWordStandsOnItsOwnRow)
-{
-    EXPECT_EQ(Prepare("Heroine: : Hello there you;", 0.0f), "\nHeroine:\n\nHello\nthere\nyou");
-}
-
-TEST(ScriptLine, WordJoinsOnlyWhileRowAndWordStayStrictlyBelowTheWidth)
-{
-    // Row " Hello" measures 60 and "abcd" 40; the blank between them is not counted.
-    EXPECT_EQ(Prepare("Hello abcd;", 101.0f), " Hello abcd");
-    EXPECT_EQ(Prepare("Hello abcd;", 100.0f), " Hello\nabcd");
-    // A wrapped word starts its row without a blank; the next word joins it with one.
-    EXPECT_EQ(Prepare("aaaa bbbb cc;", 85.0f), " aaaa\nbbbb cc");
+    // "Hello abcd" measures 100 with its blank: it fits 100, not 99.
+    EXPECT_EQ(WrapText("Hello abcd", 100.0f, TenPerCharacter), "Hello abcd");
+    EXPECT_EQ(WrapText("Hello abcd", 99.0f, TenPerCharacter), "Hello\nabcd");
+    EXPECT_EQ(WrapText("aaaa bbbb cc", 85.0f, TenPerCharacter), "aaaa\nbbbb cc");
+    // A word wider than the column stands alone on its row rather than being lost.
+    EXPECT_EQ(WrapText("a bbbbbbbbbbbb c", 50.0f, TenPerCharacter), "a\nbbbbbbbbbbbb\nc");
 }

@@ -1,6 +1,7 @@
-// The music with the generated tracks: the sound manager's switching rules, the output's mix
-// of real streams, and the music a running game chooses. All on the silent output, which keeps
-// time like a sound card would.
+// The music and the effects with the generated files: the sound manager's switching rules, the
+// output's mix of real streams and effects at the settings' volumes, and the music a running
+// game chooses. On the silent output, which keeps time like a sound card would, or on one the
+// test mixes itself.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,13 +12,17 @@
 #include <vector>
 
 #include "audiooutput.h"
+#include "effectsamples.h"
 #include "filepaths.h"
 #include "game.h"
+#include "mixstages.h"
 #include "runtimefixtures.h"
+#include "settings.h"
 #include "soundmanager.h"
 
 namespace
 {
+using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 constexpr int ourRate = platform::MusicStream::ourSampleRate;
 enum Track
@@ -145,8 +150,22 @@ TEST_F(SoundManagerTest, NoNameStopsEverythingAndTheTitleMusicLeavesCurrentAlone
     EXPECT_TRUE(Playing().empty());
 }
 
-TEST_F(SoundManagerTest, SilentMusicKeepsRealTime)
+TEST_F(SoundManagerTest, SilentMusicAndEffectsKeepRealTime)
 {
+    // An effect plays out without a sound card too, in its own time (0.75 s).
+    SoundManager::PlayEffect(geometry::SoundEffect::Curtain);
+    const auto effectStart = Clock::now();
+    bool sounded = false;
+    while ((!sounded || mySound->GetOutput().SoundingEffects() > 0) &&
+           Clock::now() < effectStart + 5s)
+    {
+        sounded = sounded || mySound->GetOutput().SoundingEffects() > 0;
+        std::this_thread::sleep_for(1ms);
+    }
+    EXPECT_TRUE(sounded);
+    EXPECT_EQ(mySound->GetOutput().SoundingEffects(), 0);
+    EXPECT_GE(Clock::now() - effectStart, 500ms) << "not faster than real time";
+
     mySound->ChangeMusic("Machine");
     // It goes on without a sound card, however busy the machine...
     const int64_t target = static_cast<int64_t>(0.3 * ourRate);
@@ -184,15 +203,31 @@ TEST(AudioOutputStreams, PausingKeepsThePositionAndMutesTheStream)
     EXPECT_EQ(output.Stream(stream).Position(), 4410);
 }
 
-TEST(AudioOutputStreams, TheMixIsEachStreamAtFullVolumeClippedAtFullScale)
+std::vector<float> Decoded(const std::string& aTrack, int aFrames)
+{
+    platform::MusicStream stream;
+    EXPECT_TRUE(stream.Open(platform::ResolvePath(aTrack))) << platform::LastError();
+    stream.SetPaused(false);
+    std::vector<float> samples(static_cast<size_t>(aFrames) * 2);
+    stream.Read(samples.data(), aFrames);
+    return samples;
+}
+
+float Peak(const std::vector<float>& aSamples)
+{
+    float peak = 0.0f;
+    for (float sample : aSamples)
+    {
+        peak = std::max(peak, std::fabs(sample));
+    }
+    return peak;
+}
+
+TEST(AudioOutputStreams, EachStreamSoundsAsDecodedAndLoudSumsStayUnderFullScale)
 {
     const char* path = "aud/the_jungl_3_finished_v.mp3";
     const int frames = ourRate;
-    platform::MusicStream reference;
-    ASSERT_TRUE(reference.Open(platform::ResolvePath(path))) << platform::LastError();
-    reference.SetPaused(false);
-    std::vector<float> expected(static_cast<size_t>(frames) * 2);
-    reference.Read(expected.data(), frames);
+    const std::vector<float> expected = Decoded(path, frames);
 
     // One stream at the game's 2.03 sounds exactly as decoded.
     platform::AudioOutput single(platform::AudioMode::Manual);
@@ -201,23 +236,84 @@ TEST(AudioOutputStreams, TheMixIsEachStreamAtFullVolumeClippedAtFullScale)
     single.Stream(one).SetPaused(false);
     EXPECT_EQ(Mixed(single, frames), expected);
 
-    // Two copies at 2.03 add up, and the peaks clip instead of overflowing.
-    platform::AudioOutput twice(platform::AudioMode::Manual);
+    // Two copies of the track at 2.03 and a crowd of the loudest effects: the limiter holds
+    // every sample under full scale, and the mix stays as loud as it may.
+    platform::AudioOutput loud(platform::AudioMode::Manual);
     for (int copy = 0; copy < 2; ++copy)
     {
-        const int index = twice.OpenStream(path);
-        twice.SetVolume(index, 2.03f);
-        twice.Stream(index).SetPaused(false);
+        const int index = loud.OpenStream(path);
+        loud.SetVolume(index, 2.03f);
+        loud.Stream(index).SetPaused(false);
     }
-    const std::vector<float> mix = Mixed(twice, frames);
-    int clipped = 0;
-    for (size_t i = 0; i < mix.size(); ++i)
+    for (const geometry::SoundEffect effect :
+         {geometry::SoundEffect::Blast, geometry::SoundEffect::MachineStarts})
     {
-        const float sum = 2.0f * expected[i];
-        ASSERT_FLOAT_EQ(mix[i], std::max(-1.0f, std::min(1.0f, sum))) << i;
-        clipped += std::abs(sum) > 1.0f ? 1 : 0;
+        const int index = loud.LoadEffect(SoundEffectPath(geometry::SoundEffectRow(effect), 0));
+        ASSERT_GE(index, 0) << platform::LastError();
+        for (int i = 0; i < 8; ++i)
+        {
+            loud.PlayEffect(index);
+        }
     }
-    EXPECT_GT(clipped, 0) << "the track never gets loud enough to test the clipping";
+    const std::vector<float> mix = Mixed(loud, 3 * frames);
+    EXPECT_LE(Peak(mix), platform::Limiter::ourCeiling * 1.00001f);
+    EXPECT_GE(Peak(mix), platform::Limiter::ourCeiling * 0.99f);
+}
+
+// The mix as the player hears it, at the volumes of the settings: full volume as the files
+// are, 0 silent, and in between 0.3 dB for every per cent below 100.
+TEST(SoundMix, TheMixedLevelFollowsTheVolumesOfTheSettings)
+{
+    hgeSelectBackend(HGE_BACKEND_HEADLESS);
+    const int frames = ourRate / 2;
+    const int ramp = platform::GainRamp::ourFullSwingFrames;
+    const std::vector<float> track = Decoded("aud/the_village_2_finished_v.mp3", frames);
+    const geometry::SoundEffectFile& blast = geometry::SoundEffectRow(geometry::SoundEffect::Blast);
+    std::vector<float> effect;
+    ASSERT_TRUE(platform::DecodeEffect(SoundEffectPath(blast, 0), effect)) << platform::LastError();
+    const auto level = [](const std::vector<float>& aSamples, size_t aFrom, size_t aStep)
+    {
+        double sum = 0.0;
+        for (size_t i = aFrom; i < aSamples.size(); i += aStep)
+        {
+            sum += static_cast<double>(aSamples[i]) * aSamples[i];
+        }
+        return std::sqrt(sum / static_cast<double>((aSamples.size() - aFrom) / aStep));
+    };
+    const auto decibels = [](double aRatio) { return 20.0 * std::log10(aRatio); };
+    for (const auto& [music, effects] : {std::pair{100, 40}, {50, 100}, {10, 0}, {0, 70}})
+    {
+        SCOPED_TRACE(testing::Message() << "music " << music << " %, effects " << effects << " %");
+        Settings settings;
+        settings.musicVolume = music;
+        settings.effectsVolume = effects;
+        SoundManager::Create(platform::AudioMode::Manual);
+        SoundManager& sound = *SoundManager::Instance();
+        sound.SetVolumes(settings.musicVolume, settings.effectsVolume);
+        sound.ChangeMusic("Village");
+        const std::vector<float> heardMusic = Mixed(sound.GetOutput(), frames);
+        sound.StopAll();
+        SoundManager::PlayEffect(geometry::SoundEffect::Blast);
+        const std::vector<float> heardEffect =
+            Mixed(sound.GetOutput(), static_cast<int>(effect.size()));
+        SoundManager::Destroy();
+
+        // Past the first ramp from full volume; the effect is mono, on both channels.
+        const double musicLevel = level(heardMusic, 2 * ramp, 1) / level(track, 2 * ramp, 1);
+        const double effectLevel = level(heardEffect, 0, 2) / level(effect, 0, 1);
+        const std::pair<int, double> heard[] = {{music, musicLevel}, {effects, effectLevel}};
+        for (const auto& [percent, ratio] : heard)
+        {
+            if (percent == 0)
+            {
+                EXPECT_EQ(ratio, 0.0) << "silent";
+            }
+            else
+            {
+                EXPECT_NEAR(decibels(ratio), -0.3 * (100 - percent), 0.5) << percent << " %";
+            }
+        }
+    }
 }
 
 // A whole game: the title music while the title phase lasts, the scene's track in play.

@@ -79,6 +79,12 @@ TEST_F(CrashSiteStory, TheTreeIsChoppedOnceItHasBeenTalkedAboutAndTheAxeIsHeld)
     Take("axe");
     Frame();
     EXPECT_FALSE(mySite.IsAxeReady());
+    // Each press without the axe says what the tree wants.
+    for (int press = 0; press < 2; ++press)
+    {
+        Use();
+        EXPECT_EQ(Names{"tree needs an axe"}, ReadThrough());
+    }
     Give({"axe"});
     Frame();
     EXPECT_TRUE(mySite.IsAxeReady());
@@ -88,8 +94,7 @@ TEST_F(CrashSiteStory, TheTreeIsChoppedOnceItHasBeenTalkedAboutAndTheAxeIsHeld)
     EXPECT_FALSE(mySite.IsAxeReady());
     EXPECT_EQ(1, Carried("logs"));
     // The narration is read at the tree, and the talk about the logs follows it.
-    EXPECT_EQ(Names{"with axe with tree intermediation"}, ReadThrough());
-    EXPECT_EQ(Names{"after axe with tree"}, ReadThrough());
+    EXPECT_EQ((Names{"with axe with tree intermediation", "after axe with tree"}), ReadThrough());
 
     // Nothing is left of the tree.
     Take("logs");
@@ -97,6 +102,18 @@ TEST_F(CrashSiteStory, TheTreeIsChoppedOnceItHasBeenTalkedAboutAndTheAxeIsHeld)
     EXPECT_FALSE(mySite.GetTree().IsInRange());
     EXPECT_FALSE(mySite.IsAxeReady());
     EXPECT_EQ(0, Carried("logs"));
+}
+
+TEST_F(CrashSiteStory, WithTheAxeInHandTheTreeFallsAsSoonAsItHasBeenDescribed)
+{
+    SwitchRobotOn();
+    Give({"axe"});
+    UseAt(V(653 + 129, 170 - 129));
+    EXPECT_EQ(
+        (Names{"before axe with tree", "with axe with tree intermediation", "after axe with tree"}),
+        ReadThrough());
+    EXPECT_TRUE(mySite.IsTreeChopped());
+    EXPECT_EQ(1, Carried("logs"));
 }
 
 TEST_F(CrashSiteStory, TheRaftShowsOnceMadeAndCarriesHerAcrossBehindTheCurtain)
@@ -120,18 +137,21 @@ TEST_F(CrashSiteStory, TheRaftShowsOnceMadeAndCarriesHerAcrossBehindTheCurtain)
     EXPECT_EQ(Names{"have raft"}, ReadThrough());
 
     UseAt(V(731, 468));
-    EXPECT_EQ(V(1468, 488), myPlayer.GetWorldPosition());
-    EXPECT_EQ(V(1518, 488), mySite.GetRobot().GetWorldPosition());
+    EXPECT_EQ(V(1440, 488), myPlayer.GetWorldPosition());
+    EXPECT_EQ(V(1490, 488), mySite.GetRobot().GetWorldPosition());
     EXPECT_EQ(V(1331, 543), mySite.GetRaft().GetWorldPosition());
     EXPECT_EQ(255, mySite.GetCurtain().GetAlpha());
     Wait(160.0f);
     EXPECT_EQ(245, mySite.GetCurtain().GetAlpha());
 
-    UseAt(V(1331 + 100, 543));
-    EXPECT_EQ(V(681, 379), myPlayer.GetWorldPosition());
-    EXPECT_EQ(V(631, 379), mySite.GetRobot().GetWorldPosition());
+    // Each bank's landing place is within the raft's reach: she can cross straight back.
+    Use();
+    EXPECT_EQ(V(721, 400), myPlayer.GetWorldPosition());
+    EXPECT_EQ(V(671, 400), mySite.GetRobot().GetWorldPosition());
     EXPECT_EQ(V(831, 468), mySite.GetRaft().GetWorldPosition());
     EXPECT_EQ(255, mySite.GetCurtain().GetAlpha());
+    Use();
+    EXPECT_EQ(V(1440, 488), myPlayer.GetWorldPosition());
 }
 
 TEST_F(CrashSiteStory, TheJungleAndVillageExitsAreRefusedUntilRoderickIsOn)
@@ -144,12 +164,12 @@ TEST_F(CrashSiteStory, TheJungleAndVillageExitsAreRefusedUntilRoderickIsOn)
     Frame();
     EXPECT_EQ(V(368, 825), myPlayer.GetWorldPosition());
     EXPECT_EQ(Names{"You can't go there"}, ReadThrough());
-    // Told once: the way north is refused without a word.
+    // Told again at every refusal: the way north too.
     FeetAt(V(550, 60));
     Frame();
     EXPECT_EQ(V(505, 90), myPlayer.GetWorldPosition());
     EXPECT_FALSE(mySite.IsTransferRequested());
-    EXPECT_EQ("", Running());
+    EXPECT_EQ(Names{"You can't go there"}, ReadThrough());
 
     SwitchRobotOn();
     FeetAt(V(550, 60));

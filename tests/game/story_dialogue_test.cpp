@@ -1,5 +1,5 @@
-// The dialogue files against the scenes' own lists: every conversation with its speakers and
-// its number of lines, every line fitting the conversation box, every spoken word spelt right.
+// The dialogue files against the scenes' own lists: every conversation with its number of lines,
+// every line fitting the conversation box, every spoken word spelt right (British spelling).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,9 +9,23 @@
 #include <fstream>
 #include <sstream>
 
+#include <map>
+
 #include "bitmapfont.h"
+#include "blownupcave.h"
+#include "cave.h"
+#include "conversationbox.h"
+#include "conversationlayout.h"
 #include "conversationscript.h"
+#include "deepjungle.h"
+#include "engineparts.h"
+#include "itemcatalogue.h"
+#include "junglecrashsite.h"
 #include "scriptline.h"
+#include "storyfacts.h"
+#include "timemachine.h"
+#include "village.h"
+#include "vulcano.h"
 #include "worldfixtures.h"
 
 namespace
@@ -20,7 +34,6 @@ struct Expected
 {
     const char* name;
     size_t lines;
-    bool twoSpeakers;  // a right speaker is set: the text keeps clear of the right portrait
 };
 
 struct SceneDialogue
@@ -31,66 +44,78 @@ struct SceneDialogue
 
 const SceneDialogue ourScenes[] = {
     {"crashsite.txt",
-     {{"Spott flint stone", 4, false},
-      {"Put flint stone in Roderick", 1, false},
-      {"Activate Roderick", 1, true},
-      {"After Roderick activated", 1, false},
-      {"You can't go there", 1, true},
-      {"That's a branch stupid", 5, true},
-      {"sharpFlintstone", 8, true},
-      {"before axe with tree", 5, true},
-      {"with axe with tree intermediation", 1, true},
-      {"after axe with tree", 9, true},
-      {"have raft", 11, true}}},
+     {{"Spott flint stone", 4},
+      {"Put flint stone in Roderick", 1},
+      {"Activate Roderick", 1},
+      {"After Roderick activated", 1},
+      {"You can't go there", 1},
+      {"That's a branch stupid", 5},
+      {"sharpFlintstone", 8},
+      {"before axe with tree", 5},
+      {"with axe with tree intermediation", 1},
+      {"after axe with tree", 9},
+      {"have raft", 11},
+      {"tree needs an axe", 1},
+      {"Roderick is off", 1}}},
     {"timemachine.txt",
-     {{"wake ester", 2, true},
-      {"ester woken", 10, true},
-      {"belt found", 4, true},
-      {"engine examined", 14, true},
-      {"maching fixed", 10, true},
-      {"home trip", 22, true}}},
+     {{"wake ester", 2},
+      {"ester woken", 10},
+      {"belt found", 4},
+      {"engine examined", 14},
+      {"maching fixed", 10},
+      {"home trip", 22},
+      {"crystal fitted", 2},
+      {"gold fitted", 2},
+      {"magnet fitted", 2},
+      {"belt fitted", 2},
+      {"nothing to fit", 1},
+      {"Roderick is off", 1}}},
     {"deepjungle.txt",
-     {{"palm", 5, true},
-      {"no axe", 3, true},
-      {"no shell", 7, true},
-      {"tapped", 13, true},
-      {"rubber", 8, true},
-      {"log", 1, false},
-      {"explosion escapeist", 8, true},
-      {"dry leafs", 2, true}}},
+     {{"palm", 5},
+      {"no axe", 3},
+      {"no shell", 7},
+      {"tapped", 13},
+      {"rubber", 8},
+      {"log", 1},
+      {"explosion escapeist", 8},
+      {"dry leafs", 2}}},
     {"cave.txt",
-     {{"Entering", 5, false},
-      {"guano eww", 4, false},
-      {"Picked up guano", 4, false},
-      {"Picked up sulphur", 2, false},
-      {"Close to rock", 11, false},
-      {"bye bye cave", 5, false}}},
-    {"blownupcave.txt", {{"blown apart", 2, true}}},
+     {{"Entering", 5},
+      {"guano eww", 4},
+      {"Picked up guano", 4},
+      {"Picked up sulphur", 2},
+      {"Close to rock", 11},
+      {"bye bye cave", 5}}},
+    {"blownupcave.txt", {{"blown apart", 2}}},
     {"village.txt",
-     {{"The main quest1", 2, true},
-      {"The main quest2", 1, true},
-      {"The main quest3", 1, true},
-      {"The main quest4", 16, true},
-      {"The main quest5", 2, true},
-      {"Call me Ester", 7, true},
-      {"Call me Ester2", 4, true},
-      {"rope", 7, true}}},
+     {{"The main quest1", 2},
+      {"The main quest2", 1},
+      {"The main quest3", 1},
+      {"The main quest4", 16},
+      {"The main quest5", 2},
+      {"Call me Ester", 7},
+      {"Call me Ester2", 4},
+      {"rope", 7},
+      {"Nissa again", 1},
+      {"village boy", 1},
+      {"village native", 1},
+      {"shortcut H", 1}}},
     {"volcano.txt",
-     {{"A bird", 12, true},
-      {"The bird suit", 7, true},
-      {"Diamond", 3, true},
-      {"Saving children", 11, false},
-      {"children no exit", 4, false},
-      {"complete children", 7, false},
-      {"Banana Tree", 12, true},
-      {"Landing", 7, true},
-      {"Vulcanization failed", 1, true},
-      {"Vulcanization success", 4, true},
-      {"building stairs", 6, false}}},
+     {{"A bird", 12},
+      {"The bird suit", 7},
+      {"Diamond", 3},
+      {"Saving children", 11},
+      {"children no exit", 4},
+      {"complete children", 7},
+      {"Banana Tree", 12},
+      {"Landing", 7},
+      {"Vulcanization failed", 1},
+      {"Vulcanization success", 4},
+      {"building stairs", 6},
+      {"shortcut O", 1}}},
 };
 
 const std::string ourDialogue = std::string(MARROWEN_SOURCE_DIR) + "/dialogue/";
-const char* const ourLabelEnd = ": : ";
 
 std::vector<ConversationScript> Read(const SceneDialogue& aScene)
 {
@@ -101,15 +126,6 @@ std::vector<ConversationScript> Read(const SceneDialogue& aScene)
     std::string problem;
     EXPECT_TRUE(ParseDialogue(text.str(), scripts, problem)) << aScene.file << ": " << problem;
     return scripts;
-}
-
-// What is said: the line after its speaker's label, without the closing ";".
-std::string Spoken(const std::string& aLine)
-{
-    const size_t label = aLine.find(ourLabelEnd);
-    std::string spoken = label == std::string::npos ? aLine : aLine.substr(label + 4);
-    spoken.erase(std::remove(spoken.begin(), spoken.end(), ';'), spoken.end());
-    return spoken;
 }
 
 using StoryDialogue = worldfixtures::WorldTest;
@@ -124,45 +140,206 @@ TEST_F(StoryDialogue, EveryConversationHasTheSpeakersAndLineCountItsSceneExpects
         {
             const Expected& expected = scene.conversations[i];
             EXPECT_EQ(expected.name, scripts[i].name) << scene.file;
-            EXPECT_EQ(expected.lines, scripts[i].lines.size()) << expected.name;
-            EXPECT_EQ(expected.twoSpeakers, !scripts[i].rightPortrait.empty()) << expected.name;
+            EXPECT_EQ(expected.lines, scripts[i].LineCount()) << expected.name;
         }
     }
 }
 
-TEST_F(StoryDialogue, EveryLineFitsThreeRowsUnderItsSpeakerInTheBox)
+TEST_F(StoryDialogue, EveryLineFitsTheBoxAsThePlayerSeesIt)
 {
     const BitmapFont font(Engine(), "img/Font/HGE_font1.fnt", false);
     ASSERT_EQ("", font.GetProblem());
-    const auto width = [&font](const std::string& aText)
-    { return font.GetStringWidth(aText, true); };
     const float rowHeight = std::round(font.GetHeight());
-    // The game's portraits are 180 wide; a lone left speaker's text may run into the right
-    // portrait's empty place.
-    constexpr float portrait = 180.0f;
+    const float column = geometry::ourTextRight - geometry::ourTextLeft;
+    const float rows = geometry::ourTextBottom - geometry::ourTextTop;
+    // The column lies in the panel's well, between the places of the two faces.
+    EXPECT_GE(geometry::ourTextLeft, geometry::ourWellLeft);
+    EXPECT_LE(geometry::ourTextRight, geometry::ourWellRight);
+    EXPECT_GE(geometry::ourWellLeft, geometry::ourPortraitMargin + geometry::ourPortraitSize);
+    EXPECT_LE(geometry::ourWellRight, geometry::ourRightPortraitLeft);
     for (const SceneDialogue& scene : ourScenes)
     {
         for (const ConversationScript& script : Read(scene))
         {
-            const float wrap = script.rightPortrait.empty() ? portrait + 467.0f : 482.0f;
-            for (const std::string& line : script.lines)
+            ConversationBox box(Engine());
+            box.Init();
+            for (const std::string& line : script.AllLines())
             {
-                const std::string shown = PrepareScriptLine(line, wrap, width);
-                const long rows = std::count(shown.begin(), shown.end(), '\n') + 1;
-                const long labelRows = line.find(ourLabelEnd) == std::string::npos ? 0 : 1;
-                EXPECT_LE(rows - labelRows, 3) << script.name << ": " << line;
-                EXPECT_LE(static_cast<float>(rows) * rowHeight, 186.0f) << script.name;
+                box.AddLine(line);
+            }
+            for (const ConversationBox::Line& line : box.GetLines())
+            {
+                EXPECT_LE(font.GetStringWidth(line.shown, true), column)
+                    << script.name << ": " << line.spoken;
+                const auto count = std::count(line.shown.begin(), line.shown.end(), '\n') + 1;
+                EXPECT_LE(static_cast<float>(count) * rowHeight, rows)
+                    << script.name << ": " << line.spoken;
             }
         }
     }
 }
 
+// What a condition's term asks about, as a key of the facts a test sets.
+std::string FactOf(const StoryTerm& aTerm)
+{
+    return std::to_string(aTerm.kind) + " " + aTerm.name;
+}
+
+// Sets in aFacts (fact key -> true or false) the world in which wording aWording of aStretch is
+// the first whose condition holds: its own terms true (the first of an "or"), one term of each
+// earlier "and" wording false and every term of each earlier "or" wording false. False when
+// that contradicts itself: the wording could never be shown.
+bool SetUpFor(const ScriptStretch& aStretch, size_t aWording, std::map<std::string, bool>& aFacts)
+{
+    // The term made to hold (aHolds) or not; false when the facts already say otherwise.
+    const auto require = [&aFacts](const StoryTerm& aTerm, bool aHolds)
+    {
+        return aFacts.emplace(FactOf(aTerm), aHolds != aTerm.negated).first->second ==
+               (aHolds != aTerm.negated);
+    };
+    const StoryCondition& own = aStretch.wordings[aWording].condition;
+    for (size_t i = 0; i < own.terms.size() && (!own.any || i == 0); ++i)
+    {
+        if (!require(own.terms[i], true))
+        {
+            return false;
+        }
+    }
+    for (size_t earlier = 0; earlier < aWording; ++earlier)
+    {
+        const StoryCondition& other = aStretch.wordings[earlier].condition;
+        bool falsified = false;
+        for (const StoryTerm& term : other.terms)
+        {
+            if (other.any && !require(term, false))
+            {
+                return false;
+            }
+            const auto fact = aFacts.find(FactOf(term));
+            if (!other.any && !falsified && (fact == aFacts.end() || fact->second == term.negated))
+            {
+                falsified = require(term, false);
+            }
+        }
+        if (!other.any && !falsified)
+        {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Every scene as the game builds it, an inventory and an engine, for the wordings to ask about.
+class StoryWorld
+{
+public:
+    explicit StoryWorld(HGE* aHGE) : myHGE(aHGE)
+    {
+        myInventory.Init(aHGE);
+        for (LevelBaseData* scene : Scenes())
+        {
+            scene->Init(aHGE);
+            myFresh.push_back(scene->GetSceneState());
+        }
+    }
+
+    // The world of aFacts, from a fresh start.
+    StoryFacts Set(const std::map<std::string, bool>& aFacts)
+    {
+        TimeMachine::State engine;
+        std::vector<LevelBaseData::SceneState> scenes = myFresh;
+        myInventory.SetState(myHGE, Inventory::State{});
+        for (const auto& [fact, holds] : aFacts)
+        {
+            const std::string name = fact.substr(fact.find(' ') + 1);
+            if (holds && fact[0] - '0' == StoryTerm::HOLDS)
+            {
+                myInventory.AddItem(itemcatalogue::Make(Engine(), name));
+            }
+            if (holds && fact[0] - '0' == StoryTerm::FITTED)
+            {
+                engine.parts.set(FindEnginePart(name)->slot);
+            }
+            for (LevelBaseData::SceneState& scene : scenes)
+            {
+                for (LevelBaseData::ConversationState& conversation : scene.conversations)
+                {
+                    conversation.played |=
+                        holds && fact[0] - '0' == StoryTerm::PLAYED && conversation.name == name;
+                }
+            }
+        }
+        myMachine.SetState(engine);
+        const std::vector<LevelBaseData*> all = Scenes();
+        for (size_t i = 0; i < all.size(); ++i)
+        {
+            all[i]->SetSceneState(scenes[i]);
+        }
+        return StoryFacts(&myInventory, {all.begin(), all.end()}, &myMachine);
+    }
+
+    std::vector<LevelBaseData*> Scenes()
+    {
+        return {&myCrashSite, &myDeepJungle, &myMachine, &myCave, &myRuins, &myVillage, &myVolcano};
+    }
+
+private:
+    HGE* Engine() const { return myHGE; }
+
+    HGE* myHGE;
+    Inventory myInventory;
+    JungleCrashSite myCrashSite;
+    DeepJungle myDeepJungle;
+    TimeMachine myMachine;
+    Cave myCave;
+    BlownUpCave myRuins;
+    Village myVillage;
+    Vulcano myVolcano;
+    std::vector<LevelBaseData::SceneState> myFresh;
+};
+
+// Each choice of wordings in the game's lines, played once in a world where each of its
+// wordings is the first to hold: that wording is the one shown.
+TEST_F(StoryDialogue, EveryWordingIsShownInTheWorldItWasWrittenFor)
+{
+    StoryWorld world(Engine());
+    int choices = 0;
+    for (LevelBaseData* scene : world.Scenes())
+    {
+        for (const LevelConversation& built : scene->GetConversations())
+        {
+            const std::vector<ScriptStretch>& stretches = built.GetScript().stretches;
+            for (size_t stretch = 0; stretch < stretches.size(); ++stretch)
+            {
+                choices += stretches[stretch].wordings.size() > 1 ? 1 : 0;
+                for (size_t wording = 0; wording < stretches[stretch].wordings.size(); ++wording)
+                {
+                    std::map<std::string, bool> facts;
+                    const std::string where = built.GetName() + ", wording " +
+                                              std::to_string(wording + 1) + " of the choice at " +
+                                              stretches[stretch].wordings[0].condition.where;
+                    ASSERT_TRUE(SetUpFor(stretches[stretch], wording, facts))
+                        << where << " can never be shown";
+                    LevelConversation conversation = built;
+                    conversation.ChooseWordings(world.Set(facts));
+                    EXPECT_EQ(static_cast<int>(wording), conversation.GetWordings()[stretch])
+                        << where;
+                    EXPECT_EQ(built.GetBox().GetLines().size(),
+                              conversation.GetBox().GetLines().size())
+                        << where;
+                }
+            }
+        }
+    }
+    EXPECT_GE(choices, 25);
+}
+
 TEST_F(StoryDialogue, EverySpokenWordIsSpeltRight)
 {
-    if (std::system("echo | hunspell -d en_US -l > /dev/null 2>&1") != 0)
+    if (std::system("echo | hunspell -d en_GB -l > /dev/null 2>&1") != 0)
     {
-        GTEST_SKIP() << "hunspell with the en_US dictionary is not installed "
-                        "(apt-get install hunspell hunspell-en-us)";
+        GTEST_SKIP() << "hunspell with the British English dictionary is not installed "
+                        "(apt-get install hunspell hunspell-en-gb)";
     }
     const std::string spokenFile = testing::TempDir() + "marrowen_spoken.txt";
     {
@@ -171,15 +348,15 @@ TEST_F(StoryDialogue, EverySpokenWordIsSpeltRight)
         {
             for (const ConversationScript& script : Read(scene))
             {
-                for (const std::string& line : script.lines)
+                for (const std::string& line : script.AllLines())
                 {
-                    spoken << Spoken(line) << '\n';
+                    spoken << ParseScriptLine(line).spoken << '\n';
                 }
             }
         }
     }
     const std::string command =
-        "hunspell -d en_US -p " + ourDialogue + "words.txt -l < " + spokenFile;
+        "hunspell -d en_GB -p " + ourDialogue + "words.txt -l < " + spokenFile;
     FILE* pipe = popen(command.c_str(), "r");
     ASSERT_NE(nullptr, pipe);
     std::string misspelt;

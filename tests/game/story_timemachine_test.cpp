@@ -54,38 +54,74 @@ TEST_F(TimeMachineStory, TheComputerWakesHerAfterOneAndAHalfSecondsAndSpeaksThre
     EXPECT_EQ(V(400, 780), myPlayer.GetWorldPosition());
 }
 
-TEST_F(TimeMachineStory, TheEngineTakesThePartsAsTheyComeAndTheFourthFixesIt)
+TEST_F(TimeMachineStory, TheEngineIsLookedOverThenTakesOnePartAPressAndTheFourthFixesIt)
 {
     WakeUp();
     // Its reach is lopsided: 130 left of and above (131, 223), 45 right and 50 below.
+    // Below it the belt is in reach: taking it waits for Roderick, and she says so.
     for (const V& outside : {V(1, 200), V(176, 200), V(100, 93), V(100, 273)})
     {
         UseAt(outside);
         EXPECT_FALSE(myMachine.GetEngineSpot().IsUsed()) << outside.x << ", " << outside.y;
+        EXPECT_EQ(outside == V(100, 273) ? Names{"Roderick is off"} : Names{}, ReadThrough());
     }
-    // With nothing to put in, the engine is still looked at, once.
+    // The first press looks the engine over; later ones with nothing to fit say so.
     UseEngine();
     EXPECT_TRUE(myMachine.GetEngineSpot().IsUsed());
     EXPECT_EQ(Names{"engine examined"}, ReadThrough());
-    UseEngine();
-    EXPECT_EQ("", Running());
+    for (int press = 0; press < 2; ++press)
+    {
+        UseEngine();
+        EXPECT_EQ(Names{"nothing to fit"}, ReadThrough());
+    }
 
-    Give({"Diamond", "Diamond", "stick"});  // a second diamond goes in with the first
+    // One part a press, each remarked on; a spare copy of a fitted part stays carried.
+    Give({"Diamond", "Diamond", "stick"});
     UseEngine();
+    EXPECT_EQ(Names{"crystal fitted"}, ReadThrough());
     EXPECT_EQ(0b0010u, myMachine.GetInstalledParts().to_ulong());
-    EXPECT_FALSE(Holds("Diamond"));
-    EXPECT_TRUE(Holds("stick"));
+    EXPECT_EQ(1, Carried("Diamond"));
+    UseEngine();
+    EXPECT_EQ(Names{"nothing to fit"}, ReadThrough());
     Give({"gold necklace", "MagneticRock"});
     UseEngine();
+    EXPECT_EQ(Names{"gold fitted"}, ReadThrough());
+    EXPECT_EQ(0b1010u, myMachine.GetInstalledParts().to_ulong());
+
+    // Beside the belt, a press picks the belt up and leaves the magnet alone.
+    myMachine.GetRobot().Activate();
+    UseAt(V(150, 290));
+    EXPECT_TRUE(Holds("engine belt"));
+    EXPECT_TRUE(Holds("MagneticRock"));
+    EXPECT_EQ(Names{"belt found"}, ReadThrough());
+    UseEngine();
+    EXPECT_EQ(Names{"magnet fitted"}, ReadThrough());
     EXPECT_EQ(0b1110u, myMachine.GetInstalledParts().to_ulong());
     EXPECT_FALSE(myMachine.AllPartsIn());
-    EXPECT_EQ("", Running());
 
     Give({"combined rubber"});
     UseEngine();
     EXPECT_TRUE(myMachine.AllPartsIn());
     EXPECT_FALSE(Holds("combined rubber"));
-    EXPECT_EQ(Names{"maching fixed"}, ReadThrough());
+    EXPECT_EQ((Names{"belt fitted", "maching fixed"}), ReadThrough());
+}
+
+TEST_F(TimeMachineStory, EachFittedPartShowsInItsOwnSocketOnTheEngine)
+{
+    const char* const pictures[] = {"belt", "crystal", "magnet", "gold"};
+    // Sockets left to right hold the crystal, the gold, the magnet and the belt.
+    const float socketLeft[] = {183.2f, 64.4f, 143.6f, 104.0f};
+    for (const unsigned parts : {0b0000u, 0b1010u, 0b1111u})
+    {
+        myMachine.SetState(TimeMachine::State{std::bitset<4>(parts), parts == 0b1111u, 0, true});
+        for (size_t slot = 0; slot < 4; ++slot)
+        {
+            const V socket = V(socketLeft[slot], 148.6f) - myCamera.GetPosition();
+            const int shown =
+                Drawn(std::string("img/Levels/engine_part_") + pictures[slot] + ".dds", &socket);
+            EXPECT_EQ((parts >> slot) & 1u, static_cast<unsigned>(shown)) << parts << " " << slot;
+        }
+    }
 }
 
 TEST_F(TimeMachineStory, TheTripHomeStartsFromTheWakingPlaceOnceTheMachineIsWhole)
@@ -96,9 +132,12 @@ TEST_F(TimeMachineStory, TheTripHomeStartsFromTheWakingPlaceOnceTheMachineIsWhol
     EXPECT_EQ("", Running());
 
     Give({"combined rubber", "Diamond", "MagneticRock", "gold necklace"});
-    UseEngine();
-    EXPECT_EQ(Names{"engine examined"}, ReadThrough());
-    EXPECT_EQ(Names{"maching fixed"}, ReadThrough());
+    for (int press = 0; press < 5; ++press)
+    {
+        UseEngine();
+        ReadThrough();
+    }
+    EXPECT_TRUE(Played("maching fixed"));
     for (const V& shortOf : {V(309, 900), V(400, 769)})
     {
         Place(shortOf);

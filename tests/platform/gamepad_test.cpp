@@ -32,6 +32,7 @@ constexpr uint8_t kA = 0x1E;
 constexpr uint8_t kS = 0x1F;
 constexpr uint8_t kD = 0x20;
 constexpr uint8_t kC = 0x2E;
+constexpr uint8_t kL = 0x26;
 constexpr uint8_t kN = 0x31;
 constexpr uint8_t kDown = 0x80;
 constexpr int16_t kFull = 32767;
@@ -96,8 +97,8 @@ TEST(PadMapping, ButtonsAreTheGamesKeysAndTheLeftMouseButton)
     EXPECT_EQ(Keys(MapPad(Pressed(PadButton::DpadLeft), 0.1)), std::set<int>{kA});
     EXPECT_EQ(Keys(MapPad(Pressed(PadButton::DpadRight), 0.1)), std::set<int>{kD});
     EXPECT_EQ(Keys(MapPad(Pressed(PadButton::Back), 0.1)), std::set<int>{kC});
-    for (const PadButton unused :
-         {PadButton::Guide, PadButton::LeftShoulder, PadButton::LeftStick, PadButton::RightStick})
+    EXPECT_EQ(Keys(MapPad(Pressed(PadButton::LeftShoulder), 0.1)), std::set<int>{kL});
+    for (const PadButton unused : {PadButton::Guide, PadButton::LeftStick, PadButton::RightStick})
     {
         const PadIntent intent = MapPad(Pressed(unused), 0.1);
         EXPECT_TRUE(Keys(intent).empty()) << static_cast<int>(unused);

@@ -116,8 +116,9 @@ TEST_F(VisibleParts, OverlaysDrawnByTilesMatchThemDrawnWhole)
         }
         myTable.Free(texture);
     }
-    // The overlays are mostly foreground leaves and rocks along the edges: most are tiled.
-    EXPECT_GE(tiledOverlays, 4);
+    // The overlays hold their scenes' upright parts packed side by side: round crowns, roofs
+    // and rocks leave empty corners enough for half of them to be tiled.
+    EXPECT_GE(tiledOverlays, 3);
 }
 
 TEST_F(VisibleParts, TilesSkipEmptyGroundAndKeepPixelsNearTheirEdges)

@@ -1,5 +1,8 @@
 #include "player.h"
 
+#include "eventsingelton.h"
+#include "timemachine.h"
+
 #include <cmath>
 #include <sstream>
 
@@ -23,9 +26,9 @@ std::string Where(const V& aPosition)
 }
 }  // namespace
 
-Playthrough::Playthrough(platform::InputSource& aInput, std::vector<RouteStep> aRoute,
+Playthrough::Playthrough(platform::InputSource& aInput, RoutePlan aPlan,
                          std::function<void(const std::string&)> aMilestone)
-    : myInput(aInput), myRoute(std::move(aRoute)), myMilestone(std::move(aMilestone))
+    : myInput(aInput), myPlan(std::move(aPlan)), myMilestone(std::move(aMilestone))
 {
 }
 
@@ -63,6 +66,7 @@ void Playthrough::OnLogicFrame(const Game& aGame, RenderData& /*aBuffer*/, float
         Read(level);
         return;
     }
+    myReading.clear();
     if (aGame.GetCurtain().IsActive())
     {
         ReleaseWalking();
@@ -70,8 +74,17 @@ void Playthrough::OnLogicFrame(const Game& aGame, RenderData& /*aBuffer*/, float
     }
     if (myStep >= myRoute.size())
     {
-        Finish("");
-        return;
+        myRoute = myPlan(*this);
+        myStep = 0;
+        if (myOver.load())
+        {
+            return;
+        }
+        if (myRoute.empty())
+        {
+            Finish("");
+            return;
+        }
     }
     RouteStep& step = myRoute[myStep];
     if (++myStepFrames > step.frameBudget)
@@ -113,6 +126,11 @@ void Playthrough::Read(const LevelBaseData& aLevel)
         }
         myFramesOnFirstLine = -1;
         myShown.insert(Scene() + ": " + name);
+        if (myReading != name)
+        {
+            myReading = name;
+            ++myShownCounts[name];
+        }
     }
     // Every line is read: Return, let go, and a frame for the box to show the next one.
     Tap(ourKeyReturn);
@@ -232,8 +250,40 @@ void Playthrough::ClickAt(const V& aScreen)
 
 void Playthrough::Fail(const std::string& aProblem)
 {
-    Finish("step " + std::to_string(myStep + 1) + " \"" + myRoute[myStep].label + "\" in " +
-           Scene() + ", heroine at " + Where(Heroine()) + ": " + aProblem);
+    const std::string step = myStep < myRoute.size() ? myRoute[myStep].label : "choosing";
+    Finish("while \"" + myTask + "\", at the step " + step + ": " + aProblem + "\n" + Situation());
+}
+
+std::string Playthrough::Situation() const
+{
+    std::ostringstream text;
+    text << "  scene " << Scene() << ", heroine at " << Where(Heroine()) << "\n  inventory:";
+    for (const Item& item : myGame->GetInventory().GetItems())
+    {
+        text << " \"" << item.GetName() << "\"";
+    }
+    const PostMaster& flags = *PostMaster::GetInstance();
+    text << "\n  flags: robotActivated " << flags.robotActivated << ", raftMade " << flags.raftMade
+         << ", inventoryOpen " << flags.inventoryOpen << ", notepadOpen " << flags.notepadOpen
+         << ", conversationRunning " << flags.conversationRunning << "\n  engine parts fitted: ";
+    for (const auto& [name, scene] : myGame->Scenes())
+    {
+        if (const auto* machine = dynamic_cast<const TimeMachine*>(scene))
+        {
+            text << machine->GetInstalledParts().count() << " of 4";
+        }
+    }
+    return text.str();
+}
+
+bool Playthrough::CanWalkTo(const std::function<bool(const V&)>& aGoal) const
+{
+    const AnimationBase& frame = myGame->GetPlayer().GetAnimation();
+    const WalkMap map(myGame->GetCurrentLevel().GetCollisionMap(), frame.GetWidth(),
+                      frame.GetHeight());
+    return !map.FindWay(
+                   Heroine(), aGoal, [](const V&) { return false; }, 8.0f)
+                .empty();
 }
 
 void Playthrough::Finish(const std::string& aProblem)

@@ -6,6 +6,7 @@
 // inventory with I and dragging items into the slots with the mouse.
 #include <atomic>
 #include <functional>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -25,11 +26,15 @@ struct RouteStep
     int frameBudget = 60000;
 };
 
+// The steps to take next, asked for whenever the last ones are done; none: the play is over.
+using RoutePlan = std::function<std::vector<RouteStep>(Playthrough&)>;
+
 class Playthrough : public FrameObserver
 {
 public:
-    // Plays aRoute with the keys and mouse of aInput; a milestone step calls aMilestone.
-    Playthrough(platform::InputSource& aInput, std::vector<RouteStep> aRoute,
+    // Plays the steps aPlan gives with the keys and mouse of aInput; a milestone step calls
+    // aMilestone.
+    Playthrough(platform::InputSource& aInput, RoutePlan aPlan,
                 std::function<void(const std::string&)> aMilestone);
 
     void OnLogicFrame(const Game& aGame, RenderData& aBuffer, float aUpdateMs) override;
@@ -42,6 +47,12 @@ public:
     const std::string& GetProblem() const { return myProblem; }
     // "Scene: conversation" for every conversation that was shown.
     const std::set<std::string>& GetShownConversations() const { return myShown; }
+    // How many times a conversation of that name has been shown, in any scene.
+    int ShownCount(const std::string& aConversation) const
+    {
+        const auto found = myShownCounts.find(aConversation);
+        return found == myShownCounts.end() ? 0 : found->second;
+    }
     // The most items carried at once.
     size_t GetMostCarried() const { return myMostCarried; }
 
@@ -54,6 +65,10 @@ public:
     bool Played(const std::string& aConversation) const;
     // Walks towards a position where aGoal holds; true once she stands there.
     bool WalkTo(const std::string& aWhat, const std::function<bool(const V&)>& aGoal);
+    // Whether she could walk from where she stands to where aGoal holds.
+    bool CanWalkTo(const std::function<bool(const V&)>& aGoal) const;
+    // What the steps being taken are for, for the report of a failure.
+    void SetTask(const std::string& aTask) { myTask = aTask; }
     // Input in the frames to come, one action a frame; a step waits until they have been done.
     void Tap(uint8_t aKey);
     void ClickAt(const V& aScreen);
@@ -69,8 +84,15 @@ private:
     void Read(const LevelBaseData& aLevel);
     void Finish(const std::string& aProblem);
 
+    // Where she is and what she carries, for the report of a failure.
+    std::string Situation() const;
+
     platform::InputSource& myInput;
+    RoutePlan myPlan;
     std::vector<RouteStep> myRoute;
+    std::string myTask;
+    std::string myReading;
+    std::map<std::string, int> myShownCounts;
     std::function<void(const std::string&)> myMilestone;
     const Game* myGame = nullptr;
     size_t myStep = 0;

@@ -1,8 +1,13 @@
-// The proof that a player can finish the game: the whole story played from the title picture
-// to the end picture through the keys and the mouse only (tests/playthrough/player.h), the run
-// recorded, and the recording played back by the game itself to the same end.
+// The proof that a player can finish the game in whatever order she takes the story: the whole
+// story played from the title picture to the end picture through the keys and the mouse only
+// (tests/playthrough/player.h), in orders chosen from seeds (tests/playthrough/route.h), each
+// checked for every conversation its choices had to bring; one of them recorded, and the
+// recording played back by the game itself to the same end.
 //
 //   playthrough_tests [--tour FOLDER]   with --tour, on the real pictures, a PNG per milestone
+//   playthrough_tests --orders N        the orders of seeds 1 to N; a failure names its seed
+//                     [--from F]        ... or of seeds F to F + N - 1
+//   playthrough_tests --seed S          the order of seed S alone
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
@@ -18,50 +23,68 @@
 #include "game.h"
 #include "inputwrapper/inputrecording.h"
 #include "route.h"
+#include "soundmanager.h"
 #include "standinworld.h"
+#include "tourstages.h"
 
 namespace
 {
 namespace fs = std::filesystem;
 
 std::string ourTourFolder;
+// The order recorded, photographed for the tour and kept as the attract mode's route.
+constexpr uint32_t ourTourSeed = 7;
+// The orders asked for on the command line.
+std::vector<uint32_t> ourSeeds;
 
 fs::path BuildFolder()
 {
     return fs::read_symlink("/proc/self/exe").parent_path();
 }
 
-// Conversations no sensible route plays, and why.
-const std::map<std::string, std::string> ourUnplayed = {};
+// Sound effects the route never calls for, and why (the inventory's and the end picture's tests
+// hear them).
+const std::map<std::string, std::string> ourUnheard = {
+    {"combine_fails", "the route only combines what works"},
+    {"notepad_open", "the route never needs the notepad"},
+    {"notepad_close", "the route never needs the notepad"},
+    {"button", "the route never opens the menu"},
+};
 
 class PlaythroughTest : public testing::Test
 {
 protected:
-    // Plays the route on the headless engine, recording it into aRecording.
-    void Play(const fs::path& aRecording)
+    // Plays aPlanner's order on the headless engine, recording it into aRecording.
+    void Play(const fs::path& aRecording, StoryPlanner& aPlanner, bool aPhotograph = true)
     {
+        const bool tour = aPhotograph && !ourTourFolder.empty();
         hgeSelectBackend(HGE_BACKEND_HEADLESS);
         HGE* hge = hgeCreate(HGE_VERSION);
-        const fs::path data = ourTourFolder.empty() ? standinworld::Folder() : BuildFolder();
+        const fs::path data = tour ? BuildFolder() : standinworld::Folder();
         hge->System_SetState(HGE_DATAFOLDER, data.c_str());
         int milestones = 0;
+        // The game saved at each milestone: the tour's staged pictures start from these.
+        std::map<std::string, std::string> saves;
         // Where each milestone came, by logic frame: a recording can be cut there.
         std::ofstream frames(aRecording.parent_path() / "milestones.txt");
-        Playthrough play(*hge->System_GetState(HGE_HWND), StoryRoute(),
-                         [&](const std::string& aName)
-                         {
-                             frames << play.GetGame().GetLogicFrameCount() << " " << aName << "\n";
-                             if (ourTourFolder.empty())
-                             {
-                                 return;
-                             }
-                             char number[16];
-                             std::snprintf(number, sizeof(number), "%02d ", ++milestones);
-                             const fs::path shot = fs::path(ourTourFolder) /
-                                                   (std::string(number) + Plain(aName) + ".png");
-                             EXPECT_TRUE(hge->System_Snapshot(shot.c_str())) << shot;
-                         });
-        if (!ourTourFolder.empty())
+        Playthrough play(
+            *hge->System_GetState(HGE_HWND),
+            [&aPlanner](Playthrough& aPlay) { return aPlanner.Next(aPlay); },
+            [&](const std::string& aName)
+            {
+                frames << play.GetGame().GetLogicFrameCount() << " " << aName << "\n";
+                if (!tour)
+                {
+                    return;
+                }
+                char number[16];
+                std::snprintf(number, sizeof(number), "%02d ", ++milestones);
+                const fs::path shot =
+                    fs::path(ourTourFolder) / (std::string(number) + Plain(aName) + ".png");
+                EXPECT_TRUE(hge->System_Snapshot(shot.c_str())) << shot;
+                saves[aName] = play.GetGame().SaveText();
+            });
+        if (tour)
         {
             fs::create_directories(ourTourFolder);
             play.Photograph(TourConversations());
@@ -88,20 +111,52 @@ protected:
             game.Stop();
             myEnded = game.GetBillboard().IsDismissed();
             myProblem = play.GetProblem();
-            myShown = play.GetShownConversations();
             myMostCarried = play.GetMostCarried();
-            for (const auto& [scene, level] : game.Scenes())
+            for (const geometry::SoundEffectFile& effect : geometry::ourSoundEffects)
             {
-                for (const LevelConversation& conversation : level->GetConversations())
+                if (SoundManager::Instance()->GetPlayCount(effect.effect) > 0)
                 {
-                    if (conversation.GetName() != "NONE")
-                    {
-                        myStory.push_back(std::string(scene) + ": " + conversation.GetName());
-                    }
+                    myHeard.insert(effect.name);
+                }
+            }
+            myFrames = game.GetLogicFrameCount();
+            myMissing.clear();
+            for (const std::string& expected : aPlanner.GetExpected())
+            {
+                if (play.ShownCount(expected) == 0)
+                {
+                    myMissing += " \"" + expected + "\"";
                 }
             }
         }
         hge->Release();
+        if (tour)
+        {
+            PhotographStages(saves, ourTourFolder, milestones + 1);
+        }
+    }
+
+    // Plays the order of aSeed; "" when it reached the end picture having shown every
+    // conversation its choices had to bring, otherwise what went wrong.
+    std::string PlayOrder(uint32_t aSeed, bool aInstallAsFound = false)
+    {
+        const fs::path recording =
+            BuildFolder() / "playthrough" /
+            ("order-" + std::to_string(aSeed) + "-" + std::to_string(getpid()) + ".txt");
+        fs::create_directories(recording.parent_path());
+        StoryPlanner planner(aSeed, aInstallAsFound);
+        Play(recording, planner, false);
+        fs::remove(recording);
+        fs::remove(recording.parent_path() / "milestones.txt");
+        if (!myProblem.empty())
+        {
+            return myProblem;
+        }
+        if (!myEnded)
+        {
+            return "the end picture was not reached";
+        }
+        return myMissing.empty() ? "" : "never shown:" + myMissing;
     }
 
     // A file name made of a milestone's name.
@@ -125,7 +180,7 @@ protected:
         const std::string command = "XDG_DATA_HOME=" + aSaves.string() + " " +
                                     (BuildFolder() / "marrowen").string() +
                                     " --headless --fixed-step-ms 2 --replay " +
-                                    aRecording.string() + " --state " + state.string();
+                                    aRecording.string() + " --state " + state.string() + " --save";
         EXPECT_EQ(0, std::system(command.c_str())) << command;
         std::ifstream file(state);
         nlohmann::json report = nlohmann::json::parse(file, nullptr, false);
@@ -135,25 +190,26 @@ protected:
 
     bool myEnded = false;
     std::string myProblem;
-    std::set<std::string> myShown;
-    std::vector<std::string> myStory;
+    std::string myMissing;
+    std::set<std::string> myHeard;  // the sound effects that sounded on the way
     size_t myMostCarried = 0;
+    uint64_t myFrames = 0;
 };
 
 TEST_F(PlaythroughTest, APlayerCanFinishTheGameAndTheRecordingPlaysBackToTheSameEnd)
 {
     const fs::path recording = BuildFolder() / "playthrough" / "route.txt";
     fs::create_directories(recording.parent_path());
-    Play(recording);
+    StoryPlanner planner(ourTourSeed);
+    Play(recording, planner);
     ASSERT_EQ("", myProblem);
     EXPECT_TRUE(myEnded) << "Return at the end picture ends the game";
     EXPECT_LE(myMostCarried, 15u) << "the inventory's grid has fifteen cells";
-
-    // Every conversation the story can reach was shown.
-    for (const std::string& conversation : myStory)
+    EXPECT_EQ("", myMissing) << "conversations the order had to bring";
+    for (const geometry::SoundEffectFile& effect : geometry::ourSoundEffects)
     {
-        const bool unplayed = ourUnplayed.count(conversation) > 0;
-        EXPECT_EQ(!unplayed, myShown.count(conversation) > 0) << conversation;
+        const bool unheard = ourUnheard.count(effect.name) > 0;
+        EXPECT_EQ(!unheard, myHeard.count(effect.name) > 0) << effect.name;
     }
 
     const fs::path saves = recording.parent_path() / "saves";
@@ -181,7 +237,8 @@ TEST_F(PlaythroughTest, APlayerCanFinishTheGameAndTheRecordingPlaysBackToTheSame
 }
 
 // At the end picture, after the route's own last Return is left out: Escape opens the quit
-// menu above it without ending the game; "continue" closes the menu; Return ends the game.
+// menu above it without ending the game; "continue" closes the menu, with its button's sound;
+// Return ends the game.
 class AtTheEndPicture : public FrameObserver
 {
 public:
@@ -221,6 +278,8 @@ public:
                 break;
             case 30:
                 myMenuClosed = !paused;
+                myButtonHeard =
+                    SoundManager::Instance()->GetPlayCount(geometry::SoundEffect::Button) == 1;
                 myInput.SetKey(0x1C, true);
                 break;
             case 31:
@@ -235,6 +294,7 @@ public:
     std::atomic<int> myStep{0};  // the test's thread watches it while the game runs
     bool myMenuOpened = false;
     bool myMenuClosed = false;
+    bool myButtonHeard = false;
 };
 
 TEST_F(PlaythroughTest, AtTheEndPictureEscapeOpensTheMenuAndReturnEndsTheGame)
@@ -274,6 +334,7 @@ TEST_F(PlaythroughTest, AtTheEndPictureEscapeOpensTheMenuAndReturnEndsTheGame)
     hge->Release();
     EXPECT_TRUE(script.myMenuOpened) << "Escape opens the quit menu above the end picture";
     EXPECT_TRUE(script.myMenuClosed) << "and \"continue\" closes it without ending the game";
+    EXPECT_TRUE(script.myButtonHeard) << "with the sound of its button";
 }
 
 TEST_F(PlaythroughTest, TheAttractModesRouteStillReachesTheEnd)
@@ -286,17 +347,84 @@ TEST_F(PlaythroughTest, TheAttractModesRouteStillReachesTheEnd)
     EXPECT_EQ(true, state["endPicture"])
         << "demo/route.txt is out of date: copy build/playthrough/route.txt over it";
 }
+// The story in other orders: each seed chooses its own way through, with tries in the wrong
+// places, walks elsewhere and looks into the inventory and the notepad; one order fits every
+// part into the engine as soon as it is found.
+class StoryOrders : public PlaythroughTest, public testing::WithParamInterface<uint32_t>
+{
+};
+
+TEST_P(StoryOrders, ReachTheEndPictureWithEveryConversationTheirChoicesBring)
+{
+    EXPECT_EQ("", PlayOrder(GetParam())) << "seed " << GetParam();
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, StoryOrders, testing::Range(1u, 13u));
+
+TEST_F(PlaythroughTest, StoryOrdersInstallingEachPartAsSoonAsItIsFound)
+{
+    EXPECT_EQ("", PlayOrder(1, true));
+}
+
+// playthrough_tests --orders N / --seed S.
+TEST_F(PlaythroughTest, StoryOrdersFromTheCommandLine)
+{
+    if (ourSeeds.empty())
+    {
+        GTEST_SKIP() << "no --orders or --seed given";
+    }
+    int failed = 0;
+    for (uint32_t seed : ourSeeds)
+    {
+        const std::string problem = PlayOrder(seed);
+        std::printf("seed %u: %s (%llu frames)\n", seed, problem.empty() ? "ok" : "FAILED",
+                    static_cast<unsigned long long>(myFrames));
+        if (!problem.empty())
+        {
+            ++failed;
+            ADD_FAILURE() << "seed " << seed << " (replay it with --seed " << seed
+                          << "): " << problem;
+        }
+        std::fflush(stdout);
+    }
+    std::printf("%zu orders, %d failed\n", ourSeeds.size(), failed);
+}
 }  // namespace
 
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
+    uint32_t first = 1;
     for (int i = 1; i + 1 < argc; ++i)
     {
-        if (std::string(argv[i]) == "--tour")
+        if (std::string(argv[i]) == "--from")
+        {
+            first = static_cast<uint32_t>(std::strtoul(argv[i + 1], nullptr, 10));
+        }
+    }
+    for (int i = 1; i + 1 < argc; ++i)
+    {
+        const std::string option = argv[i];
+        const unsigned long value = std::strtoul(argv[i + 1], nullptr, 10);
+        if (option == "--tour")
         {
             ourTourFolder = fs::absolute(argv[i + 1]).string();
         }
+        else if (option == "--orders")
+        {
+            for (uint32_t seed = first; seed < first + value; ++seed)
+            {
+                ourSeeds.push_back(seed);
+            }
+        }
+        else if (option == "--seed")
+        {
+            ourSeeds.push_back(static_cast<uint32_t>(value));
+        }
+    }
+    if (!ourSeeds.empty())
+    {
+        testing::GTEST_FLAG(filter) = "PlaythroughTest.StoryOrdersFromTheCommandLine";
     }
     return RUN_ALL_TESTS();
 }

@@ -170,6 +170,7 @@ const char ourPng[] = "img/curtain.png";
 const char ourJpeg[] = "img/CutsceneImages/billboard BB.jpg";
 const char ourFont[] = "img/Font/HGE_font1.fnt";
 const char ourMusic[] = "aud/main_screen.mp3";
+const char ourEffect[] = "aud/effects/pickup.wav";  // 16-bit mono PCM: 40 data size, 24 rate
 const char ourDialogue[] = "dialogue/cave.txt";
 
 const Case ourCases[] = {
@@ -286,16 +287,36 @@ const Case ourCases[] = {
     {"Mp3CutInFrame", ourMusic, "cut inside a frame", CutAt(60, 101), "cut short"},
     {"Mp3CutEarly", ourMusic, "cut to 1000 bytes", Cut(1000), "cut short"},
     {"Mp3Missing", ourMusic, "removed", Removed(), "file not found"},
+    // The sound effects
+    {"WavCutInData", ourEffect, "cut in half", CutAt(50, 1),
+     "not a sound effect SDL can read (Could not read data of WAVE data chunk)"},
+    {"WavHugeDataChunk", ourEffect, "data chunk of 4 GB", Patched(40, 0xFFFFFFF0),
+     "not a sound effect SDL can read"},
+    {"WavEmpty", ourEffect, "zero bytes", Replaced({}), "not a sound effect SDL can read"},
+    {"WavOneFramePerSecond", ourEffect, "rate 1 Hz: hours long", Patched(24, 1),
+     "too long for a sound effect (17640 s)"},
+    {"WavMissing", ourEffect, "removed", Removed(), "aud/effects/pickup.wav: file not found"},
     // The dialogue
     {"DialogueMalformedLine", ourDialogue, "a script line without its \";\"",
      Edited("Coward. The rotten eggs are sulphur, at least. Those yellow crystals.;",
             "Coward. The rotten eggs are sulphur"),
      "a line must end with its only \";\""},
-    {"DialogueUnknownSpeaker", ourDialogue, "\"@middle\" speaker line",
-     Edited("@left img/Conversation/heroinePortrait.dds Ester", "@middle x Ester"),
-     "unknown speaker line"},
+    {"DialogueUnknownSpeaker", ourDialogue, "a line spoken by nobody of the game",
+     Edited("Ester: : Dark, damp", "Esther: : Dark, damp"),
+     "\"Esther\" is nobody who speaks in the game"},
     {"DialogueControlCharacter", ourDialogue, "a bell character in a line",
      Edited("Dark, damp", "Dark,\a damp"), "character 0x07 cannot be shown"},
+    {"DialogueUnevenWordings", ourDialogue, "a wording one line longer than the other",
+     Edited("@otherwise", "Ester: : One line too many.;\n@otherwise"),
+     "line 17: the wordings of the choice opened at line 12 have 2 and 1 lines"},
+    {"DialogueChoiceWithoutEnd", ourDialogue, "a choice without its @end",
+     Edited("nicely.;\n@end", "nicely.;"), "line 18: the choice opened at line 12 has no @end"},
+    {"DialogueUnknownItem", ourDialogue, "a condition on an item the game does not have",
+     Edited("@when holds coconut half 2", "@when holds coconut half 3"),
+     "line 12: no item is called \"coconut half 3\""},
+    {"DialogueUnknownConversation", ourDialogue, "a condition on a talk no scene has",
+     Edited("@when holds coconut half 2", "@when played Entering or played Leaving"),
+     "dialogue/cave.txt: line 12: no conversation is called \"Leaving\""},
     // Recordings handed to --replay
     {"ReplayMalformedLine", "", "\"12 jump W\"", Replaced(Text("marrowen-input 1\n12 jump W\n")),
      "line 2: unknown event \"jump\""},

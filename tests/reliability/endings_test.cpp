@@ -1,16 +1,20 @@
 // Every way of ending the game ends the process with exit status 0 within a second, through
 // the game's normal end: the state report (--state) is written only after both workers have
 // been joined, and the exit status comes only after the game, its music output (closing the
-// sound card, SDL's dummy one here) and its window have been torn down. The window cases run
+// sound card, SDL's dummy one here) and its window have been torn down. A shutdown that hangs
+// ends at a second signal. The window cases run
 // under the test display (Xvfb) with synthetic input; the headless ones need nothing.
 // Return at the end picture is timed by the playthrough, which plays the whole story.
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -58,8 +62,10 @@ protected:
         aArguments.insert(aArguments.end(), {"--state", myState.string()});
         reliability::ChildOptions options;
         // A sound card to close: SDL's dummy one plays into nothing, but through a real
-        // device with its own thread.
-        options.myEnvironment = {"SDL_AUDIODRIVER=dummy"};
+        // device with its own thread. The games played in a window save, and keep their
+        // settings: into this folder.
+        options.myEnvironment = {"SDL_AUDIODRIVER=dummy", "XDG_DATA_HOME=" + myFolder.string(),
+                                 "XDG_CONFIG_HOME=" + myFolder.string()};
         myGame = std::make_unique<ChildProcess>(aArguments, options);
         return reliability::WaitFor(
             [this]
@@ -118,6 +124,33 @@ TEST_F(Endings, HeadlessSigtermAndSigintEndTheRunNormally)
         ASSERT_TRUE(Start({"--headless", "--frames", "100000000"}));
         ExpectCleanEnd([&] { myGame->Signal(signal); });
     }
+    EXPECT_FALSE(fs::exists(myFolder / "marrowen" / "settings.json")) << "headless: none";
+}
+
+TEST_F(Endings, ASecondSignalEndsAHeldShutdownAtOnce)
+{
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP})
+    {
+        SCOPED_TRACE(strsignal(signal));
+        // The state report goes into a pipe that nobody reads: the shutdown waits there.
+        fs::remove(myState);
+        ASSERT_EQ(0, mkfifo(myState.c_str(), 0600));
+        ASSERT_TRUE(Start({"--headless", "--frames", "100000000"}));
+        myGame->Signal(signal);
+        const auto workers = [this]
+        {
+            const std::vector<std::string> threads = myGame->ThreadNames();
+            return std::count(threads.begin(), threads.end(), "marrowen-logic") > 0;
+        };
+        ASSERT_TRUE(reliability::WaitFor([&] { return !workers(); }, GameFolder::Scaled(5s)))
+            << "the first signal ended the run";
+        std::this_thread::sleep_for(200ms);
+        ASSERT_TRUE(myGame->Running()) << "the shutdown is held";
+        myGame->Signal(signal);
+        const ChildResult result = myGame->Wait(GameFolder::Scaled(5s));
+        EXPECT_EQ(result.Describe(), "signal " + std::to_string(signal));
+        EXPECT_LE(result.myElapsed.count(), GameFolder::Scaled(1s).count());
+    }
 }
 
 // The game in a real window on the test display, with the keyboard focus and the pointer.
@@ -138,11 +171,13 @@ protected:
         myLock = std::make_unique<windowtests::DisplayLock>();
     }
 
-    // Starts the game in its window, straight into play; true once the window is there and
-    // has the focus.
-    bool StartWindow()
+    // Starts the game in its window, straight into play (with aArguments); true once the
+    // window is there and has the focus.
+    bool StartWindow(const std::vector<std::string>& aArguments = {})
     {
-        if (!Start({"--play"}))
+        std::vector<std::string> arguments = {"--play"};
+        arguments.insert(arguments.end(), aArguments.begin(), aArguments.end());
+        if (!Start(arguments))
         {
             return false;
         }
@@ -161,14 +196,22 @@ protected:
     std::string myWindow;
 };
 
-TEST_F(WindowEndings, SigtermAndSigintEndTheRunNormally)
+// The first run in a window also writes the default settings for the player to find; what
+// its command line said holds for that run only.
+TEST_F(WindowEndings, SigtermAndSigintEndTheRunNormallyAndTheFirstWritesTheDefaultSettings)
 {
+    const fs::path settings = myFolder / "marrowen" / "settings.json";
     for (const int signal : {SIGTERM, SIGINT})
     {
         SCOPED_TRACE(signal == SIGTERM ? "SIGTERM" : "SIGINT");
         fs::remove(myState);
-        ASSERT_TRUE(StartWindow());
+        ASSERT_TRUE(StartWindow({"--scale", "integer"}));
         ExpectCleanEnd([&] { myGame->Signal(signal); });
+        std::ifstream file(settings);
+        const nlohmann::json written = nlohmann::json::parse(file, nullptr, false);
+        ASSERT_TRUE(written.is_object()) << settings;
+        EXPECT_EQ(written["scaling"], "smooth");
+        EXPECT_EQ(written["musicVolume"], 100);
     }
 }
 

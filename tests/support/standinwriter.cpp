@@ -12,12 +12,12 @@ namespace
 {
 namespace fs = std::filesystem;
 
-// The collision maps and the font are kept as they are.
+// The collision maps, the font and the lists of the overlays' parts are kept as they are.
 bool KeptReal(const fs::path& aRelative)
 {
     const std::string name = aRelative.filename().string();
     return aRelative.parent_path() == "img/Font" || name.rfind("collision", 0) == 0 ||
-           name.rfind("collission", 0) == 0;
+           name.rfind("collission", 0) == 0 || aRelative.extension() == ".parts";
 }
 
 // The heroine's frames are 64 x 128: a walk sheet holds sixteen of them.

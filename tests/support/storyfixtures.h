@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
 #include "camera.h"
 #include "eventsingelton.h"
+#include "headlessframe.h"
 #include "inventory.h"
 #include "itemcatalogue.h"
 #include "levelbasedata.h"
@@ -91,13 +93,22 @@ protected:
             EXPECT_EQ(Names{find.remark}, ReadThrough());
         }
     }
-    // Return until the conversation being shown has ended (at most aLimit presses); the names
-    // of the conversations shown on the way, in order, each once.
+    // Return until the conversation being shown, and any that follows it at the next update,
+    // have ended (at most aLimit presses); the names of the conversations shown on the way, in
+    // order, each once.
     std::vector<std::string> ReadThrough(int aLimit = 40)
     {
         std::vector<std::string> shown;
-        for (int press = 0; press < aLimit && myLevel->IsConversationRunning(); ++press)
+        for (int press = 0; press < aLimit; ++press)
         {
+            if (!myLevel->IsConversationRunning())
+            {
+                Frame();
+                if (!myLevel->IsConversationRunning())
+                {
+                    break;
+                }
+            }
             const std::string name = Running();
             if (shown.empty() || shown.back() != name)
             {
@@ -105,7 +116,6 @@ protected:
             }
             PressKey(worldfixtures::ourKeyReturn);
         }
-        Frame();  // the registry ends the conversation at the next update
         return shown;
     }
     // The name of the conversation being shown, or "" when none is.
@@ -154,6 +164,33 @@ protected:
     }
     // The name of the last item in the scene's list, where a used thing is put back.
     std::string LastInScene() const { return myLevel->GetItems().back().GetName(); }
+    // How often the scene's frame draws the picture aPath (the scene's own drawing, without
+    // the heroine and the boxes over it); with aAt, only with its top-left there.
+    int Drawn(const std::string& aPath, const V* aAt = nullptr)
+    {
+        RenderData buffer;
+        myLevel->RenderFloor(buffer, myCamera);
+        myLevel->RenderObjects(buffer, myCamera);
+        myLevel->RenderItems(buffer);
+        myLevel->RenderForegroundBehind(buffer, myCamera);
+        myLevel->RenderOverlay(buffer, myCamera);
+        myLevel->RenderPrompts(buffer);
+        Engine()->Gfx_BeginScene(0);
+        buffer.Replay(0.0f);
+        Engine()->Gfx_EndScene();
+        platform::PresentedFrame frame;
+        EXPECT_TRUE(platform::LastPresentedFrame(Engine(), frame));
+        const HTEXTURE texture = Engine()->Texture_Load(aPath.c_str());
+        Engine()->Texture_Free(texture);
+        const auto at = [aAt](const hgeQuad& aQuad)
+        {
+            return aAt == nullptr || (std::abs(aQuad.v[0].x - aAt->x) < 0.01f &&
+                                      std::abs(aQuad.v[0].y - aAt->y) < 0.01f);
+        };
+        return static_cast<int>(std::count_if(frame.myQuads.begin(), frame.myQuads.end(),
+                                              [&](const hgeQuad& aQuad)
+                                              { return aQuad.tex == texture && at(aQuad); }));
+    }
 
     LevelBaseData* myLevel = nullptr;
     Camera myCamera;

@@ -12,6 +12,7 @@
 #include "inputsource.h"
 #include "inputwrapper/inputwrapper.h"
 #include "item.h"
+#include "soundmanager.h"
 #include "standinworld.h"
 
 namespace worldfixtures
@@ -22,6 +23,23 @@ constexpr uint8_t ourKeyS = 0x1F;
 constexpr uint8_t ourKeyD = 0x20;
 constexpr uint8_t ourKeyE = 0x12;
 constexpr uint8_t ourKeyReturn = 0x1C;
+
+// The sound manager for as long as it lives, mixed by nobody: which effects the game asked for.
+class HeardEffects
+{
+public:
+    HeardEffects() { SoundManager::Create(platform::AudioMode::Manual); }
+    ~HeardEffects() { SoundManager::Destroy(); }
+    HeardEffects(const HeardEffects&) = delete;
+    HeardEffects& operator=(const HeardEffects&) = delete;
+
+    int Count(geometry::SoundEffect aEffect) const
+    {
+        return SoundManager::Instance()->GetPlayCount(aEffect);
+    }
+    // The next logic frame: the same effect may sound again.
+    void NextFrame() const { SoundManager::Instance()->Update(); }
+};
 
 class WorldTest : public testing::Test
 {

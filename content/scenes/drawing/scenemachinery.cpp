@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "scenes/drawing/scenepaint.h"
+#include "storypictures.h"
 
 namespace content
 {
@@ -203,13 +204,15 @@ void EnginePicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPal
     SteelBox(aCanvas, x, aAt.y - 60 * s, w, 60 * s, 8, aPalette.obstacle.Lighter(0.1), 3.0);
     const Colour rims[] = {Colour::Rgb(0x8ad8ff), Colour::Rgb(0xe8c040), Colour::Rgb(0x9a9aa8),
                            Colour::Rgb(0x3a3a3a)};
+    // The game draws a fitted part over its socket (geometry/storypictures.h).
+    const double sy = geometry::SocketTop(aAt.y, s);
     for (int i = 0; i < 4; ++i)
     {
-        const double sx = x + 16 * s + i * 44 * s;
-        SteelBox(aCanvas, sx, aAt.y - 46 * s, 32 * s, 30 * s, 5, Colour::Rgb(0x14181e), 3.0);
+        const double sx = geometry::SocketLeft(i, aAt.x, s);
+        SteelBox(aCanvas, sx, sy, geometry::ourSocketWidth * s, geometry::ourSocketHeight * s, 5,
+                 Colour::Rgb(0x14181e), 3.0);
         StrokePath(
-            aCanvas,
-            [&](cairo_t* aCr) { RoundedRectPath(aCr, sx + 3, aAt.y - 43 * s, 26 * s, 24 * s, 4); },
+            aCanvas, [&](cairo_t* aCr) { RoundedRectPath(aCr, sx + 3, sy + 3, 26 * s, 24 * s, 4); },
             rims[i], 2.5);
     }
     // The drive wheel, its belt gone, on the left; the time core, a glass column, on the right.
@@ -265,10 +268,15 @@ void EnginePicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPal
 
 void ConsolePicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPalette)
 {
+    DropShadow(aCanvas, aAt.x + 6, aAt.y, 120 * aSize * 0.6, 14, 0.45);
+    ConsoleBody(aCanvas, aAt, aSize, aPalette);
+}
+
+void ConsoleBody(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPalette)
+{
     const double s = aSize;
     const double w = 120 * s;
     const double x = aAt.x - w / 2;
-    DropShadow(aCanvas, aAt.x + 6, aAt.y, w * 0.6, 14, 0.45);
     // A monitor on a stalk behind the desk, then the desk with its sloping keyboard.
     SteelBox(aCanvas, aAt.x - 6, aAt.y - 100 * s, 12, 40 * s, 3, kSteel.Darker(0.3), 2.0);
     SteelBox(aCanvas, x + 8, aAt.y - 130 * s, w - 16, 56 * s, 6, aPalette.obstacle.Darker(0.2),

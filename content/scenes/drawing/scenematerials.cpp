@@ -395,6 +395,26 @@ bool IsWalkable(Material aMaterial)
     }
 }
 
+geometry::Ground GroundOf(Material aMaterial)
+{
+    switch (aMaterial)
+    {
+        case Material::Dirt:
+        case Material::Sand:
+        case Material::VillageGround:
+            return geometry::Ground::Sand;
+        case Material::MetalFloor:
+        case Material::Grating:
+        case Material::DriveRing:
+            return geometry::Ground::Metal;
+        case Material::CaveFloor:
+        case Material::Basalt:
+            return geometry::Ground::Stone;
+        default:
+            return geometry::Ground::Grass;
+    }
+}
+
 void AppendShape(cairo_t* aCr, const Shape& aShape)
 {
     switch (aShape.kind)

@@ -78,20 +78,39 @@ void CaveArch(Canvas& aCanvas, Random& aRandom, Point aAt, double aSize, const P
 
 void StairsPicture(Canvas& aCanvas, Point aAt, double aLength, double aAngle)
 {
-    // Steps cut into the cliff, with the middle ones fallen away.
-    const int steps = static_cast<int>(aLength / 26.0);
-    for (int i = 0; i < steps; ++i)
-    {
-        if (i > steps / 3 && i < steps * 2 / 3)
+    // Nothing anyone could climb: a bite out of the ledge's lip where steps once were, and the
+    // slabs that fell from it lying tumbled at the foot of the cliff.
+    DrawShape(
+        aCanvas,
+        [&](cairo_t* aCr)
         {
-            continue;
-        }
-        const double t = i * 26.0;
-        const double cx = aAt.x + std::cos(aAngle) * t;
-        const double cy = aAt.y + std::sin(aAngle) * t;
+            PolygonPath(aCr, {{aAt.x - 34, aAt.y - 12},
+                              {aAt.x - 20, aAt.y + 6},
+                              {aAt.x - 4, aAt.y - 2},
+                              {aAt.x + 12, aAt.y + 10},
+                              {aAt.x + 30, aAt.y - 10}});
+        },
+        PropStyle(Colour::Rgb(0x2a2422), 2.0));
+    const Point foot{aAt.x + std::cos(aAngle) * aLength, aAt.y + std::sin(aAngle) * aLength};
+    // Along the lower run, where the built steps will cover them, each tipped its own way.
+    const double slabs[][3] = {{0.04, -12, 0.5}, {0.1, 10, -0.3}, {0.18, -6, 0.9},
+                               {0.24, 14, -0.7}, {0.3, -10, 0.2}, {0.13, -16, -1.1}};
+    for (const auto& slab : slabs)
+    {
+        const double t = slab[0] * aLength;
+        const Point at{foot.x - std::cos(aAngle) * t - std::sin(aAngle) * slab[1],
+                       foot.y - std::sin(aAngle) * t + std::cos(aAngle) * slab[1]};
         DrawShape(
-            aCanvas, [&](cairo_t* aCr) { RoundedRectPath(aCr, cx - 26, cy - 9, 52, 18, 4); },
-            PropStyle(kStone.Darker(0.1), 2.0));
+            aCanvas,
+            [&](cairo_t* aCr)
+            {
+                cairo_save(aCr);
+                cairo_translate(aCr, at.x, at.y);
+                cairo_rotate(aCr, slab[2]);
+                RoundedRectPath(aCr, -24, -8, 48, 16, 4);
+                cairo_restore(aCr);
+            },
+            PropStyle(kStone.Darker(0.2), 2.0));
     }
 }
 

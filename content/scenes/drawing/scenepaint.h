@@ -11,8 +11,12 @@ void DrawArea(Canvas& aCanvas, const Area& aArea, const Palette& aPalette, Rando
 
 // The part of a prop drawn under the characters.
 void DrawPropPicture(Canvas& aCanvas, const Prop& aProp, const Palette& aPalette, Random& aRandom);
-// The part of a prop drawn over the characters (canopies, roofs, arches); may draw nothing.
-void DrawPropOverlay(Canvas& aCanvas, const Prop& aProp, const Palette& aPalette, Random& aRandom);
+// The part of a prop drawn over the characters standing behind it (canopies, roofs, arches,
+// the upright part of a desk); may draw nothing. False when the prop has no such part.
+bool DrawPropOverlay(Canvas& aCanvas, const Prop& aProp, const Palette& aPalette, Random& aRandom);
+// Where that part stands: the line on the ground a character must be behind (above) to be
+// covered by it; foreground that covers everyone gives geometry::ourAlwaysInFront.
+int PropOverlayBase(const Prop& aProp);
 // The ground a prop takes from the heroine; false when she can walk through it.
 bool PropFootprint(const Prop& aProp, Shape& aFootprint);
 
@@ -40,6 +44,8 @@ void SteelBox(Canvas& aCanvas, double aX, double aY, double aWidth, double aHeig
 void WallBankPicture(Canvas& aCanvas, Point aAt, double aWidth, const Palette& aPalette);
 void ViewportPicture(Canvas& aCanvas, Point aAt, double aSize);
 void ConsolePicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPalette);
+// The console without its shadow: drawn over the heroine too when she stands behind it.
+void ConsoleBody(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPalette);
 void EnginePicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPalette);
 void LockerPicture(Canvas& aCanvas, Point aAt, double aSize, const Palette& aPalette);
 void CablePicture(Canvas& aCanvas, Point aAt, double aLength, double aAngle);
@@ -55,7 +61,8 @@ void Trunk(Canvas& aCanvas, Point aBase, double aWidth, double aHeight, double a
 void Fronds(Canvas& aCanvas, Random& aRandom, Point aCrown, double aLength, const Colour& aColour);
 void CaveMouthPicture(Canvas& aCanvas, Point aAt, double aSize);
 void CaveArch(Canvas& aCanvas, Random& aRandom, Point aAt, double aSize, const Palette& aPalette);
-// Steps cut into the cliff from aAt, aLength long towards aAngle, the middle ones fallen away.
+// Where the stairs will go from aAt, aLength long towards aAngle: a crumbled lip at the top and
+// fallen slabs at the foot; the built steps are a picture of their own (sceneprogress.cpp).
 void StairsPicture(Canvas& aCanvas, Point aAt, double aLength, double aAngle);
 // A post-and-rail fence from aAt, aLength long towards aAngle.
 void FencePicture(Canvas& aCanvas, Point aAt, double aLength, double aAngle);

@@ -7,6 +7,7 @@
 #include <iterator>
 #include <type_traits>
 
+#include "overlayparts.h"
 #include "scenes/drawing/scenepaint.h"
 
 namespace content
@@ -73,12 +74,11 @@ Shape BoxBase(const Prop& aProp)
                        Height * s);
 }
 
-void TreeTrunk(Canvas& aCanvas, const Prop& aProp, const Palette&, Random&)
+void TreeTrunkBody(Canvas& aCanvas, const Prop& aProp)
 {
     const double s = aProp.size;
     const Point at = aProp.at;
     const bool rubber = aProp.kind == PropKind::RubberTree;
-    DropShadow(aCanvas, at.x + 10, at.y, 46 * s, 16 * s, 0.35);
     Trunk(aCanvas, at, 40 * s, 150 * s, 4 * s, rubber ? Colour::Rgb(0x9a8a6a) : kBark);
     if (rubber)
     {
@@ -97,26 +97,42 @@ void TreeTrunk(Canvas& aCanvas, const Prop& aProp, const Palette&, Random&)
     }
 }
 
-void TreeCanopy(Canvas& aCanvas, const Prop& aProp, const Palette& aPalette, Random& aRandom)
+void TreeTrunk(Canvas& aCanvas, const Prop& aProp, const Palette&, Random&)
+{
+    const double s = aProp.size;
+    DropShadow(aCanvas, aProp.at.x + 10, aProp.at.y, 46 * s, 16 * s, 0.35);
+    TreeTrunkBody(aCanvas, aProp);
+}
+
+// The whole tree, trunk and crown: over whoever stands behind it.
+void TreeUpright(Canvas& aCanvas, const Prop& aProp, const Palette& aPalette, Random& aRandom)
 {
     const double s = aProp.size;
     const Point at = aProp.at;
+    TreeTrunkBody(aCanvas, aProp);
     DrawLeafCluster(aCanvas, aRandom, {at.x + 4 * s, at.y - 190 * s}, 100 * s, 78 * s,
                     aPalette.foliage.Lighter(aProp.kind == PropKind::RubberTree ? 0.1 : 0.0), 8);
+}
+
+void PalmTrunkBody(Canvas& aCanvas, const Prop& aProp)
+{
+    const double s = aProp.size;
+    Trunk(aCanvas, aProp.at, 26 * s, 170 * s, 24 * s, Colour::Rgb(0x8a6a42));
 }
 
 void PalmTrunk(Canvas& aCanvas, const Prop& aProp, const Palette&, Random&)
 {
     const double s = aProp.size;
-    const Point at = aProp.at;
-    DropShadow(aCanvas, at.x + 14, at.y, 40 * s, 14 * s, 0.3);
-    Trunk(aCanvas, at, 26 * s, 170 * s, 24 * s, Colour::Rgb(0x8a6a42));
+    DropShadow(aCanvas, aProp.at.x + 14, aProp.at.y, 40 * s, 14 * s, 0.3);
+    PalmTrunkBody(aCanvas, aProp);
 }
 
-void PalmCrown(Canvas& aCanvas, const Prop& aProp, const Palette& aPalette, Random& aRandom)
+// The whole palm, trunk and crown: over whoever stands behind it.
+void PalmUpright(Canvas& aCanvas, const Prop& aProp, const Palette& aPalette, Random& aRandom)
 {
     const double s = aProp.size;
     const Point at = aProp.at;
+    PalmTrunkBody(aCanvas, aProp);
     const Point crown{at.x + 24 * s, at.y - 172 * s};
     Fronds(aCanvas, aRandom, crown, 100 * s, aPalette.foliage.Lighter(0.12));
     if (aProp.kind != PropKind::CocoPalm)
@@ -231,36 +247,6 @@ void CratePicture(Canvas& aCanvas, const Prop& aProp, const Palette&, Random&)
         Colour::Rgb(0x6b4a2b), 4.0 * s);
 }
 
-void CoconutsPicture(Canvas& aCanvas, const Prop& aProp, const Palette&, Random&)
-{
-    const double s = aProp.size;
-    const Point at = aProp.at;
-    for (int i = 0; i < 3; ++i)
-    {
-        const double x = at.x + (i - 1) * 16 * s;
-        const double y = at.y - (i == 1 ? 6 : 0) * s;
-        DrawShape(
-            aCanvas, [&](cairo_t* aCr) { EllipsePath(aCr, x, y - 10 * s, 11 * s, 10 * s); },
-            Style(Colour::Rgb(0x6e4a26)));
-    }
-}
-
-void FireLogPicture(Canvas& aCanvas, const Prop& aProp, const Palette&, Random&)
-{
-    const double s = aProp.size;
-    const Point at = aProp.at;
-    DropShadow(aCanvas, at.x + 4, at.y, 50 * s, 10 * s, 0.35);
-    DrawShape(
-        aCanvas,
-        [&](cairo_t* aCr)
-        { RoundedRectPath(aCr, at.x - 46 * s, at.y - 22 * s, 92 * s, 20 * s, 10 * s); },
-        Style(Colour::Rgb(0x8a6238)));
-    DrawShape(
-        aCanvas,
-        [&](cairo_t* aCr) { EllipsePath(aCr, at.x + 42 * s, at.y - 12 * s, 8 * s, 10 * s); },
-        Style(Colour::Rgb(0xd8b07a), 2.0));
-}
-
 void LeavesOverlay(Canvas& aCanvas, const Prop& aProp, const Palette& aPalette, Random& aRandom)
 {
     const double s = aProp.size;
@@ -282,37 +268,38 @@ Shape FenceGround(const Prop& aProp)
 struct PropLook
 {
     PropKind kind;
-    PropPart picture;    // under the characters; null: nothing
-    PropPart overlay;    // over the characters; null: nothing
-    PropGround blocked;  // null: she walks through it
+    PropPart picture;         // under the characters; null: nothing
+    PropPart overlay;         // over the characters behind it; null: nothing
+    PropGround blocked;       // null: she walks through it
+    bool foreground = false;  // the overlay covers everyone, wherever they stand
 };
 
 using P = PropKind;
 // One row per kind, in the order of PropKind.
 constexpr PropLook kLooks[] = {
-    {P::JungleTree, TreeTrunk, TreeCanopy, OvalBase<6, 22, 12>},
-    {P::Palm, PalmTrunk, PalmCrown, OvalBase<4, 15, 9>},
+    {P::JungleTree, TreeTrunk, TreeUpright, OvalBase<6, 22, 12>},
+    {P::Palm, PalmTrunk, PalmUpright, OvalBase<4, 15, 9>},
     {P::Bush, BushPicture, nullptr, OvalBase<10, 32, 16>},
     {P::Fern, FernPicture, nullptr, nullptr},
     {P::Boulder, BoulderPicture, nullptr, OvalBase<12, 34, 18>},
     {P::Stump, StumpPicture, nullptr, OvalBase<8, 22, 12>},
     {P::Reeds, ReedsPicture, nullptr, nullptr},
     {P::CrashedMachine, Use<CrashedMachinePicture>, nullptr, BoxBase<130, 230>},
-    {P::RubberTree, TreeTrunk, TreeCanopy, OvalBase<6, 22, 12>},
-    {P::CocoPalm, PalmTrunk, PalmCrown, OvalBase<4, 15, 9>},
+    {P::RubberTree, TreeTrunk, TreeUpright, OvalBase<6, 22, 12>},
+    {P::CocoPalm, PalmTrunk, PalmUpright, OvalBase<4, 15, 9>},
     {P::CaveMouth, Use<CaveMouthPicture>, Use<CaveArch>, nullptr},
     {P::Hut, Use<HutPicture>, Use<HutRoof>, BoxBase<90, 100>},
     {P::Well, WellPicture, nullptr, OvalBase<14, 34, 20>},
     {P::Fence, Use<FencePicture>, nullptr, FenceGround},
     {P::Crate, CratePicture, nullptr, BoxBase<24, 30>},
     {P::SpriteTrunk, nullptr, nullptr, OvalBase<4, 16, 9>},
-    {P::Console, Use<ConsolePicture>, nullptr, BoxBase<60, 50>},
+    {P::Console, Use<ConsolePicture>, Use<ConsoleBody>, BoxBase<60, 50>},
     {P::Locker, Use<LockerPicture>, nullptr, BoxBase<24, 30>},
     {P::WallBank, Use<WallBankPicture>, nullptr, nullptr},
     {P::Viewport, Use<ViewportPicture>, nullptr, nullptr},
     {P::Cable, Use<CablePicture>, nullptr, nullptr},
     {P::Engine, Use<EnginePicture>, nullptr, BoxBase<100, 120>},
-    {P::Pipes, nullptr, Use<PipesOverlay>, nullptr},
+    {P::Pipes, nullptr, Use<PipesOverlay>, nullptr, true},
     {P::Hatch, Use<HatchPicture>, Use<HatchFrame>, nullptr},
     {P::Stalagmite, Use<StalagmitePicture>, nullptr, OvalBase<6, 18, 10>},
     {P::Crystal, Use<CrystalPicture>, nullptr, nullptr},
@@ -320,10 +307,8 @@ constexpr PropLook kLooks[] = {
     {P::Torch, Use<TorchPicture>, nullptr, nullptr},
     {P::Stairs, Use<StairsPicture>, nullptr, nullptr},
     {P::SmokeVent, Use<SmokeVentPicture>, nullptr, nullptr},
-    {P::Leaves, nullptr, LeavesOverlay, nullptr},
-    {P::Stalactites, nullptr, Use<StalactitesOverlay>, nullptr},
-    {P::Coconuts, CoconutsPicture, nullptr, nullptr},
-    {P::FireLog, FireLogPicture, nullptr, nullptr},
+    {P::Leaves, nullptr, LeavesOverlay, nullptr, true},
+    {P::Stalactites, nullptr, Use<StalactitesOverlay>, nullptr, true},
 };
 
 constexpr bool EveryKindInOrder()
@@ -353,12 +338,21 @@ void DrawPropPicture(Canvas& aCanvas, const Prop& aProp, const Palette& aPalette
     }
 }
 
-void DrawPropOverlay(Canvas& aCanvas, const Prop& aProp, const Palette& aPalette, Random& aRandom)
+bool DrawPropOverlay(Canvas& aCanvas, const Prop& aProp, const Palette& aPalette, Random& aRandom)
 {
-    if (const PropPart overlay = LookOf(aProp.kind).overlay)
+    const PropPart overlay = LookOf(aProp.kind).overlay;
+    if (overlay == nullptr)
     {
-        overlay(aCanvas, aProp, aPalette, aRandom);
+        return false;
     }
+    overlay(aCanvas, aProp, aPalette, aRandom);
+    return true;
+}
+
+int PropOverlayBase(const Prop& aProp)
+{
+    return LookOf(aProp.kind).foreground ? geometry::ourAlwaysInFront
+                                         : static_cast<int>(std::lround(aProp.at.y));
 }
 
 bool PropFootprint(const Prop& aProp, Shape& aFootprint)

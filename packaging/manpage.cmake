@@ -1,0 +1,36 @@
+# Writes the manual page from its template, with the options as the game's own --help lists
+# them, so the two never disagree. Run with -DGAME= -DTEMPLATE= -DOUTPUT= -DVERSION= -DDATE=.
+execute_process(COMMAND ${GAME} --help OUTPUT_VARIABLE help RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "${GAME} --help failed (${status})")
+endif()
+# Semicolons would split the lines of the list below: they travel as a placeholder.
+string(REPLACE ";" "<semicolon>" help "${help}")
+string(REPLACE "\\" "\\e" help "${help}")
+string(REPLACE "\n" ";" lines "${help}")
+set(options "")
+foreach(line IN LISTS lines)
+  if(line MATCHES "^  (--[a-z-]+)( [A-Za-z.0-9_]+)?  +(.*)$")
+    # "  --frames N   text": the option in bold, its value in italics, then the text.
+    string(REPLACE "-" "\\-" name "${CMAKE_MATCH_1}")
+    string(STRIP "${CMAKE_MATCH_2}" value)
+    string(REPLACE "--" "\\-\\-" text "${CMAKE_MATCH_3}")
+    # Not if(value): a value named N would read as false.
+    if(NOT value STREQUAL "")
+      string(APPEND options ".TP\n.BI \"${name} \" ${value}\n${text}\n")
+    else()
+      string(APPEND options ".TP\n.B ${name}\n${text}\n")
+    endif()
+  elseif(line MATCHES "^      +(.*)$" AND options)
+    # A continued description.
+    string(REPLACE "--" "\\-\\-" text "${CMAKE_MATCH_1}")
+    string(APPEND options "${text}\n")
+  endif()
+endforeach()
+if(NOT options)
+  message(FATAL_ERROR "${GAME} --help lists no options")
+endif()
+string(REPLACE "<semicolon>" ";" MARROWEN_OPTIONS "${options}")
+set(MARROWEN_VERSION "${VERSION}")
+set(MARROWEN_DATE "${DATE}")
+configure_file(${TEMPLATE} ${OUTPUT} @ONLY)
