@@ -263,13 +263,13 @@ void WindowEngine::HandleWindowEvent(const SDL_WindowEvent& aEvent)
             break;
         case SDL_WINDOWEVENT_SIZE_CHANGED:
             Resized();
-            myExposed = true;
+            myRedraws = ourRedrawsAfterExposure;
             break;
         case SDL_WINDOWEVENT_EXPOSED:
         case SDL_WINDOWEVENT_SHOWN:
         case SDL_WINDOWEVENT_RESTORED:
-            // The window's pixels may be gone: the next frame is drawn even if unchanged.
-            myExposed = true;
+            // The window's pixels may be gone: the next frames are drawn even if unchanged.
+            myRedraws = ourRedrawsAfterExposure;
             break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
         case SDL_WINDOWEVENT_ENTER:
@@ -415,7 +415,7 @@ void WindowEngine::Gfx_EndScene()
     myFrameOpen = false;
     // A frame that looks like the one on screen is not drawn again: the screen still shows it.
     const uint64_t pictures = Textures().Generation();
-    const bool draw = !myPacer.IsCapped() || myExposed.exchange(false) || mySnapshot.Wanted() ||
+    const bool draw = !myPacer.IsCapped() || TakeRedraw() || mySnapshot.Wanted() ||
                       !myFrame.LooksLikeShown(myFrameWindowWidth, myFrameWindowHeight, pictures);
     if (draw)
     {
@@ -428,6 +428,15 @@ void WindowEngine::Gfx_EndScene()
         myPacer.Swapped();
         ++myShown;
     }
+}
+
+bool WindowEngine::TakeRedraw()
+{
+    int left = myRedraws.load();
+    while (left > 0 && !myRedraws.compare_exchange_weak(left, left - 1))
+    {
+    }
+    return left > 0;
 }
 
 void WindowEngine::Draw(uint64_t aPictures)

@@ -94,7 +94,12 @@ private:
     bool myCursorShown = true;
     bool myClosed = false;
     std::atomic<bool> myWindowGone{false};  // destroyed by someone else: no more swaps
-    std::atomic<bool> myExposed{true};      // the window's pixels may be lost: draw again
+    // Frames still to draw even if unchanged: after a resize or an exposure the window system
+    // may show a frame before the window has its new size, and then nothing would redraw it.
+    std::atomic<int> myRedraws{1};
+    static constexpr int ourRedrawsAfterExposure = 15;  // a quarter of a second at 60 Hz
+    // Takes one of the frames myRedraws still asks for; false when none is left.
+    bool TakeRedraw();
     std::atomic<uint64_t> myShown{0};
     // The drawable's size, width in the high half: written by the main thread at a resize,
     // read by the render thread at the start of every frame.
