@@ -48,10 +48,6 @@ Game::Game(HGE* aHGE, const GameOptions& aOptions)
       myPacer(kSwapPeriodNs),
       myCatchUp(kSwapPeriodNs, kMostLogicFramesAtOnce)
 {
-    if (myOptions.myFixedStepMs > 0.0f)
-    {
-        myTimerManager.SetFixedStep(Duration(myOptions.myFixedStepMs / 1000.0));
-    }
     myHGE->System_SetState(HGE_TITLE, "Marrowen");
     myHGE->System_SetState(HGE_WINDOWED, true);
     myHGE->System_SetState(HGE_USESOUND, false);
@@ -150,14 +146,13 @@ bool Game::SwapBuffers()
     {
         myPacer.MarkSwap();
     }
-    myTimerManager.Update();
     myLogicDone.store(false, std::memory_order_relaxed);
     myRenderDone.store(false, std::memory_order_relaxed);
     const uint32_t logic = myLogicBuffer.load(std::memory_order_relaxed);
     myLogicBuffer.store(myRenderBuffer.load(std::memory_order_relaxed), std::memory_order_relaxed);
     myRenderBuffer.store(logic, std::memory_order_relaxed);
     ++mySwapCount;
-    // The go flags publish the swap, the timers and the indices to the workers.
+    // The go flags publish the swap and the indices to the workers.
     myLogicGo.store(true, std::memory_order_release);
     myRenderGo.store(true, std::memory_order_release);
     return true;
@@ -209,7 +204,7 @@ bool Game::FinishLogicPass(bool aEnd, bool aFrame, std::atomic<bool>& aQuit,
 
 void Game::LogicFrames(InputWrapper& aInput, unsigned aBufferIndex)
 {
-    RenderData& buffer = myRenderBuffers[static_cast<int>(aBufferIndex)];
+    RenderData& buffer = myRenderBuffers[aBufferIndex];
     // Unpaced, each buffer takes one frame; paced, as many as real time calls for.
     const int due = myOptions.myPaced ? myCatchUp.FramesDue(FramePacer::NowNs()) : 1;
     // Animations advance by all the time the buffer stands for.
@@ -227,12 +222,13 @@ void Game::LogicFrames(InputWrapper& aInput, unsigned aBufferIndex)
 void Game::LogicFrame(InputWrapper& aInput, unsigned aBufferIndex)
 {
     const int64_t startNs = FramePacer::NowNs();
-    RenderData& buffer = myRenderBuffers[static_cast<int>(aBufferIndex)];
+    RenderData& buffer = myRenderBuffers[aBufferIndex];
     // Timed things start from zero, not from the time the world took to set up. Paced frames
-    // are 2 ms of game time each, however the picture keeps up; unpaced ones take the timers'.
-    const float delta =
-        myOptions.myPaced ? kSwapPeriodNs / 1e6f : myFrameTimer->GetDelta().InMilliseconds();
-    const float elapsedMs = myLogicFrames.fetch_add(1) == 0 ? 0.0f : delta;
+    // are 2 ms of game time each, however the picture keeps up; unpaced ones (one a swap) are
+    // their fixed step, so a run played back reaches the same frames.
+    const bool stepped = !myOptions.myPaced && myOptions.myFixedStepMs > 0.0f;
+    const float frameMs = stepped ? myOptions.myFixedStepMs : kSwapPeriodNs / 1e6f;
+    const float elapsedMs = myLogicFrames.fetch_add(1) == 0 ? 0.0f : frameMs;
     buffer.SetElapsed(buffer.GetElapsed() + elapsedMs);
     aInput.Update();
     UpdateWorld(aInput, elapsedMs);
@@ -274,7 +270,7 @@ void Game::RenderThread(Game* aGame)
 
 void Game::RenderFrame(unsigned aBufferIndex)
 {
-    RenderData& buffer = myRenderBuffers[static_cast<int>(aBufferIndex)];
+    RenderData& buffer = myRenderBuffers[aBufferIndex];
     myHGE->Gfx_BeginScene(0);
     myHGE->Gfx_Clear(0);
     buffer.Replay(buffer.GetElapsed());

@@ -1,6 +1,6 @@
 #pragma once
-// The one top-level object: owns the engine, every long-lived game object, the two render
-// buffers and the timers, and runs the logic and render threads over them. The threads meet
+// The one top-level object: owns the engine, every long-lived game object and the two render
+// buffers, and runs the logic and render threads over them. The threads meet
 // only through the atomic flags and buffer indices below: the main thread swaps the buffers
 // when both workers have finished a frame, and each worker then handles one frame.
 #include <array>
@@ -10,8 +10,8 @@
 #include <string>
 #include <thread>
 #include <type_traits>
+#include <vector>
 
-#include "arrays/growingarray.h"
 #include "billboard.h"
 #include "blownupcave.h"
 #include "camera.h"
@@ -34,7 +34,6 @@
 #include "savestore.h"
 #include "startscreen.h"
 #include "timemachine.h"
-#include "timer/timermanager.h"
 #include "vector2.h"
 #include "village.h"
 #include "vulcano.h"
@@ -61,7 +60,7 @@ protected:
 struct GameOptions
 {
     bool myStartInPlay = false;  // skip the title and the prologue
-    float myFixedStepMs = 0.0f;  // > 0: every swap advances the timers by this, not the clock
+    float myFixedStepMs = 0.0f;  // > 0: the game time of each unpaced frame (else 2 ms)
     bool myPaced = true;         // swaps at most every 2 ms; off for fast deterministic runs
     FrameObserver* myObserver = nullptr;
     InputFeed* myInput = nullptr;  // null: the engine's keyboard and mouse
@@ -187,10 +186,7 @@ private:
     std::atomic<bool> myQuit{false};
     std::atomic<uint32_t> myLogicBuffer{1};
     std::atomic<uint32_t> myRenderBuffer{0};
-    GrowingArray<RenderData> myRenderBuffers;
-    TimerManager myTimerManager;
-    Tools::Timer* myGameTimer = nullptr;
-    Tools::Timer* myFrameTimer = nullptr;
+    std::vector<RenderData> myRenderBuffers;
     HGE* myHGE = nullptr;
     Inventory myInventory;
     Notepad myNotepad;

@@ -87,7 +87,7 @@ protected:
     GameOptions Options(bool aPaced = false)
     {
         GameOptions options;
-        options.myFixedStepMs = 2.0f;
+        options.myFixedStepMs = 2.5f;
         options.myPaced = aPaced;
         options.myObserver = &myObserver;
         return options;
@@ -144,8 +144,8 @@ TEST_F(GameTest, WhilePausedUpdateGetsNoTimeButTheBufferKeepsTheTrueElapsedTime)
     for (size_t i = 1; i < myObserver.myFrames.size(); ++i)
     {
         const RecordingObserver::Frame& frame = myObserver.myFrames[i];
-        EXPECT_FLOAT_EQ(frame.bufferMs, 2.0f) << i;  // one fixed step per swap
-        EXPECT_FLOAT_EQ(frame.updateMs, i < 3 ? 2.0f : 0.0f) << i;
+        EXPECT_FLOAT_EQ(frame.bufferMs, 2.5f) << i;  // one fixed step per swap
+        EXPECT_FLOAT_EQ(frame.updateMs, i < 3 ? 2.5f : 0.0f) << i;
     }
 }
 
