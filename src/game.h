@@ -112,7 +112,6 @@ public:
     const char* GetCurrentSceneName() const;
     const Player& GetPlayer() const { return myPlayer; }
     const Inventory& GetInventory() const { return myInventory; }
-    const Notepad& GetNotepad() const { return myNotepad; }
     const ConversationHistory& GetHistory() const { return myHistory; }
     const Cursor& GetCursor() const { return myCursor; }
     const Camera& GetCamera() const { return myCamera; }

@@ -39,7 +39,6 @@ public:
 
     // Every path written so far, relative to the output folder, in the order written.
     const std::vector<std::string>& Written() const { return myWritten; }
-    const std::string& OutputFolder() const { return myOutputFolder; }
 
 private:
     std::string myOutputFolder;
