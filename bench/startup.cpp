@@ -17,6 +17,7 @@ int main()
     GameOptions options;
     options.myStartInPlay = true;
     Game game(hgeCreate(HGE_VERSION), options);
+    game.Start();
     HGE* hge = game.GetHGE();
     // The first frame presented is always empty; the second shows the first frame of play.
     platform::PresentedFrame frame;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 
+#include "assertion.h"
 #include "eventsingelton.h"
 #include "fatal.h"
 #include "inputwrapper/inputwrapper.h"
@@ -34,7 +35,7 @@ void Wait(bool aPaced, std::chrono::microseconds aSleep)
     }
 }
 
-// Named by the starting thread, so the names are there as soon as the constructor returns.
+// Named by the starting thread, so the names are there as soon as Start returns.
 void NameThread(std::thread& aThread, const char* aName)
 {
     pthread_setname_np(aThread.native_handle(), aName);
@@ -79,7 +80,11 @@ Game::Game(HGE* aHGE, const GameOptions& aOptions)
         // Straight into play: no title, no prologue.
         myStartScreen.SkipToPlay();
     }
+}
 
+void Game::Start()
+{
+    MARROWEN_ASSERT(!myLogicThread.joinable() && "Game: started twice", "game");
     myLogicThread = std::thread(&Game::LogicThread, this);
     NameThread(myLogicThread, "marrowen-logic");
     myRenderThread = std::thread(&Game::RenderThread, this);
@@ -130,6 +135,8 @@ bool Game::SwapBuffers()
     {
         return false;
     }
+    // Without the workers the first frame would never be done.
+    MARROWEN_ASSERT(myLogicThread.joinable() && "Game: swapped before Start", "game");
     // The deadline first: the workers have until then, and are nearly always done by it, so
     // the main thread wakes about once per swap instead of napping while they work.
     if (myOptions.myPaced)

@@ -77,9 +77,11 @@ class Game
 {
 public:
     // Start-up on aHGE, whose reference the game takes over and whose data folder the world
-    // loads from: the window states, the world, the flags and both worker threads.
+    // loads from: the window states, the world, the flags and the save; no thread yet.
     explicit Game(HGE* aHGE, const GameOptions& aOptions = GameOptions());
-    // Ends and joins both workers if they still run, then shuts the engine down, releases it
+    // Starts the logic and render workers; once, before the first swap.
+    void Start();
+    // Ends and joins both workers if they were started, then shuts the engine down, releases it
     // and tears the world down.
     ~Game();
     Game(const Game&) = delete;
