@@ -47,4 +47,6 @@ private:
 
 // Encodes a picture in one of the formats above (deterministic bytes).
 std::vector<uint8_t> EncodePicture(const Image& aImage, PictureFormat aFormat);
+// Reads back a picture file in any of the formats above; false with the reason in aProblem.
+bool ReadPicture(const std::string& aPath, Image& aImage, std::string& aProblem);
 }  // namespace content
