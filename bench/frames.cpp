@@ -122,6 +122,7 @@ int main()
     double startNs = 0.0;
     {
         Game game(hge, options);
+        game.Start();
         while (game.SwapBuffers())
         {
         }

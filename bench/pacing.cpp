@@ -47,6 +47,7 @@ int main(int argc, char** argv)
     const double seconds = argc > 1 ? std::atof(argv[1]) : 10.0;
     hgeSelectBackend(HGE_BACKEND_HEADLESS);
     Game game(hgeCreate(HGE_VERSION));
+    game.Start();
     HGE* hge = game.GetHGE();
 
     using Clock = std::chrono::steady_clock;

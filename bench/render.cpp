@@ -86,6 +86,7 @@ std::map<std::string, KeptFrame> KeepFramesOfEachScene()
     SceneWatch watch;
     const GameOptions options = benchroute::Options(replay, watch);
     Game game(hge, options);
+    game.Start();
     while (game.SwapBuffers() && kept.size() < 7)
     {
         const auto [scene, frames] = watch.Current();

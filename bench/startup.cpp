@@ -36,6 +36,7 @@ int Child(hgeBackend aBackend)
     GameOptions options;
     options.myStartInPlay = true;
     Game game(hgeCreate(HGE_VERSION), options);
+    game.Start();
     HGE* hge = game.GetHGE();
     // The first swap hands the render thread an empty buffer and the second the first frame of
     // play; the third comes once that frame was presented.

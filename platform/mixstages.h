@@ -33,7 +33,6 @@ public:
     static constexpr float ourCeiling = 0.95f;
 
     void Process(float* aStereo, int aFrames);
-    float Gain() const { return myGain; }
 
 private:
     float myGain = 1.0f;

@@ -4,22 +4,7 @@
 
 #include "quadsprite.h"
 
-namespace
-{
-void InitSheetTable(GrowingArray<HTEXTURE>& aTextures, GrowingArray<int>& aCounts,
-                    GrowingArray<float>& aDurations, GrowingArray<float>& aWidths)
-{
-    aTextures.Init(5, 5, true);
-    aCounts.Init(5, 5, true);
-    aDurations.Init(5, 5, true);
-    aWidths.Init(5, 5, true);
-}
-}  // namespace
-
-AnimationBase::AnimationBase(HGE* aHGE) : Sprite(aHGE)
-{
-    InitSheetTable(myTextures, myFrameCounts, myFrameDurations, myFrameWidths);
-}
+AnimationBase::AnimationBase(HGE* aHGE) : Sprite(aHGE) {}
 
 AnimationBase::AnimationBase(const AnimationBase& aOther) : Sprite(aOther)
 {
@@ -39,13 +24,9 @@ AnimationBase& AnimationBase::operator=(const AnimationBase& aOther)
 void AnimationBase::CopyFrom(const AnimationBase& aOther)
 {
     std::scoped_lock lock(myMutex, aOther.myMutex);
-    myTextures = aOther.myTextures;
-    myFrameCounts = aOther.myFrameCounts;
-    myFrameDurations = aOther.myFrameDurations;
-    myFrameWidths = aOther.myFrameWidths;
+    mySheets = aOther.mySheets;
     myCurrent = aOther.myCurrent;
     myFrame = aOther.myFrame;
-    mySheetCount = aOther.mySheetCount;
     myPaused = aOther.myPaused;
     myFrameOffset = aOther.myFrameOffset;
     myElapsed = aOther.myElapsed;
@@ -63,18 +44,23 @@ void AnimationBase::AddSheet(const std::string& aPath, int aFrameCount, float aM
     myHeight = static_cast<float>(myHGE->Texture_GetHeight(myTexture, false));
 
     std::lock_guard<std::mutex> lock(myMutex);
-    myTextures.Add(myTexture);
-    myFrameCounts.Add(aFrameCount);
-    myFrameDurations.Add(aMsPerFrame);
-    myFrameWidths.Add(myWidth);
-    ++mySheetCount;
+    mySheets.push_back({myTexture, aFrameCount, aMsPerFrame, myWidth});
+}
+
+const AnimationBase::Sheet& AnimationBase::SheetAt(int aIndex) const
+{
+    MARROWEN_ASSERT(
+        aIndex >= 0 && aIndex < static_cast<int>(mySheets.size()) && "Out of bounds: no such sheet",
+        "animationbase");
+    return mySheets[static_cast<size_t>(aIndex)];
 }
 
 void AnimationBase::Init()
 {
     std::lock_guard<std::mutex> lock(myMutex);
-    myQuad = std::make_shared<QuadSprite>(myTextures[myCurrent], 0.0f, 0.0f,
-                                          myFrameWidths[myCurrent], myHeight);
+    const Sheet& sheet = SheetAt(myCurrent);
+    myQuad =
+        std::make_shared<QuadSprite>(sheet.myTexture, 0.0f, 0.0f, sheet.myFrameWidth, myHeight);
 }
 
 void AnimationBase::Advance(float aElapsedMs)
@@ -83,8 +69,9 @@ void AnimationBase::Advance(float aElapsedMs)
     {
         myElapsed += aElapsedMs;
     }
-    const float duration = myFrameDurations[myCurrent];
-    const int frameCount = myFrameCounts[myCurrent];
+    const Sheet& sheet = SheetAt(myCurrent);
+    const float duration = sheet.myMsPerFrame;
+    const int frameCount = sheet.myFrameCount;
     // Whole cycles end on the same column: drop them, so that a long stall neither takes
     // thousands of steps nor stalls on a float too large to subtract a tiny duration from.
     // Two cycles stay, so a frame index left over from a longer sheet still wraps first.
@@ -95,7 +82,7 @@ void AnimationBase::Advance(float aElapsedMs)
     }
     while (duration <= myElapsed)
     {
-        myFrameOffset = static_cast<float>(myFrame) * myFrameWidths[myCurrent];
+        myFrameOffset = static_cast<float>(myFrame) * sheet.myFrameWidth;
         myQuad->SetTextureRect(myFrameOffset, 0.0f, myQuad->GetWidth(), myQuad->GetHeight(), false);
         myElapsed -= duration;
         ++myFrame;
@@ -124,14 +111,14 @@ void AnimationBase::Render(float aElapsedMs)
     Advance(aElapsedMs);
     if (IsVisible())
     {
-        myQuad->RenderEx(myPosition.x, myPosition.y, myRotation, myScale.x, myScale.y);
+        myQuad->RenderEx(myPosition.x, myPosition.y, 0.0f, 1.0f, 1.0f);
     }
 }
 
 void AnimationBase::SetAnimation(int aIndex)
 {
     std::lock_guard<std::mutex> lock(myMutex);
-    const HTEXTURE texture = myTextures[aIndex];
+    const HTEXTURE texture = SheetAt(aIndex).myTexture;
     myCurrent = aIndex;
     if (myQuad)
     {
@@ -173,10 +160,4 @@ bool AnimationBase::IsPaused() const
 {
     std::lock_guard<std::mutex> lock(myMutex);
     return myPaused;
-}
-
-int AnimationBase::GetSheetCount() const
-{
-    std::lock_guard<std::mutex> lock(myMutex);
-    return mySheetCount;
 }

@@ -4,8 +4,8 @@
 // per animation keeps the two apart.
 #include <mutex>
 #include <string>
+#include <vector>
 
-#include "arrays/growingarray.h"
 #include "sprite.h"
 
 class AnimationBase : public Sprite
@@ -20,7 +20,7 @@ public:
     void AddSheet(const std::string& aPath, int aFrameCount, float aMsPerFrame);
     // Builds the quad on the first frame of the current sheet; once, after the sheets.
     void Init() override;
-    // Advances by aElapsedMs and draws at the sprite's own position, rotation and scale.
+    // Advances by aElapsedMs and draws at the sprite's own position.
     void Render(float aElapsedMs) override;
     // Render thread: advances by aElapsedMs (unless paused) and draws at aPosition.
     void DrawAt(float aElapsedMs, const Vector2<float>& aPosition);
@@ -36,19 +36,24 @@ public:
     // X of the column on screen, in pixels of the sheet.
     float GetFrameOffset() const;
     bool IsPaused() const;
-    int GetSheetCount() const;
 
 private:
     void CopyFrom(const AnimationBase& aOther);
     void Advance(float aElapsedMs);
 
-    GrowingArray<HTEXTURE> myTextures;
-    GrowingArray<int> myFrameCounts;
-    GrowingArray<float> myFrameDurations;
-    GrowingArray<float> myFrameWidths;
+    struct Sheet
+    {
+        HTEXTURE myTexture;
+        int myFrameCount;
+        float myMsPerFrame;
+        float myFrameWidth;
+    };
+    // Sheet aIndex; the program ends on an index no sheet has.
+    const Sheet& SheetAt(int aIndex) const;
+
+    std::vector<Sheet> mySheets;
     int myCurrent = 0;
     int myFrame = 0;
-    int mySheetCount = 0;
     bool myPaused = false;
     float myFrameOffset = 0.0f;
     float myElapsed = 0.0f;

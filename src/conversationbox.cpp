@@ -38,7 +38,7 @@ void ConversationBox::AddSprite(const char* aPath, float aX, float aY, bool aVis
     StaticSprite sprite(myHGE, myFolder + aPath);
     sprite.SetPosition(aX, aY);
     sprite.SetVisible(aVisible);
-    mySprites.Add(sprite);
+    mySprites.push_back(sprite);
 }
 
 void ConversationBox::AddText(float aX, float aY, int aAlignment)
@@ -46,12 +46,11 @@ void ConversationBox::AddText(float aX, float aY, int aAlignment)
     Font text(myHGE);
     text.SetPosition(aX, aY);
     text.SetAlignment(aAlignment);
-    myTexts.Add(text);
+    myTexts.push_back(text);
 }
 
 void ConversationBox::Init()
 {
-    mySprites.Init(5, 5);
     AddSprite("img/Conversation/ConversationBox.dds", 0.0f, ToFloat(layout::ourBoxTop), true);
     const float top = ToFloat(layout::ourPortraitTop);
     const float plateTop = ToFloat(layout::ourNamePlateTop);
@@ -62,15 +61,14 @@ void ConversationBox::Init()
     AddSprite(ourEmptyPortrait, right, top, false);
     AddSprite(ourNamePlate, right, plateTop, false);
 
-    myTexts.Init(5, 5);
     const float plateMiddle = ToFloat(layout::ourNamePlateWidth) / 2.0f;
     AddText(left + plateMiddle, plateTop + 15.0f, ourCentred);
     AddText(right + plateMiddle, plateTop + 15.0f, ourCentred);
     AddText(ToFloat(layout::ourTextLeft), ToFloat(layout::ourTextTop), ourLeftAligned);
-    for (int slot = 0; slot < myTexts.Size(); ++slot)
+    for (Font& text : myTexts)
     {
-        myTexts[slot].SetSpriteFont(myFolder + ourFontPath);
-        myTexts[slot].Load();
+        text.SetSpriteFont(myFolder + ourFontPath);
+        text.Load();
     }
 }
 
@@ -181,13 +179,13 @@ void ConversationBox::Update()
 
 void ConversationBox::FillRenderBuffer(RenderData& aBuffer)
 {
-    for (int slot = 0; slot < mySprites.Size(); ++slot)
+    for (StaticSprite& sprite : mySprites)
     {
-        aBuffer.SubmitSprite(mySprites[slot], mySprites[slot].GetPosition());
+        aBuffer.SubmitSprite(sprite, sprite.GetPosition());
     }
-    for (int slot = 0; slot < myTexts.Size(); ++slot)
+    for (Font& text : myTexts)
     {
-        aBuffer.SubmitText(myTexts[slot], myTexts[slot].GetPosition());
+        aBuffer.SubmitText(text, text.GetPosition());
     }
 }
 

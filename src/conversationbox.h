@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "arrays/growingarray.h"
 #include "font.h"
 #include "hge.h"
 #include "speakers.h"
@@ -97,8 +96,8 @@ private:
     HGE* myHGE = nullptr;
     std::string myFolder;
     bool myActive = true;
-    GrowingArray<StaticSprite> mySprites;
-    GrowingArray<Font> myTexts;
+    std::vector<StaticSprite> mySprites;
+    std::vector<Font> myTexts;
     std::vector<Line> myLines;
     int myCurrentLine = 0;
 };

@@ -36,7 +36,6 @@ public:
         bool fades = true;  // turns see-through while it covers her
         int alpha = 255;
     };
-    const std::vector<Part>& GetParts() const { return myParts; }
 
 private:
     void Submit(RenderData& aBuffer, const Camera& aCamera, bool aInFront) const;

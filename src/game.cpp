@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 
+#include "assertion.h"
 #include "eventsingelton.h"
 #include "fatal.h"
 #include "inputwrapper/inputwrapper.h"
@@ -38,7 +39,7 @@ void Wait(bool aPaced, std::chrono::microseconds aSleep)
     }
 }
 
-// Named by the starting thread, so the names are there as soon as the constructor returns.
+// Named by the starting thread, so the names are there as soon as Start returns.
 void NameThread(std::thread& aThread, const char* aName)
 {
     pthread_setname_np(aThread.native_handle(), aName);
@@ -52,10 +53,6 @@ Game::Game(HGE* aHGE, const GameOptions& aOptions)
       myPacer(kSwapPeriodNs),
       myCatchUp(kSwapPeriodNs, kMostCatchUpNs / kSwapPeriodNs)
 {
-    if (myOptions.myFixedStepMs > 0.0f)
-    {
-        myTimerManager.SetFixedStep(Duration(myOptions.myFixedStepMs / 1000.0));
-    }
     myHGE->System_SetState(HGE_TITLE, "Marrowen");
     myHGE->System_SetState(HGE_WINDOWED, true);
     myHGE->System_SetState(HGE_USESOUND, false);
@@ -87,7 +84,11 @@ Game::Game(HGE* aHGE, const GameOptions& aOptions)
         // Straight into play: no title, no prologue.
         myStartScreen.SkipToPlay();
     }
+}
 
+void Game::Start()
+{
+    MARROWEN_ASSERT(!myLogicThread.joinable() && "Game: started twice", "game");
     myLogicThread = std::thread(&Game::LogicThread, this);
     NameThread(myLogicThread, "marrowen-logic");
     myRenderThread = std::thread(&Game::RenderThread, this);
@@ -138,6 +139,8 @@ bool Game::SwapBuffers()
     {
         return false;
     }
+    // Without the workers the first frame would never be done.
+    MARROWEN_ASSERT(myLogicThread.joinable() && "Game: swapped before Start", "game");
     // The deadline first: the workers have until then, and are nearly always done by it, so
     // the main thread wakes about once per swap instead of napping while they work.
     if (myOptions.myPaced)
@@ -154,14 +157,13 @@ bool Game::SwapBuffers()
     {
         myPacer.MarkSwap();
     }
-    myTimerManager.Update();
     myLogicDone.store(false, std::memory_order_relaxed);
     myRenderDone.store(false, std::memory_order_relaxed);
     const uint32_t logic = myLogicBuffer.load(std::memory_order_relaxed);
     myLogicBuffer.store(myRenderBuffer.load(std::memory_order_relaxed), std::memory_order_relaxed);
     myRenderBuffer.store(logic, std::memory_order_relaxed);
     ++mySwapCount;
-    // The go flags publish the swap, the timers and the indices to the workers.
+    // The go flags publish the swap and the indices to the workers.
     myLogicGo.store(true, std::memory_order_release);
     myRenderGo.store(true, std::memory_order_release);
     return true;
@@ -213,7 +215,7 @@ bool Game::FinishLogicPass(bool aEnd, bool aFrame, std::atomic<bool>& aQuit,
 
 void Game::LogicFrames(InputWrapper& aInput, unsigned aBufferIndex)
 {
-    RenderData& buffer = myRenderBuffers[static_cast<int>(aBufferIndex)];
+    RenderData& buffer = myRenderBuffers[aBufferIndex];
     // Unpaced, each buffer takes one frame; paced, as many as real time calls for.
     const int due = myOptions.myPaced ? myCatchUp.FramesDue(FramePacer::NowNs()) : 1;
     // Animations advance by all the time the buffer stands for.
@@ -231,12 +233,13 @@ void Game::LogicFrames(InputWrapper& aInput, unsigned aBufferIndex)
 void Game::LogicFrame(InputWrapper& aInput, unsigned aBufferIndex)
 {
     const int64_t startNs = FramePacer::NowNs();
-    RenderData& buffer = myRenderBuffers[static_cast<int>(aBufferIndex)];
+    RenderData& buffer = myRenderBuffers[aBufferIndex];
     // Timed things start from zero, not from the time the world took to set up. Paced frames
-    // are 2 ms of game time each, however the picture keeps up; unpaced ones take the timers'.
-    const float delta =
-        myOptions.myPaced ? kSwapPeriodNs / 1e6f : myFrameTimer->GetDelta().InMilliseconds();
-    const float elapsedMs = myLogicFrames.fetch_add(1) == 0 ? 0.0f : delta;
+    // are 2 ms of game time each, however the picture keeps up; unpaced ones (one a swap) are
+    // their fixed step, so a run played back reaches the same frames.
+    const bool stepped = !myOptions.myPaced && myOptions.myFixedStepMs > 0.0f;
+    const float frameMs = stepped ? myOptions.myFixedStepMs : kSwapPeriodNs / 1e6f;
+    const float elapsedMs = myLogicFrames.fetch_add(1) == 0 ? 0.0f : frameMs;
     buffer.SetElapsed(buffer.GetElapsed() + elapsedMs);
     aInput.Update();
     UpdateWorld(aInput, elapsedMs);
@@ -278,7 +281,7 @@ void Game::RenderThread(Game* aGame)
 
 void Game::RenderFrame(unsigned aBufferIndex)
 {
-    RenderData& buffer = myRenderBuffers[static_cast<int>(aBufferIndex)];
+    RenderData& buffer = myRenderBuffers[aBufferIndex];
     myHGE->Gfx_BeginScene(0);
     myHGE->Gfx_Clear(0);
     buffer.Replay(buffer.GetElapsed());

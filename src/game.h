@@ -1,6 +1,6 @@
 #pragma once
-// The one top-level object: owns the engine, every long-lived game object, the two render
-// buffers and the timers, and runs the logic and render threads over them. The threads meet
+// The one top-level object: owns the engine, every long-lived game object and the two render
+// buffers, and runs the logic and render threads over them. The threads meet
 // only through the atomic flags and buffer indices below: the main thread swaps the buffers
 // when both workers have finished a frame, and each worker then handles one frame.
 #include <array>
@@ -10,8 +10,8 @@
 #include <string>
 #include <thread>
 #include <type_traits>
+#include <vector>
 
-#include "arrays/growingarray.h"
 #include "billboard.h"
 #include "blownupcave.h"
 #include "camera.h"
@@ -34,7 +34,6 @@
 #include "savestore.h"
 #include "startscreen.h"
 #include "timemachine.h"
-#include "timer/timermanager.h"
 #include "vector2.h"
 #include "village.h"
 #include "vulcano.h"
@@ -61,7 +60,7 @@ protected:
 struct GameOptions
 {
     bool myStartInPlay = false;  // skip the title and the prologue
-    float myFixedStepMs = 0.0f;  // > 0: every swap advances the timers by this, not the clock
+    float myFixedStepMs = 0.0f;  // > 0: the game time of each unpaced frame (else 2 ms)
     bool myPaced = true;         // swaps at most every 2 ms; off for fast deterministic runs
     FrameObserver* myObserver = nullptr;
     InputFeed* myInput = nullptr;  // null: the engine's keyboard and mouse
@@ -78,9 +77,11 @@ class Game
 {
 public:
     // Start-up on aHGE, whose reference the game takes over and whose data folder the world
-    // loads from: the window states, the world, the flags and both worker threads.
+    // loads from: the window states, the world, the flags and the save; no thread yet.
     explicit Game(HGE* aHGE, const GameOptions& aOptions = GameOptions());
-    // Ends and joins both workers if they still run, then shuts the engine down, releases it
+    // Starts the logic and render workers; once, before the first swap.
+    void Start();
+    // Ends and joins both workers if they were started, then shuts the engine down, releases it
     // and tears the world down.
     ~Game();
     Game(const Game&) = delete;
@@ -113,7 +114,6 @@ public:
     const char* GetCurrentSceneName() const;
     const Player& GetPlayer() const { return myPlayer; }
     const Inventory& GetInventory() const { return myInventory; }
-    const Notepad& GetNotepad() const { return myNotepad; }
     const ConversationHistory& GetHistory() const { return myHistory; }
     const Cursor& GetCursor() const { return myCursor; }
     const Camera& GetCamera() const { return myCamera; }
@@ -187,10 +187,7 @@ private:
     std::atomic<bool> myQuit{false};
     std::atomic<uint32_t> myLogicBuffer{1};
     std::atomic<uint32_t> myRenderBuffer{0};
-    GrowingArray<RenderData> myRenderBuffers;
-    TimerManager myTimerManager;
-    Tools::Timer* myGameTimer = nullptr;
-    Tools::Timer* myFrameTimer = nullptr;
+    std::vector<RenderData> myRenderBuffers;
     HGE* myHGE = nullptr;
     Inventory myInventory;
     Notepad myNotepad;

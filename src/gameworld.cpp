@@ -57,16 +57,7 @@ void Game::InitWorld(HGE* aHGE, const Vector2<float>& aScreenSize)
     myNotepad.Init(aHGE);
     myHistory.Init(aHGE);
 
-    myRenderBuffers.Init(5, 5, true);
-    myRenderBuffers.Add(RenderData());
-    myRenderBuffers.Add(RenderData());
-
-    Tools::Timer* master = myTimerManager.GetMasterTimer();
-    myGameTimer = myTimerManager.CreateTimer();
-    myFrameTimer = myTimerManager.CreateTimer();
-    master->AddChild(myGameTimer);
-    myGameTimer->AddChild(myFrameTimer);
-    myTimerManager.Update();
+    myRenderBuffers.resize(2);
 
     for (const Item& product : ProductCatalogue(aHGE))
     {
@@ -188,7 +179,7 @@ void Game::Update(InputWrapper& aInput, float aElapsedMs)
 
 void Game::RenderToBuffer(InputWrapper& aInput, unsigned aBufferIndex)
 {
-    RenderData& buffer = myRenderBuffers[static_cast<int>(aBufferIndex)];
+    RenderData& buffer = myRenderBuffers[aBufferIndex];
     const Vector2<float> mouse = ToFloat(aInput.GetMousePosition());
     // The scene is drawn in the title phase too: the curtain, not opened before play, and the
     // start screen above it cover it.

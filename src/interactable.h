@@ -55,8 +55,6 @@ public:
     bool Reaches(const Vector2<float>& aHeroine) const;
     // The used mark: the level's note that the thing has been used or commented on.
     void SetUsed(bool aUsed = true) { myUsed = aUsed; }
-    void ClearUsed() { myUsed = false; }
-    void ToggleUsed() { myUsed = !myUsed; }
     bool IsUsed() const { return myUsed; }
 
     const Vector2<float>& GetWorldPosition() const { return myWorldPosition; }

@@ -59,7 +59,6 @@ public:
     // such item shows in the grid.
     int FindCell(const std::string& aName) const;
     const std::vector<Item>& GetCombinationSlots() const { return myCombinationSlots; }
-    const std::vector<Item>& GetProducts() const { return myProducts; }
     bool IsShowingResult() const { return myShowResult; }
     bool LastCombineSucceeded() const { return myLastCombineSucceeded; }
 

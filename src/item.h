@@ -39,8 +39,6 @@ public:
     void SubmitIcon(RenderData& aBuffer, float aX, float aY) const;
 
     bool IsNear() const { return myNearPlayer; }
-    void SetNear() { myNearPlayer = true; }
-    void ClearNear() { myNearPlayer = false; }
     // Picked up by the mouse in the inventory.
     void Select() { mySelected = true; }
     void Deselect() { mySelected = false; }
@@ -50,8 +48,7 @@ public:
     void Show() { SetHidden(false); }
     void SetHidden(bool aHidden);
     bool IsHidden() const { return myHidden; }
-    // A retired item no longer tests its reach.
-    void Retire() { myActive = false; }
+    // An inactive item never tests its reach.
     bool IsActive() const { return myActive; }
 
     const std::string& GetName() const { return myName; }

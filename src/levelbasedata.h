@@ -181,7 +181,6 @@ public:
     // How many conversations have been read to their end in this scene so far.
     unsigned GetFinishedConversations() const { return myFinishedConversations; }
 
-    const Foreground& GetForeground() const { return myForeground; }
     int GetMapWidth() const { return myMap.GetMapWidth(); }
     int GetMapHeight() const { return myMap.GetMapHeight(); }
     const CollisionMap& GetCollisionMap() const { return myCollision; }

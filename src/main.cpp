@@ -74,102 +74,172 @@ CommandLine ReadCommandLine(int aCount, char** aValues)
     }
     return line;
 }
-}  // namespace
-
-int main(int argc, char** argv)
+// The command line and, when it names one, the recording to play back: read whole before
+// anything opens, so a damaged one stops the program here.
+struct Invocation
 {
-    CommandLine arguments = ReadCommandLine(argc, argv);
-    // A recording is read whole before anything opens: a damaged one stops the program here.
+    CommandLine arguments;
     std::vector<InputEvent> replayed;
-    if (!arguments.myReplay.empty())
+};
+
+Invocation ParseOptions(int aCount, char** aValues)
+{
+    Invocation invocation{ReadCommandLine(aCount, aValues), {}};
+    if (!invocation.arguments.myReplay.empty())
     {
-        replayed = ReadRecording(arguments.myReplay);
+        invocation.replayed = ReadRecording(invocation.arguments.myReplay);
     }
-    if (arguments.myHeadless)
+    return invocation;
+}
+
+// The engine for this run and the player's settings, with the command line's word over them.
+struct Platform
+{
+    HGE* hge;
+    Settings settings;
+};
+
+// Chooses the backend, makes the engine and gives it the display options and the data folder.
+// Headless runs (tests, tools) neither read nor write the settings.
+Platform SetUpPlatform(const CommandLine& aArguments)
+{
+    if (aArguments.myHeadless)
     {
         hgeSelectBackend(HGE_BACKEND_HEADLESS);
     }
     HGE* hge = hgeCreate(HGE_VERSION);
-    // The player's settings, with the command line's word over them for this run. Headless
-    // runs (tests, tools) neither read nor write them.
     const auto say = [hge](const std::string& aLine)
     {
         hge->System_Log("%s", aLine.c_str());
         fprintf(stderr, "marrowen: %s\n", aLine.c_str());
     };
     const Settings settings = SettingsForThisRun(
-        arguments, arguments.myHeadless ? Settings() : LoadSettings(SettingsPath(), say));
+        aArguments, aArguments.myHeadless ? Settings() : LoadSettings(SettingsPath(), say));
     platform::DisplayOptions display = settings.Display();
-    display.myUncapped = arguments.myUncapped;
+    display.myUncapped = aArguments.myUncapped;
     platform::SetDisplayOptions(display);
-    if (!arguments.myDataFolder.empty())
+    if (!aArguments.myDataFolder.empty())
     {
-        hge->System_SetState(HGE_DATAFOLDER, arguments.myDataFolder.c_str());
+        hge->System_SetState(HGE_DATAFOLDER, aArguments.myDataFolder.c_str());
     }
-    LiveFeed live(*hge->System_GetState(HGE_HWND));
-    std::unique_ptr<ReplayFeed> replay;
-    if (!arguments.myReplay.empty())
+    return Platform{hge, settings};
+}
+
+// Where the game's input comes from: the player, a recording played back (the player takes
+// over where it ends) or the attract mode's route; and, when asked, a recording of the player.
+class RunInput
+{
+public:
+    RunInput(HGE* aHGE, const CommandLine& aArguments, std::vector<InputEvent> aReplayed);
+
+    bool IsReplay() const { return myReplay != nullptr; }
+    // The feed the game reads; null for the engine's own keyboard and mouse.
+    InputFeed* Feed();
+
+private:
+    LiveFeed myLive;
+    std::unique_ptr<ReplayFeed> myReplay;
+    RecordingFeed myRecording;
+    bool myRecords = false;
+};
+
+RunInput::RunInput(HGE* aHGE, const CommandLine& aArguments, std::vector<InputEvent> aReplayed)
+    : myLive(*aHGE->System_GetState(HGE_HWND))
+{
+    if (!aArguments.myReplay.empty())
     {
-        // Once the recording is over, the player takes over where it left off.
-        replay = std::make_unique<ReplayFeed>(std::move(replayed), &live);
+        myReplay = std::make_unique<ReplayFeed>(std::move(aReplayed), &myLive);
     }
-    if (arguments.myDemo)
+    if (aArguments.myDemo)
     {
         std::vector<InputEvent> events;
         std::string problem;
-        if (!ParseInputRecording(DemoRoute(hge), events, problem))
+        if (!ParseInputRecording(DemoRoute(aHGE), events, problem))
         {
             platform::Fatal(("demo/route.txt: " + problem).c_str());
         }
-        replay = std::make_unique<ReplayFeed>(std::move(events));
+        myReplay = std::make_unique<ReplayFeed>(std::move(events));
     }
-    GameOptions& options = arguments.myOptions;
-    options.myMusicVolume = settings.musicVolume;
-    options.myEffectsVolume = settings.effectsVolume;
-    if (replay)
-    {
-        options.myInput = replay.get();
-        // A run played back is exact only with a fixed step.
-        if (options.myFixedStepMs <= 0.0f)
-        {
-            options.myFixedStepMs = 2.0f;
-        }
-    }
-    // Without a window a fixed step needs no pace: the run goes as fast as it can.
-    options.myPaced = !(arguments.myHeadless && options.myFixedStepMs > 0.0f);
-    if (KeepsThePlayersSave(arguments))
-    {
-        options.mySaveFolder = SaveStore::DefaultFolder();
-    }
-    RecordingFeed recording;
-    if (!arguments.myRecord.empty())
+    if (!aArguments.myRecord.empty())
     {
         std::string problem;
-        if (!recording.Open(arguments.myRecord, live, problem))
+        if (!myRecording.Open(aArguments.myRecord, myLive, problem))
         {
             platform::Fatal(problem.c_str());
         }
-        options.myInput = &recording;
+        myRecords = true;
     }
+}
 
-    options.myFrameLimit = arguments.myFrames > 0 ? static_cast<uint64_t>(arguments.myFrames) : 0;
-    Game game(hge, options);
-    // A stop signal (SIGTERM, SIGINT, SIGHUP) ends the pump the way closing the window does.
-    while (hge->System_PumpMessages() && game.SwapBuffers())
+InputFeed* RunInput::Feed()
+{
+    if (myRecords)
+    {
+        return &myRecording;
+    }
+    return myReplay.get();
+}
+
+// The game's options for this run: the command line's, the settings' volumes, the input, the
+// pace, the save and the frame limit.
+GameOptions OptionsForThisRun(const CommandLine& aArguments, const Settings& aSettings,
+                              RunInput& aInput)
+{
+    GameOptions options = aArguments.myOptions;
+    options.myMusicVolume = aSettings.musicVolume;
+    options.myEffectsVolume = aSettings.effectsVolume;
+    options.myInput = aInput.Feed();
+    // A run played back is exact only with a fixed step.
+    if (aInput.IsReplay() && options.myFixedStepMs <= 0.0f)
+    {
+        options.myFixedStepMs = 2.0f;
+    }
+    // Without a window a fixed step needs no pace: the run goes as fast as it can.
+    options.myPaced = !(aArguments.myHeadless && options.myFixedStepMs > 0.0f);
+    if (KeepsThePlayersSave(aArguments))
+    {
+        options.mySaveFolder = SaveStore::DefaultFolder();
+    }
+    options.myFrameLimit = aArguments.myFrames > 0 ? static_cast<uint64_t>(aArguments.myFrames) : 0;
+    return options;
+}
+
+// Plays until the window is closed, the game ends or the frame count is reached; a stop signal
+// (SIGTERM, SIGINT, SIGHUP) ends the pump the way closing the window does.
+void RunGame(Game& aGame, HGE* aHGE)
+{
+    aGame.Start();
+    while (aHGE->System_PumpMessages() && aGame.SwapBuffers())
     {
     }
-    // However the run ended (window closed, quit request, signal, frame count), both workers end
-    // here and the game is saved, when this run keeps the save.
-    game.Stop();
-    if (!arguments.myState.empty())
+}
+
+// However the run ended, both workers end here and the game is saved, when this run keeps the
+// save; then the state and the screenshot asked for are written. The exit status.
+int ShutDown(Game& aGame, HGE* aHGE, const CommandLine& aArguments)
+{
+    aGame.Stop();
+    if (!aArguments.myState.empty())
     {
-        std::ofstream(arguments.myState) << game.DescribeState() << '\n';
+        std::ofstream(aArguments.myState) << aGame.DescribeState() << '\n';
     }
-    if (!arguments.myScreenshot.empty() && !hge->System_Snapshot(arguments.myScreenshot.c_str()))
+    if (!aArguments.myScreenshot.empty() && !aHGE->System_Snapshot(aArguments.myScreenshot.c_str()))
     {
         fprintf(stderr, "marrowen: could not write the screenshot %s\n",
-                arguments.myScreenshot.c_str());
+                aArguments.myScreenshot.c_str());
         return 1;
     }
     return 0;
+}
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    Invocation invocation = ParseOptions(argc, argv);
+    const CommandLine& arguments = invocation.arguments;
+    const Platform engine = SetUpPlatform(arguments);
+    RunInput input(engine.hge, arguments, std::move(invocation.replayed));
+    Game game(engine.hge, OptionsForThisRun(arguments, engine.settings, input));
+    RunGame(game, engine.hge);
+    return ShutDown(game, engine.hge, arguments);
 }

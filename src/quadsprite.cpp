@@ -160,18 +160,6 @@ void QuadSprite::SetColor(DWORD aColor, int aCorner)
     }
 }
 
-void QuadSprite::SetZ(float aZ, int aCorner)
-{
-    std::lock_guard<std::mutex> lock(myMutex);
-    for (int i = 0; i < 4; ++i)
-    {
-        if (aCorner == -1 || aCorner == i)
-        {
-            myQuad.v[i].z = aZ;
-        }
-    }
-}
-
 void QuadSprite::SetFlip(bool aFlipX, bool aFlipY, bool aFlipHotSpot)
 {
     std::lock_guard<std::mutex> lock(myMutex);

@@ -24,7 +24,6 @@ public:
     void SetTextureRect(float aX, float aY, float aWidth, float aHeight, bool aAdjustSize = true);
     // aCorner -1 means all four corners (0 top-left, clockwise).
     void SetColor(DWORD aColor, int aCorner = -1);
-    void SetZ(float aZ, int aCorner = -1);
     // Mirrors the texture on either axis, and the hot spot with it when aFlipHotSpot is set.
     void SetFlip(bool aFlipX, bool aFlipY, bool aFlipHotSpot = false);
     void SetHotSpot(float aX, float aY);

@@ -14,7 +14,6 @@ public:
     // A hidden raft draws nothing and carries nobody.
     void SetShown(bool aShown) { myShown = aShown; }
     bool IsShown() const { return myShown; }
-    void SetActive(bool aActive) { myActive = aActive; }
     void ToggleActive() { myActive = !myActive; }
     bool IsActive() const { return myActive; }
     bool IsInRange() const { return myBody.IsInRange(); }

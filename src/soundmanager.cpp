@@ -60,17 +60,15 @@ void SoundManager::Init(platform::AudioMode aMode)
     const bool headless = hgeSelectedBackend() == HGE_BACKEND_HEADLESS;
     myOutput = std::make_unique<platform::AudioOutput>(
         aMode == platform::AudioMode::Device && headless ? platform::AudioMode::Silent : aMode);
-    myTracks.Init(5, 5, false);
     for (const TrackFile& file : ourTrackFiles)
     {
         SoundData track;
         track.myName = file.myName;
         track.myFilePath = file.myPath;
-        myTracks.Add(track);
+        myTracks.push_back(track);
     }
-    for (int index = 0; index < myTracks.Size(); ++index)
+    for (SoundData& track : myTracks)
     {
-        SoundData& track = myTracks[index];
         platform::ClearLastError();
         track.myStream = myOutput->OpenStream(track.myFilePath);
         MARROWEN_ASSERT(track.myStream >= 0 && "Could not open a music file", "soundmanager");
@@ -97,9 +95,9 @@ void SoundManager::LoadEffects()
 
 int SoundManager::FindTrack(const std::string& aName) const
 {
-    for (int index = myTracks.Size() - 1; index >= 0; --index)
+    for (int index = GetTrackCount() - 1; index >= 0; --index)
     {
-        if (myTracks[index].myName == aName)
+        if (GetTrack(index).myName == aName)
         {
             return index;
         }
@@ -109,7 +107,7 @@ int SoundManager::FindTrack(const std::string& aName) const
 
 void SoundManager::SetPaused(int aIndex, bool aPaused)
 {
-    myOutput->Stream(myTracks[aIndex].myStream).SetPaused(aPaused);
+    myOutput->Stream(GetTrack(aIndex).myStream).SetPaused(aPaused);
 }
 
 void SoundManager::Play(const std::string& aName)
@@ -134,7 +132,7 @@ void SoundManager::ChangeMusic(const std::string& aName)
 
 void SoundManager::StopAll()
 {
-    for (int index = 0; index < myTracks.Size(); ++index)
+    for (int index = 0; index < GetTrackCount(); ++index)
     {
         SetPaused(index, true);
     }
@@ -144,9 +142,9 @@ void SoundManager::StopAll()
 void SoundManager::Update()
 {
     ++myFrame;
-    for (int index = 0; index < myTracks.Size(); ++index)
+    for (const SoundData& track : myTracks)
     {
-        const platform::MusicStream& stream = myOutput->Stream(myTracks[index].myStream);
+        const platform::MusicStream& stream = myOutput->Stream(track.myStream);
         if (stream.HasFailed())
         {
             platform::SetLastError("%s", stream.Problem().c_str());
@@ -157,12 +155,12 @@ void SoundManager::Update()
 
 bool SoundManager::IsTrackPlaying(int aIndex) const
 {
-    return !myOutput->Stream(myTracks[aIndex].myStream).IsPaused();
+    return !myOutput->Stream(GetTrack(aIndex).myStream).IsPaused();
 }
 
 int64_t SoundManager::GetTrackPosition(int aIndex) const
 {
-    return myOutput->Stream(myTracks[aIndex].myStream).Position();
+    return myOutput->Stream(GetTrack(aIndex).myStream).Position();
 }
 
 void SoundManager::PlayEffect(geometry::SoundEffect aEffect)

@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
-#include "arrays/growingarray.h"
 #include "audiooutput.h"
 #include "soundeffects.h"
 
@@ -67,8 +67,8 @@ public:
 
     // The name that should be playing; "" when none.
     const std::string& GetCurrent() const { return myCurrent; }
-    int GetTrackCount() const { return myTracks.Size(); }
-    const SoundData& GetTrack(int aIndex) const { return myTracks[aIndex]; }
+    int GetTrackCount() const { return static_cast<int>(myTracks.size()); }
+    const SoundData& GetTrack(int aIndex) const { return myTracks[static_cast<size_t>(aIndex)]; }
     // The index of the last track named aName; 0 ("StartScreen") when none is.
     int FindTrack(const std::string& aName) const;
     bool IsTrackPlaying(int aIndex) const;
@@ -93,7 +93,7 @@ private:
     static SoundManager* ourInstance;
 
     std::unique_ptr<platform::AudioOutput> myOutput;
-    GrowingArray<SoundData> myTracks;
+    std::vector<SoundData> myTracks;
     std::string myCurrent;
     std::array<EffectState, geometry::ourSoundEffectCount> myEffects;
     uint64_t myFrame = 0;  // logic frames seen by Update

@@ -7,8 +7,6 @@ Sprite::Sprite(const Sprite& aOther)
       myTexture(aOther.myTexture),
       myQuad(aOther.myQuad),
       myPosition(aOther.myPosition),
-      myScale(aOther.myScale),
-      myRotation(aOther.myRotation),
       myWidth(aOther.myWidth),
       myHeight(aOther.myHeight),
       myVisible(aOther.IsVisible())
@@ -25,8 +23,6 @@ Sprite& Sprite::operator=(const Sprite& aOther)
     myTexture = aOther.myTexture;
     myQuad = aOther.myQuad;
     myPosition = aOther.myPosition;
-    myScale = aOther.myScale;
-    myRotation = aOther.myRotation;
     myWidth = aOther.myWidth;
     myHeight = aOther.myHeight;
     SetVisible(aOther.IsVisible());

@@ -21,15 +21,12 @@ public:
 
     // Builds what the sprite needs once its pictures are known.
     virtual void Init() = 0;
-    // Draws at the sprite's own position, rotation and scale.
+    // Draws at the sprite's own position, unrotated and at its own size.
     virtual void Render(float aElapsedMs) = 0;
 
     void SetPosition(float aX, float aY) { myPosition = Vector2<float>(aX, aY); }
     void SetPosition(const Vector2<float>& aPosition) { myPosition = aPosition; }
     Vector2<float> GetPosition() const { return myPosition; }
-    void SetScale(float aX, float aY) { myScale = Vector2<float>(aX, aY); }
-    void SetScale(const Vector2<float>& aScale) { myScale = aScale; }
-    void SetRotation(float aRadians) { myRotation = aRadians; }
     float GetWidth() const { return myWidth; }
     float GetHeight() const { return myHeight; }
     // A hidden sprite draws nothing.
@@ -46,8 +43,6 @@ protected:
     HTEXTURE myTexture = 0;
     std::shared_ptr<QuadSprite> myQuad;
     Vector2<float> myPosition;
-    Vector2<float> myScale = Vector2<float>(1.0f, 1.0f);
-    float myRotation = 0.0f;
     float myWidth = 0.0f;
     float myHeight = 0.0f;
     std::atomic<bool> myVisible{true};

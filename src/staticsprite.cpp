@@ -15,7 +15,7 @@ void StaticSprite::Render(float /*aElapsedMs*/)
 {
     if (IsVisible())
     {
-        myQuad->RenderEx(myPosition.x, myPosition.y, myRotation, myScale.x, myScale.y);
+        myQuad->RenderEx(myPosition.x, myPosition.y, 0.0f, 1.0f, 1.0f);
     }
 }
 

@@ -20,10 +20,8 @@ public:
     void RenderOverlay(RenderData& aBuffer, const Camera& aCamera) override;
     void HandleInput(InputWrapper& aInput, float aElapsed, Inventory& aInventory) override;
 
-    bool IsDiamondDone() const { return myDiamondDone; }
     // The children she brought down are home in the village.
     bool AreChildrenHome() const { return IsPlayed("complete children"); }
-    bool AreStairsBuilt() const { return myStairsBuilt; }
     const OverlayPair& GetOverlayPair() const { return myOverlayPair; }
     // The fade that covers her jumps between places.
     const Curtain& GetCurtain() const { return myCurtain; }

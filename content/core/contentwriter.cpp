@@ -4,6 +4,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+
+#include "imagedecoder.h"
 
 namespace content
 {
@@ -31,5 +34,24 @@ void ContentWriter::WriteBytes(const std::string& aPath, const std::vector<uint8
         exit(1);
     }
     myWritten.push_back(aPath);
+}
+
+bool ReadPicture(const std::string& aPath, Image& aImage, std::string& aProblem)
+{
+    std::ifstream in(aPath, std::ios::binary);
+    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                     std::istreambuf_iterator<char>());
+    platform::DecodedImage decoded;
+    if (bytes.empty())
+    {
+        aProblem = "missing or empty";
+        return false;
+    }
+    if (!platform::DecodeImage(bytes.data(), bytes.size(), decoded, aProblem))
+    {
+        return false;
+    }
+    aImage = Image{decoded.width, decoded.height, {decoded.pixels.begin(), decoded.pixels.end()}};
+    return true;
 }
 }  // namespace content

@@ -39,7 +39,6 @@ public:
 
     // Every path written so far, relative to the output folder, in the order written.
     const std::vector<std::string>& Written() const { return myWritten; }
-    const std::string& OutputFolder() const { return myOutputFolder; }
 
 private:
     std::string myOutputFolder;
@@ -48,4 +47,6 @@ private:
 
 // Encodes a picture in one of the formats above (deterministic bytes).
 std::vector<uint8_t> EncodePicture(const Image& aImage, PictureFormat aFormat);
+// Reads back a picture file in any of the formats above; false with the reason in aProblem.
+bool ReadPicture(const std::string& aPath, Image& aImage, std::string& aProblem);
 }  // namespace content

@@ -6,10 +6,8 @@
 #include <vector>
 
 #include "core/canvas.h"
+#include "core/contentwriter.h"
 #include "core/picturetext.h"
-#include "decodedimage.h"
-#include "filepaths.h"
-#include "imagedecoder.h"
 
 namespace content
 {
@@ -104,15 +102,12 @@ void WriteSheet(const std::string& aContentFolder, const Group& aGroup, ContentW
     std::sort(paths.begin(), paths.end());
     for (const std::string& path : paths)
     {
-        std::vector<uint8_t> bytes;
-        platform::DecodedImage decoded;
+        Image image;
         std::string problem;
-        if (!platform::ReadWholeFile((root / path).string(), bytes) ||
-            !platform::DecodeImage(bytes.data(), bytes.size(), decoded, problem))
+        if (!ReadPicture((root / path).string(), image, problem))
         {
             continue;
         }
-        Image image{decoded.width, decoded.height, {decoded.pixels.begin(), decoded.pixels.end()}};
         const double scale =
             std::min({1.0, aGroup.maxSide / image.width, aGroup.maxSide / image.height});
         entries.push_back({path, std::move(image), scale});

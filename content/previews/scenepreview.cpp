@@ -8,7 +8,6 @@
 
 #include "core/contentwriter.h"
 #include "heroineframe.h"
-#include "imagedecoder.h"
 #include "overlayparts.h"
 #include "scenes/scenemodel.h"
 
@@ -21,18 +20,15 @@ constexpr double kPreviewSide = 1024.0;
 Image LoadGenerated(const std::string& aFolder, const std::string& aPath)
 {
     const std::string full = aFolder + "/" + aPath;
-    std::ifstream in(full, std::ios::binary);
-    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                     std::istreambuf_iterator<char>());
-    platform::DecodedImage decoded;
+    Image image;
     std::string problem;
-    if (bytes.empty() || !platform::DecodeImage(bytes.data(), bytes.size(), decoded, problem))
+    if (!ReadPicture(full, image, problem))
     {
         fprintf(stderr, "marrowen-content: preview cannot read %s: %s\n", full.c_str(),
-                bytes.empty() ? "missing or empty" : problem.c_str());
+                problem.c_str());
         exit(1);
     }
-    return Image{decoded.width, decoded.height, {decoded.pixels.begin(), decoded.pixels.end()}};
+    return image;
 }
 
 void Paint(Canvas& aCanvas, const Image& aImage, double aScale)

@@ -46,7 +46,6 @@ public:
     int64_t Position() const;
     // How many times the stream has started again from the beginning.
     int LoopCount() const;
-    const std::string& Path() const { return myPath; }
     // "<path>: <problem>" once opening or decoding failed and closed the stream; "" otherwise.
     // Unlike LastError(), readable from any thread.
     std::string Problem() const;

@@ -87,7 +87,7 @@ protected:
     GameOptions Options(bool aPaced = false)
     {
         GameOptions options;
-        options.myFixedStepMs = 2.0f;
+        options.myFixedStepMs = 2.5f;
         options.myPaced = aPaced;
         options.myObserver = &myObserver;
         return options;
@@ -110,6 +110,7 @@ TEST_F(GameTest, TheFirstPresentedFrameIsEmptyAndTheFirstPictureFollowsOneSwapLa
     myObserver.mySprite = &sprite;
     {
         Game game(hgeCreate(HGE_VERSION), Options());
+        game.Start();
         EXPECT_EQ(RunSwaps(game, 1), 1u);
         game.Stop();
         EXPECT_EQ(myObserver.myFrames.size(), 1u);  // the logic frame ran, into buffer 0
@@ -121,6 +122,7 @@ TEST_F(GameTest, TheFirstPresentedFrameIsEmptyAndTheFirstPictureFollowsOneSwapLa
     {
         myObserver.myFrames.clear();
         Game game(hgeCreate(HGE_VERSION), Options());
+        game.Start();
         RunSwaps(game, 2);
         game.Stop();
         // The marker is submitted before the world's own drawing, so it comes first.
@@ -137,6 +139,7 @@ TEST_F(GameTest, WhilePausedUpdateGetsNoTimeButTheBufferKeepsTheTrueElapsedTime)
     myObserver.myPauseAt = 3;
     {
         Game game(hgeCreate(HGE_VERSION), Options());
+        game.Start();
         RunSwaps(game, 8);
         game.Stop();
     }
@@ -144,8 +147,8 @@ TEST_F(GameTest, WhilePausedUpdateGetsNoTimeButTheBufferKeepsTheTrueElapsedTime)
     for (size_t i = 1; i < myObserver.myFrames.size(); ++i)
     {
         const RecordingObserver::Frame& frame = myObserver.myFrames[i];
-        EXPECT_FLOAT_EQ(frame.bufferMs, 2.0f) << i;  // one fixed step per swap
-        EXPECT_FLOAT_EQ(frame.updateMs, i < 3 ? 2.0f : 0.0f) << i;
+        EXPECT_FLOAT_EQ(frame.bufferMs, 2.5f) << i;  // one fixed step per swap
+        EXPECT_FLOAT_EQ(frame.updateMs, i < 3 ? 2.5f : 0.0f) << i;
     }
 }
 
@@ -154,6 +157,8 @@ TEST_F(GameTest, TheQuitRequestEndsTheRunWithinOnePassAndBothWorkersAreJoined)
     myObserver.myQuitAt = 5;
     {
         Game game(hgeCreate(HGE_VERSION), Options());
+        EXPECT_EQ(WorkerCount(), 0);  // a game set up but not started runs no thread
+        game.Start();
         EXPECT_EQ(WorkerCount(), 2);
         const auto start = std::chrono::steady_clock::now();
         while (game.SwapBuffers())
@@ -174,6 +179,7 @@ TEST_F(GameTest, StoppingFromTheMainThreadJoinsBothWorkersQuickly)
     std::chrono::steady_clock::time_point start;
     {
         Game game(hgeCreate(HGE_VERSION), Options(true));
+        game.Start();
         RunSwaps(game, 20);
         start = std::chrono::steady_clock::now();
         game.Stop();
@@ -188,6 +194,7 @@ TEST_F(GameTest, StoppingFromTheMainThreadJoinsBothWorkersQuickly)
 TEST_F(GameTest, SwapsComeAtMostEveryTwoMilliseconds)
 {
     Game game(hgeCreate(HGE_VERSION), Options(true));
+    game.Start();
     const auto start = std::chrono::steady_clock::now();
     while (std::chrono::steady_clock::now() - start < std::chrono::milliseconds(300))
     {
@@ -225,6 +232,7 @@ TEST(GameDeathTest, WithoutAWindowTheGameEndsWithOneLineAndStatusOne)
             setenv("SDL_VIDEODRIVER", "no-such-driver", 1);
             hgeSelectBackend(HGE_BACKEND_WINDOW);
             Game game(hgeCreate(HGE_VERSION));
+            game.Start();
         },
         testing::ExitedWithCode(1), "^Marrowen: no window: .*could not be opened\\)\n$");
 }

@@ -66,6 +66,7 @@ protected:
         options.myObserver = &myScript;
         platform::PresentedFrame frame;
         Game game(hgeCreate(HGE_VERSION), options);
+        game.Start();
         while (game.GetSwapCount() < aSwaps && game.SwapBuffers())
         {
         }

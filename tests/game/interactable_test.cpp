@@ -88,11 +88,6 @@ TEST_F(InteractableTest, TheUsedMarkIsTheLevelsToKeep)
     EXPECT_FALSE(spot.IsUsed());
     spot.SetUsed();
     EXPECT_TRUE(spot.IsUsed());
-    spot.ToggleUsed();
-    EXPECT_FALSE(spot.IsUsed());
-    spot.ToggleUsed();
-    spot.ClearUsed();
-    EXPECT_FALSE(spot.IsUsed());
 }
 
 TEST_F(InteractableTest, AnEmptyOrVanishedThingDrawsNothingAndIsNeverInRange)

@@ -158,6 +158,7 @@ protected:
         GameOptions options = Options();
         options.myStartInPlay = true;
         Game game(hgeCreate(HGE_VERSION), options);
+        game.Start();
         myWatch->Tap(800, ourKeyReturn);  // "wake ester" shows from frame 751
         myWatch->Tap(810, ourKeyReturn);
         myWatch->Tap(2400, ourKeyReturn);  // "ester woken" shows 3 s after it ended
@@ -212,6 +213,7 @@ TEST_F(SaveGameTest, TheTitleOffersTheSavedGameAndCGoesOnWhereItWasLeft)
     std::vector<hgeQuad> plainTitle;
     {
         Game game(hgeCreate(HGE_VERSION), Options(false));
+        game.Start();
         EXPECT_FALSE(game.GetStartScreen().IsContinueOffered());
         Swaps(game, 5);
         game.Stop();
@@ -219,6 +221,7 @@ TEST_F(SaveGameTest, TheTitleOffersTheSavedGameAndCGoesOnWhereItWasLeft)
     }
     {
         Game game(hgeCreate(HGE_VERSION), Options());
+        game.Start();
         EXPECT_TRUE(game.GetStartScreen().IsContinueOffered());
         Swaps(game, 5);
         game.Stop();
@@ -228,6 +231,7 @@ TEST_F(SaveGameTest, TheTitleOffersTheSavedGameAndCGoesOnWhereItWasLeft)
     Rewatch();
     myWatch->Tap(5, ourKeyC);  // seen released at frame 7
     Game game(hgeCreate(HGE_VERSION), Options());
+    game.Start();
     Swaps(game, 7);
     EXPECT_FALSE(game.GetStartScreen().IsStarted());
     Swaps(game, 2);
@@ -252,6 +256,7 @@ TEST_F(SaveGameTest, ReturnStartsANewGameAndTheOldSaveStaysUntilTheFirstAutosave
     {
         myWatch->Tap(5, ourKeyReturn);
         Game game(hgeCreate(HGE_VERSION), Options());
+        game.Start();
         Swaps(game, 300);
         game.Stop();
         EXPECT_TRUE(game.GetStartScreen().IsSlideshowRunning());
@@ -266,6 +271,7 @@ TEST_F(SaveGameTest, ReturnStartsANewGameAndTheOldSaveStaysUntilTheFirstAutosave
     myWatch->Tap(850, ourKeyReturn);  // "wake ester" shows from 1.5 s into play
     myWatch->Tap(860, ourKeyReturn);
     Game game(hgeCreate(HGE_VERSION), Options());
+    game.Start();
     ASSERT_TRUE(SwapUntil(game, [this] { return myWatch->myWakePlayed.load(); }));
     EXPECT_EQ(Contents(SavePath()), old) << "no autosave before the first finished conversation";
     EXPECT_TRUE(SaveOnDiskSoon(
@@ -288,6 +294,7 @@ TEST_F(SaveGameTest, ChangingSceneSavesAtOnce)
         GameOptions options = Options(false);
         options.myStartInPlay = true;
         Game game(hgeCreate(HGE_VERSION), options);
+        game.Start();
         game.Stop();
         return game.GetCurrentLevel().GetZoneRects().at(0);
     }();
@@ -306,6 +313,7 @@ TEST_F(SaveGameTest, ChangingSceneSavesAtOnce)
     GameOptions options = Options();
     options.myContinue = true;
     Game game(hgeCreate(HGE_VERSION), options);
+    game.Start();
     ASSERT_TRUE(SwapUntil(
         game, [this] { return std::string(myWatch->myScene.load()) == "JungleCrashSite"; }));
     EXPECT_TRUE(
@@ -322,6 +330,7 @@ TEST_F(SaveGameTest, TheQuitMenuThatEndsTheRunIsNotKept)
     myWatch->Tap(10, ourKeyEscape);
     myWatch->Click(20, -78, -136);
     Game game(hgeCreate(HGE_VERSION), options);
+    game.Start();
     Swaps(game, 1000);
     EXPECT_LT(game.GetSwapCount(), 100u) << "the exit button ended the game";
     game.Stop();
@@ -373,6 +382,7 @@ TEST_F(SaveGameTest, TheEndPictureDeletesTheSaveAndNothingIsSavedAfter)
     GameOptions options = Options();
     options.myContinue = true;
     Game game(hgeCreate(HGE_VERSION), options);
+    game.Start();
     ASSERT_TRUE(SwapUntil(game, [this] { return myWatch->myEndPicture.load(); }));
     Swaps(game, 10);
     game.Stop();
@@ -390,6 +400,7 @@ TEST_F(SaveGameTest, TheQuitMenuOverTheEndPictureEndsTheRunWithoutASave)
     GameOptions options = Options();
     options.myContinue = true;
     Game game(hgeCreate(HGE_VERSION), options);
+    game.Start();
     ASSERT_TRUE(SwapUntil(game, [this] { return myWatch->myEndPicture.load(); }));
     const uint64_t shown = game.GetSwapCount();
     Swaps(game, 1000);
@@ -418,6 +429,7 @@ TEST_F(SaveGameTest, ASaveThatCannotBeWrittenIsSaidInOneLineAndTheOldOneStays)
         GameOptions options = Options();
         options.myContinue = true;
         Game game(hgeCreate(HGE_VERSION), options);
+        game.Start();
         Swaps(game, 50);
         game.Stop();  // which saves, or tries to
         played = game.GetSwapCount() >= 50;
@@ -505,6 +517,7 @@ TEST_F(SaveGameTest, ASaveThatCannotBeContinuedIsSaidInOneLineOfferedNowhereAndK
     size_t plainTitle = 0;
     {
         Game game(hgeCreate(HGE_VERSION), Options(false));
+        game.Start();
         Swaps(game, 5);
         game.Stop();
         plainTitle = Presented().size();
@@ -522,6 +535,7 @@ TEST_F(SaveGameTest, ASaveThatCannotBeContinuedIsSaidInOneLineOfferedNowhereAndK
             testing::internal::CaptureStderr();
             {
                 Game game(hgeCreate(HGE_VERSION), options);
+                game.Start();
                 EXPECT_FALSE(game.GetStartScreen().IsContinueOffered());
                 Swaps(game, 5);
                 game.Stop();
@@ -568,6 +582,7 @@ TEST_F(SaveGameTest, EverySaveFromAnEarlierReleaseContinues)
         json now;
         {
             Game game(hgeCreate(HGE_VERSION), options);
+            game.Start();
             game.Stop();  // no frame has run: the game as it was loaded, saved again
             ASSERT_TRUE(game.GetStartScreen().IsStarted()) << "continued at once";
             now = json::parse(game.SaveText())["game"];
@@ -595,6 +610,7 @@ TEST_F(SaveGameTest, EverySaveFromAnEarlierReleaseContinues)
         Rewatch();
         options.myObserver = myWatch.get();
         Game game(hgeCreate(HGE_VERSION), options);
+        game.Start();
         Swaps(game, 200);
         game.Stop();
         EXPECT_GE(game.GetSwapCount(), 200u) << "play went on";
@@ -678,6 +694,7 @@ TEST_F(SaveGameTest, ASaveFromAVersionWithOtherContentContinues)
         options.myContinue = true;
         testing::internal::CaptureStderr();
         Game game(hgeCreate(HGE_VERSION), options);
+        game.Start();
         game.Stop();  // no frame has run: the game as it was loaded
         EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
         ASSERT_TRUE(game.GetStartScreen().IsStarted()) << "continued";

@@ -343,6 +343,7 @@ protected:
         options.myPaced = false;
         options.myObserver = this;
         Game game(hgeCreate(HGE_VERSION), options);
+        game.Start();
         while (game.GetSwapCount() < 20 && game.SwapBuffers())
         {
         }

@@ -33,6 +33,7 @@ Shot PlayAndSnapshot(hgeBackend aBackend, const std::string& aPath)
     options.myFixedStepMs = 2.0f;
     options.myPaced = false;
     Game game(hgeCreate(HGE_VERSION), options);
+    game.Start();
     HGE* hge = game.GetHGE();
     while (game.GetSwapCount() < kSwaps && hge->System_PumpMessages() && game.SwapBuffers())
     {

@@ -98,6 +98,7 @@ protected:
         options.myInput = &recording;
         {
             Game game(hgeCreate(HGE_VERSION), options);
+            game.Start();
             while (!play.IsOver() && game.SwapBuffers())
             {
             }
@@ -321,6 +322,7 @@ TEST_F(PlaythroughTest, AtTheEndPictureEscapeOpensTheMenuAndReturnEndsTheGame)
     options.myObserver = &script;
     {
         Game game(hgeCreate(HGE_VERSION), options);
+        game.Start();
         const uint64_t limit = events.back().frame + 20000;
         while (game.SwapBuffers() && script.myStep < 100 && game.GetSwapCount() < limit)
         {

@@ -184,6 +184,7 @@ protected:
     std::string PlayToTheEnd(SavingPlayer& aPlayer, const GameOptions& aOptions, bool& aEnded)
     {
         Game game(hgeCreate(HGE_VERSION), aOptions);
+        game.Start();
         while (!aPlayer.myPlay.IsOver() && game.SwapBuffers())
         {
         }
@@ -234,6 +235,7 @@ TEST_F(SavedPlaythroughTest, EverySaveAlongTheStoryLoadsBackToTheSameGame)
         std::string loaded;
         {
             Game game(hgeCreate(HGE_VERSION), options);
+            game.Start();
             game.Stop();  // no frame has run: the game as it was loaded
             loaded = game.DescribeState();
         }

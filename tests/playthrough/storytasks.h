@@ -61,7 +61,7 @@ struct World
         return SceneOf<JungleCrashSite>(play, "JungleCrashSite").IsTreeChopped();
     }
     bool Blown() const { return SceneOf<Cave>(play, "Cave").IsBlownApart(); }
-    bool StairsBuilt() const { return SceneOf<Vulcano>(play, "Vulcano").AreStairsBuilt(); }
+    bool StairsBuilt() const { return SceneOf<Vulcano>(play, "Vulcano").GetState().stairsBuilt; }
     bool DiamondFound() const { return Holds("Diamond") || Fitted("Diamond"); }
 };
 

@@ -208,7 +208,10 @@ std::vector<Stage> Stages()
          "the machine fixed",
          EngineParts(true, true, true, true),
          {}},
-        {"the bird waits on the ledge before the flight", "the banana tree", LookAt(260.0f, 0.0f), {}},
+        {"the bird waits on the ledge before the flight",
+         "the banana tree",
+         LookAt(260.0f, 0.0f),
+         {}},
         {"the village's own child, and the children home from the ledge",
          "the gold necklace",
          LookAt(100.0f, 500.0f),
@@ -308,6 +311,7 @@ void Photograph(const Stage& aStage, const std::string& aSave, const fs::path& a
     options.myContinue = true;
     {
         Game game(hgeCreate(HGE_VERSION), options);
+        game.Start();
         // A save the game refuses never starts play: give up rather than wait for it.
         constexpr uint64_t swapLimit = 5000;
         while (!stager.IsDone() && game.GetSwapCount() < swapLimit && game.SwapBuffers())
