@@ -124,6 +124,7 @@ int main(int argc, char** argv)
     GameOptions& options = arguments.myOptions;
     options.myMusicVolume = settings.musicVolume;
     options.myEffectsVolume = settings.effectsVolume;
+    options.myBindings = settings.Keys();
     if (replay)
     {
         options.myInput = replay.get();
