@@ -48,7 +48,7 @@ TEST_F(LevelSwitchTest, EveryLinkedZoneLeadsToItsPartnerThroughBothHalves)
         {"crash -> machine, upper", &myCrashSite, V(141.5f, 302), &myTimeMachine, V(108, 830)},
         {"crash -> machine, lower", &myCrashSite, V(141.5f, 303), &myTimeMachine, V(108, 790)},
         // Crash site (425, 40) 250 x 40 and the village (543, 1948) 991 x 100.
-        {"crash -> village, upper", &myCrashSite, V(550, 60), &myVillage, V(1006.5f, 1998)},
+        {"crash -> village, upper", &myCrashSite, V(550, 60), &myVillage, V(1006.5f, 1920)},
         {"crash -> village, lower", &myCrashSite, V(550, 61), &myVillage, V(1006.5f, 1798)},
         {"village -> crash, upper", &myVillage, V(1000, 1998), &myCrashSite, V(518, 0)},
         {"village -> crash, lower", &myVillage, V(1000, 2048), &myCrashSite, V(518, 0)},

@@ -46,8 +46,6 @@ fs::path BuildFolder()
 // hear them).
 const std::map<std::string, std::string> ourUnheard = {
     {"combine_fails", "the route only combines what works"},
-    {"notepad_open", "the route never needs the notepad"},
-    {"notepad_close", "the route never needs the notepad"},
     {"button", "the route never opens the menu"},
 };
 
