@@ -148,8 +148,10 @@ void DropUnknownKeys(const std::string& aPath, Settings& aSettings,
             ++choice;
             continue;
         }
-        aSay("the settings " + aPath + ": in keys, \"" + choice->first.substr(0, 40) +
-             "\": " + problem + "; the default is used");
+        std::string line = "the settings " + aPath + ": in keys, \"";
+        line += choice->first.substr(0, 40) + "\": ";
+        line += problem + "; the default is used";
+        aSay(line);
         choice = aSettings.keys.erase(choice);
     }
 }
