@@ -98,8 +98,9 @@ private:
     {
         if (aLine != "@repeatable")
         {
-            aProblem = "unknown line (\"@repeatable\", \"@when CONDITION\", \"@otherwise\" or "
-                       "\"@end\")";
+            aProblem =
+                "unknown line (\"@repeatable\", \"@when CONDITION\", \"@otherwise\" or "
+                "\"@end\")";
             return false;
         }
         if (myScripts.empty() || !myScripts.back().stretches.empty())

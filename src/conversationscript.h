@@ -37,7 +37,8 @@ struct ConversationScript
 
 // Reads a dialogue file's text. A conversation opens with "== NAME", may say "@repeatable" on
 // the line after it, and then has one script line per line, each ending in ";" and labelled with
-// a character of the game (speakers.h) or not at all (narration). A choice of wordings reads "@when CONDITION", lines, any more "@when" branches,
+// a character of the game (speakers.h) or not at all (narration). A choice of wordings reads "@when
+// CONDITION", lines, any more "@when" branches,
 // "@otherwise", lines, "@end"; every branch has the same number of lines. A condition is terms
 // joined by " and " or by " or ", each "[not] holds ITEM", "[not] fitted PART" or
 // "[not] played CONVERSATION". Blank lines and lines starting with "#" are ignored. False with

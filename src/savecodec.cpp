@@ -34,8 +34,7 @@ MARROWEN_SAVED_RECORD(Curtain::State, alpha, active)
 MARROWEN_SAVED_RECORD(Robot::State, activated, position, following, animation)
 MARROWEN_SAVED_RECORD(Item::State, name, position, active, hidden, near, selected)
 MARROWEN_SAVED_RECORD(ConversationBox::Reading, line, active)
-MARROWEN_SAVED_RECORD(LevelBaseData::ConversationState, name, played, running, reading,
-                      wordings)
+MARROWEN_SAVED_RECORD(LevelBaseData::ConversationState, name, played, running, reading, wordings)
 
 // A scene's conversations are the scene's own, matched by name (the second of two alike with
 // the second): each keeps the save's state of the same name; one the save does not have keeps
@@ -77,8 +76,7 @@ MARROWEN_SAVED_RECORD(PostMasterFlags, robotActivated, raftMade, notepadOpen, in
 MARROWEN_SAVED_RECORD(Inventory::State, held, slots, open, showResult, lastCombineSucceeded)
 MARROWEN_SAVED_RECORD(Notepad::State, open, marks)
 MARROWEN_SAVED_RECORD(Raft::State, shown, active, position)
-MARROWEN_SAVED_RECORD(JungleCrashSite::State, axeReady, treeChopped, curtain, raft,
-                      chopFollows)
+MARROWEN_SAVED_RECORD(JungleCrashSite::State, axeReady, treeChopped, curtain, raft, chopFollows)
 MARROWEN_SAVED_RECORD(TimeMachine::State, parts, allPartsIn, wakeTime, engineUsed)
 MARROWEN_SAVED_RECORD(Cave::State, blownApart, stoneUsed)
 MARROWEN_SAVED_RECORD(BlownUpCave::State, sinceEntry)

@@ -314,8 +314,9 @@ std::vector<Task> VillageAndVolcano()
         villager("native", "village native", atVillager(1829, 962)),
         Task{"the banana tree", Place::VolcanoGround,
              [](W aWorld) { return aWorld.Lies("Vulcano", "banana tree"); }, Always(),
-             [](Route& aRoute, W)
-             { aRoute.WalkToItem("banana tree").Use({"Banana Tree"}).Milestone("the banana tree"); }},
+             [](Route& aRoute, W) {
+                 aRoute.WalkToItem("banana tree").Use({"Banana Tree"}).Milestone("the banana tree");
+             }},
         Task{"the hot rock", Place::VolcanoGround,
              [](W aWorld) { return aWorld.Lies("Vulcano", "vulcanization"); },
              [](W aWorld) { return aWorld.Holds("rubber string"); },
