@@ -1,11 +1,7 @@
 #include "padmapping.h"
 
-#include <SDL2/SDL_scancode.h>
-
 #include <algorithm>
 #include <cmath>
-
-#include "keymap.h"
 
 namespace platform
 {
@@ -20,33 +16,14 @@ constexpr double kCursorDeadZone = 0.2;
 constexpr double kCursorSpeed = 700.0;
 constexpr int kLeftButton = 0;
 
-struct ButtonKey
-{
-    PadButton myButton;
-    SDL_Scancode myKey;
-};
-
-constexpr ButtonKey kButtonKeys[] = {
-    {PadButton::A, SDL_SCANCODE_RETURN},
-    {PadButton::B, SDL_SCANCODE_ESCAPE},
-    {PadButton::Start, SDL_SCANCODE_ESCAPE},
-    {PadButton::X, SDL_SCANCODE_I},
-    {PadButton::Y, SDL_SCANCODE_N},
-    {PadButton::DpadUp, SDL_SCANCODE_W},
-    {PadButton::DpadDown, SDL_SCANCODE_S},
-    {PadButton::DpadLeft, SDL_SCANCODE_A},
-    {PadButton::DpadRight, SDL_SCANCODE_D},
-    {PadButton::Back, SDL_SCANCODE_C},
-    {PadButton::LeftShoulder, SDL_SCANCODE_L},
-};
-
 // The eight walking directions, counter-clockwise from right as the stick's angle runs (y
 // down): right, down-right, down, down-left, left, up-left, up, up-right.
-constexpr SDL_Scancode kSectorKeys[8][2] = {
-    {SDL_SCANCODE_D, SDL_SCANCODE_UNKNOWN}, {SDL_SCANCODE_D, SDL_SCANCODE_S},
-    {SDL_SCANCODE_S, SDL_SCANCODE_UNKNOWN}, {SDL_SCANCODE_S, SDL_SCANCODE_A},
-    {SDL_SCANCODE_A, SDL_SCANCODE_UNKNOWN}, {SDL_SCANCODE_A, SDL_SCANCODE_W},
-    {SDL_SCANCODE_W, SDL_SCANCODE_UNKNOWN}, {SDL_SCANCODE_W, SDL_SCANCODE_D},
+constexpr PadButton kNone = PadButton::Count;
+constexpr PadButton kSectorButtons[8][2] = {
+    {PadButton::DpadRight, kNone}, {PadButton::DpadRight, PadButton::DpadDown},
+    {PadButton::DpadDown, kNone},  {PadButton::DpadDown, PadButton::DpadLeft},
+    {PadButton::DpadLeft, kNone},  {PadButton::DpadLeft, PadButton::DpadUp},
+    {PadButton::DpadUp, kNone},    {PadButton::DpadUp, PadButton::DpadRight},
 };
 
 struct Stick
@@ -67,11 +44,11 @@ Stick ReadStick(const PadState& aState, PadAxis aX, PadAxis aY)
     return stick;
 }
 
-void Hold(PadIntent& aIntent, SDL_Scancode aKey)
+void Hold(PadIntent& aIntent, PadButton aButton)
 {
-    if (aKey != SDL_SCANCODE_UNKNOWN)
+    if (aButton != kNone)
     {
-        aIntent.myKeys.set(GameScanCode(aKey));
+        aIntent.myKeys.set(PadKey(aButton));
     }
 }
 
@@ -85,9 +62,9 @@ void Walk(const PadState& aState, PadIntent& aIntent)
     // Eight sectors of 45 degrees, each centred on its direction.
     const double angle = std::atan2(stick.y, stick.x);
     const int sector = static_cast<int>(std::lround(angle / (kPi / 4.0)) + 8) % 8;
-    for (const SDL_Scancode key : kSectorKeys[sector])
+    for (const PadButton button : kSectorButtons[sector])
     {
-        Hold(aIntent, key);
+        Hold(aIntent, button);
     }
 }
 
@@ -132,11 +109,12 @@ PadIntent& PadIntent::operator|=(const PadIntent& aOther)
 PadIntent MapPad(const PadState& aState, double aSeconds)
 {
     PadIntent intent;
-    for (const ButtonKey& pair : kButtonKeys)
+    for (int index = 0; index < static_cast<int>(PadButton::Count); ++index)
     {
-        if (aState.Button(pair.myButton))
+        const auto button = static_cast<PadButton>(index);
+        if (aState.Button(button) && button != PadButton::RightShoulder)
         {
-            Hold(intent, pair.myKey);
+            Hold(intent, button);
         }
     }
     Walk(aState, intent);

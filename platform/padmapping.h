@@ -1,39 +1,19 @@
 #pragma once
-// What a gamepad means to the game, which only knows keys and a mouse: the left stick and the
-// D-pad walk (W, A, S, D), A is Return (use, talk on), B and Start are Escape, X is I (the
-// inventory), Y is N (the notepad), Back is C, the left shoulder is L (what was said), the
-// right stick moves the cursor and the right shoulder is the left mouse button. Apart from SDL, so
-// made-up pad states can test it.
+// What a gamepad hands the game, which reads keys and a mouse: each button held is its own key
+// (padkeys.h; what it does is the game's binding), the left stick holds the D-pad's keys, the
+// right stick moves the cursor and the right shoulder is the left mouse button. Apart from SDL,
+// so made-up pad states can test it.
 #include <array>
 #include <bitset>
 #include <cstddef>
 #include <cstdint>
 
 #include "inputsource.h"
+#include "padkeys.h"
 
 namespace platform
 {
-// In the order of SDL's game controller buttons and axes (checked where SDL's are translated).
-enum class PadButton
-{
-    A,
-    B,
-    X,
-    Y,
-    Back,
-    Guide,
-    Start,
-    LeftStick,
-    RightStick,
-    LeftShoulder,
-    RightShoulder,
-    DpadUp,
-    DpadDown,
-    DpadLeft,
-    DpadRight,
-    Count
-};
-
+// In the order of SDL's game controller axes (checked where SDL's are translated).
 enum class PadAxis
 {
     LeftX,

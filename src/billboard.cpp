@@ -2,12 +2,6 @@
 
 #include "soundmanager.h"
 
-namespace
-{
-constexpr uint8_t ourKeyEscape = 0x01;
-constexpr uint8_t ourKeyReturn = 0x1C;
-}  // namespace
-
 Billboard::Billboard(HGE* aHGE) : mySprite(aHGE, "img/CutsceneImages/billboard BB.jpg") {}
 
 void Billboard::Show(float /*aElapsedMs*/)
@@ -22,7 +16,7 @@ void Billboard::Show(float /*aElapsedMs*/)
 
 void Billboard::HandleInput(InputWrapper& aInput)
 {
-    if (aInput.KeyReleased(ourKeyReturn) || aInput.KeyReleased(ourKeyEscape))
+    if (aInput.Released(Action::TalkOn) || aInput.Released(Action::Menu))
     {
         myDismissed = true;
     }

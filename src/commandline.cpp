@@ -255,9 +255,10 @@ std::string UsageText()
             "$XDG_STATE_HOME/marrowen/ (~/.local/state/marrowen/ when that is not set), the\n"
             "saved game in $XDG_DATA_HOME/marrowen/ (~/.local/share/marrowen/); C on the title\n"
             "continues it. Headless runs and replays leave it alone unless given --save or\n"
-            "--continue. The settings (music and effects volume, fullscreen, scaling) are in\n"
-            "$XDG_CONFIG_HOME/marrowen/settings.json (~/.config/marrowen/); --fullscreen,\n"
-            "--windowed and --scale win over them for one run. Headless runs do not use them.\n";
+            "--continue. The settings (music and effects volume, fullscreen, scaling, keys)\n"
+            "are in $XDG_CONFIG_HOME/marrowen/settings.json (~/.config/marrowen/);\n"
+            "--fullscreen, --windowed and --scale win over them for one run. Headless runs\n"
+            "do not use them.\n";
     return text.str();
 }
 

@@ -15,7 +15,6 @@ namespace layout = geometry;
 const char ourFontPath[] = "img/Font/HGE_font1.fnt";
 const char ourEmptyPortrait[] = "img/Conversation/EmptyPortrait.dds";
 const char ourNamePlate[] = "img/Conversation/NameBox.dds";
-const uint8_t ourReturnKey = 0x1C;
 constexpr int ourLeftAligned = 0;
 constexpr int ourCentred = 2;
 // The listener's face stays in its place, dimmed, while the other side speaks.
@@ -98,7 +97,7 @@ void ConversationBox::AddLine(const std::string& aLine)
 
 void ConversationBox::HandleInput(InputWrapper& aInput)
 {
-    if (!aInput.KeyReleased(ourReturnKey) || PostMaster::GetInstance()->paused)
+    if (!aInput.Released(Action::TalkOn) || PostMaster::GetInstance()->paused)
     {
         return;
     }

@@ -14,11 +14,6 @@ namespace
 namespace layout = geometry;
 
 const char ourFontPath[] = "img/Font/HGE_font1.fnt";
-constexpr uint8_t ourKeyL = 0x26;
-constexpr uint8_t ourKeyW = 0x11;
-constexpr uint8_t ourKeyS = 0x1F;
-constexpr uint8_t ourKeyUp = 0xC8;
-constexpr uint8_t ourKeyDown = 0xD0;
 constexpr float ourGap = 6.0f;
 const Color ourNameColour{255, 214, 120, 255};
 
@@ -106,7 +101,7 @@ void ConversationHistory::SetEntries(const std::vector<Entry>& aEntries)
 
 void ConversationHistory::HandleInput(InputWrapper& aInput)
 {
-    if (aInput.KeyReleased(ourKeyL))
+    if (aInput.Released(Action::History))
     {
         myOpen = !myOpen;
         myScroll = 0;
@@ -115,12 +110,11 @@ void ConversationHistory::HandleInput(InputWrapper& aInput)
     {
         return;
     }
-    if ((aInput.KeyReleased(ourKeyW) || aInput.KeyReleased(ourKeyUp)) &&
-        myScroll + 1 < myEntries.size())
+    if (aInput.Released(Action::ScrollUp) && myScroll + 1 < myEntries.size())
     {
         ++myScroll;
     }
-    if ((aInput.KeyReleased(ourKeyS) || aInput.KeyReleased(ourKeyDown)) && myScroll > 0)
+    if (aInput.Released(Action::ScrollDown) && myScroll > 0)
     {
         --myScroll;
     }

@@ -173,6 +173,7 @@ void Game::LogicThread(Game* aGame)
 {
     InputWrapper input;
     input.Init(aGame->myHGE);
+    input.SetBindings(aGame->myOptions.myBindings);
     if (aGame->myOptions.myInput != nullptr)
     {
         input.SetFeed(aGame->myOptions.myInput);

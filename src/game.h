@@ -24,6 +24,7 @@
 #include "footsteps.h"
 #include "framepacer.h"
 #include "hge.h"
+#include "inputwrapper/actions.h"
 #include "inventory.h"
 #include "junglecrashsite.h"
 #include "levelswitch.h"
@@ -71,6 +72,7 @@ struct GameOptions
     // The music's and the effects' volume, in per cent (the player's settings).
     int myMusicVolume = 100;
     int myEffectsVolume = 100;
+    Bindings myBindings;  // what each key does (the player's settings)
 };
 
 class Game

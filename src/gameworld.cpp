@@ -11,8 +11,6 @@
 
 namespace
 {
-constexpr uint8_t ourKeyEscape = 0x01;
-constexpr uint8_t ourKeyI = 0x17;
 // Out of sight until the time machine places her.
 const Vector2<float> ourParkingPlace(2000.0f, 2000.0f);
 constexpr size_t ourHeldRoom = 15;
@@ -102,7 +100,7 @@ void Game::UpdateWorld(InputWrapper& aInput, float aElapsedMs)
         {
             myInventory.Update(aInput);
         }
-        else if (aInput.KeyReleased(ourKeyI))
+        else if (aInput.Released(Action::Inventory))
         {
             // The inventory is Roderick's hatch: the scene says why it stays shut.
             level.ExplainRobotOff();
@@ -119,7 +117,7 @@ void Game::UpdateWorld(InputWrapper& aInput, float aElapsedMs)
     // Escape is asked about first, every frame: a held Escape never counts as released, so it
     // opens the menu without also dismissing the end picture. During a scene's picture
     // sequence it moves the pictures on instead, as Return does.
-    if (aInput.KeyDown(ourKeyEscape) && flags.openingFinished && !level.IsShowingPictures())
+    if (aInput.Held(Action::Menu) && flags.openingFinished && !level.IsShowingPictures())
     {
         flags.paused = true;
     }

@@ -13,7 +13,6 @@ using geometry::SoundEffect;
 
 namespace
 {
-constexpr uint8_t ourKeyI = 0x17;
 constexpr int ourLeftButton = 0;
 // The wire is never used up: it is copied into a slot, and the copy is what recipes consume.
 const char* const ourEndlessItem = "wire";
@@ -143,7 +142,7 @@ void Inventory::Update(InputWrapper& aInput)
 {
     const Vector2<int> cursor = aInput.GetMousePosition();
     const Vector2<float> mouse(static_cast<float>(cursor.x), static_cast<float>(cursor.y));
-    if (aInput.KeyReleased(ourKeyI))
+    if (aInput.Released(Action::Inventory))
     {
         Toggle();
     }

@@ -12,8 +12,6 @@
 
 namespace
 {
-constexpr uint8_t ourKeyE = 0x12;
-constexpr uint8_t ourKeyReturn = 0x1C;
 constexpr int ourCollisionScale = 16;
 constexpr size_t ourConversationCapacity = 101;
 const char* const ourRefusal = "You can't go there";
@@ -192,7 +190,7 @@ bool LevelBaseData::OverlayOpen()
 
 bool LevelBaseData::UseKeyReleased(const InputWrapper& aInput)
 {
-    return aInput.KeyReleased(ourKeyE) || aInput.KeyReleased(ourKeyReturn);
+    return aInput.Released(Action::Use);
 }
 
 Item LevelBaseData::MakeItem(const std::string& aName, const Vector2<float>& aPosition,

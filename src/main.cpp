@@ -188,6 +188,7 @@ GameOptions OptionsForThisRun(const CommandLine& aArguments, const Settings& aSe
     GameOptions options = aArguments.myOptions;
     options.myMusicVolume = aSettings.musicVolume;
     options.myEffectsVolume = aSettings.effectsVolume;
+    options.myBindings = aSettings.Keys();
     options.myInput = aInput.Feed();
     // A run played back is exact only with a fixed step.
     if (aInput.IsReplay() && options.myFixedStepMs <= 0.0f)

@@ -11,7 +11,6 @@ namespace
 {
 namespace layout = geometry;
 using geometry::SoundEffect;
-constexpr uint8_t ourKeyN = 0x31;
 const Vector2<float> ourPosition(static_cast<float>(layout::ourNotepadLeft),
                                  static_cast<float>(layout::ourNotepadTop));
 
@@ -53,7 +52,7 @@ void Notepad::Toggle()
 
 void Notepad::HandleInput(InputWrapper& aInput)
 {
-    if (aInput.KeyReleased(ourKeyN))
+    if (aInput.Released(Action::Notepad))
     {
         Toggle();
     }

@@ -5,11 +5,6 @@
 
 namespace
 {
-constexpr uint8_t ourKeyW = 0x11;
-constexpr uint8_t ourKeyA = 0x1E;
-constexpr uint8_t ourKeyS = 0x1F;
-constexpr uint8_t ourKeyD = 0x20;
-
 // Sheet indices: 2k stands and 2k + 1 walks in direction k, clockwise from up.
 constexpr int ourWalkUp = 1;
 constexpr int ourWalkUpRight = 3;
@@ -70,42 +65,42 @@ void Player::Init(HGE* aHGE, const Vector2<float>& aStart, const Camera& aCamera
 
 void Player::Update(InputWrapper& aInput, Camera& aCamera, CollisionMap aMap)
 {
-    if (aInput.KeyDown(ourKeyW))
+    if (aInput.Held(Action::WalkUp))
     {
         myAnimationIndex = ourWalkUp;
         Step(Vector2<float>(0, -mySpeed), aCamera, aMap);
     }
-    else if (aInput.KeyDown(ourKeyS))
+    else if (aInput.Held(Action::WalkDown))
     {
         myAnimationIndex = ourWalkDown;
         Step(Vector2<float>(0, mySpeed), aCamera, aMap);
     }
 
-    if (aInput.KeyDown(ourKeyA))
+    if (aInput.Held(Action::WalkLeft))
     {
         myAnimationIndex = ourWalkLeft;
         Step(Vector2<float>(-mySpeed, 0), aCamera, aMap);
     }
-    else if (aInput.KeyDown(ourKeyD))
+    else if (aInput.Held(Action::WalkRight))
     {
         myAnimationIndex = ourWalkRight;
         Step(Vector2<float>(mySpeed, 0), aCamera, aMap);
     }
 
     // Later pairs override earlier ones.
-    if (aInput.KeyDown(ourKeyW) && aInput.KeyDown(ourKeyD))
+    if (aInput.Held(Action::WalkUp) && aInput.Held(Action::WalkRight))
     {
         myAnimationIndex = ourWalkUpRight;
     }
-    if (aInput.KeyDown(ourKeyD) && aInput.KeyDown(ourKeyS))
+    if (aInput.Held(Action::WalkRight) && aInput.Held(Action::WalkDown))
     {
         myAnimationIndex = ourWalkDownRight;
     }
-    if (aInput.KeyDown(ourKeyA) && aInput.KeyDown(ourKeyS))
+    if (aInput.Held(Action::WalkLeft) && aInput.Held(Action::WalkDown))
     {
         myAnimationIndex = ourWalkDownLeft;
     }
-    if (aInput.KeyDown(ourKeyA) && aInput.KeyDown(ourKeyW))
+    if (aInput.Held(Action::WalkLeft) && aInput.Held(Action::WalkUp))
     {
         myAnimationIndex = ourWalkUpLeft;
     }

@@ -43,12 +43,56 @@ bool InRange(const Settings& aSettings, std::string& aProblem)
     }
     return true;
 }
+
+// The file's choices of keys, each action's as a list of key names; a value that is no name is
+// kept as its JSON text, which no key is named.
+bool ReadKeys(const nlohmann::json& aDocument, Settings& aSettings, std::string& aProblem)
+{
+    const auto keys = aDocument.find("keys");
+    if (keys == aDocument.end())
+    {
+        return true;
+    }
+    if (!keys->is_object())
+    {
+        return Refuse(aProblem,
+                      "the field keys should name actions and their keys, such as "
+                      "{\"history\": [\"L\", \"K\"]}");
+    }
+    const auto name = [](const nlohmann::json& aValue)
+    { return aValue.is_string() ? aValue.get<std::string>() : aValue.dump(); };
+    for (const auto& [action, value] : keys->items())
+    {
+        std::vector<std::string>& names = aSettings.keys[action];
+        names.clear();
+        if (!value.is_array())
+        {
+            names.push_back(name(value));
+        }
+        for (const nlohmann::json& key : value.is_array() ? value : nlohmann::json::array())
+        {
+            names.push_back(name(key));
+        }
+    }
+    return true;
+}
 }  // namespace
 
 bool Settings::operator==(const Settings& aOther) const
 {
     return musicVolume == aOther.musicVolume && effectsVolume == aOther.effectsVolume &&
-           fullscreen == aOther.fullscreen && scaling == aOther.scaling;
+           fullscreen == aOther.fullscreen && scaling == aOther.scaling && keys == aOther.keys;
+}
+
+Bindings Settings::Keys() const
+{
+    Bindings bindings;
+    for (const auto& [action, names] : keys)
+    {
+        std::string problem;
+        bindings.Choose(action, names, problem);
+    }
+    return bindings;
 }
 
 platform::DisplayOptions Settings::Display() const
@@ -87,8 +131,31 @@ bool DecodeSettings(const std::string& aText, Settings& aSettings, std::string& 
     SaveReader reader;
     ReadSaved(reader, document, aSettings);
     return (reader.IsGood() || Refuse(aProblem, reader.GetProblem())) &&
-           InRange(aSettings, aProblem);
+           InRange(aSettings, aProblem) && ReadKeys(document, aSettings, aProblem);
 }
+
+namespace
+{
+void DropUnknownKeys(const std::string& aPath, Settings& aSettings,
+                     const std::function<void(const std::string&)>& aSay)
+{
+    Bindings bindings;
+    for (auto choice = aSettings.keys.begin(); choice != aSettings.keys.end();)
+    {
+        std::string problem;
+        if (bindings.Choose(choice->first, choice->second, problem))
+        {
+            ++choice;
+            continue;
+        }
+        std::string line = "the settings " + aPath + ": in keys, \"";
+        line += choice->first.substr(0, 40) + "\": ";
+        line += problem + "; the default is used";
+        aSay(line);
+        choice = aSettings.keys.erase(choice);
+    }
+}
+}  // namespace
 
 std::string SettingsPath()
 {
@@ -110,6 +177,7 @@ Settings LoadSettings(const std::string& aPath, const std::function<void(const s
         std::string problem;
         if (ReadWholeFile(aPath, text, problem) && DecodeSettings(text, settings, problem))
         {
+            DropUnknownKeys(aPath, settings, aSay);
             return settings;
         }
         settings = Settings();

@@ -7,8 +7,6 @@
 
 namespace
 {
-constexpr uint8_t ourKeyE = 0x12;
-constexpr uint8_t ourKeyReturn = 0x1C;
 constexpr float ourSlideMs = 5000.0f;
 constexpr int ourSlides = 7;
 
@@ -30,7 +28,7 @@ Slideshow::Slideshow(HGE* aHGE) : mySprite(aHGE, SlidePath(1))
 
 void Slideshow::HandleInput(InputWrapper& aInput)
 {
-    if (myRunning && (aInput.KeyReleased(ourKeyE) || aInput.KeyReleased(ourKeyReturn)))
+    if (myRunning && aInput.Released(Action::Use))
     {
         mySkipRequested = true;
     }

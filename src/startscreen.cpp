@@ -2,8 +2,6 @@
 
 namespace
 {
-constexpr uint8_t ourKeyReturn = 0x1C;
-constexpr uint8_t ourKeyC = 0x2E;
 constexpr int ourCentred = 2;
 // Under the title picture's own line about Return, centred on the screen.
 const Vector2<float> ourContinuePosition(512.0f, 292.0f);
@@ -26,11 +24,11 @@ void StartScreen::HandleInput(InputWrapper& aInput)
     {
         mySlideshow.HandleInput(aInput);
     }
-    else if (aInput.KeyReleased(ourKeyReturn))
+    else if (aInput.Released(Action::TalkOn))
     {
         mySlideshowRunning = true;
     }
-    else if (myContinueOffered && aInput.KeyReleased(ourKeyC))
+    else if (myContinueOffered && aInput.Released(Action::Continue))
     {
         myContinueRequested = true;
     }

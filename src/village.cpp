@@ -7,7 +7,6 @@
 
 namespace
 {
-constexpr uint8_t ourKeyH = 0x23;
 // The woman's request, one conversation after the other.
 const char* const ourQuest[] = {"The main quest1", "The main quest2", "The main quest3",
                                 "The main quest4", "The main quest5"};
@@ -80,7 +79,7 @@ void Village::HandleInput(InputWrapper& aInput, float /*aElapsed*/, Inventory& a
         myRobot.Activate();
     }
     // A shortcut past part of the story: the diamond, whenever none is carried.
-    if (aInput.KeyReleased(ourKeyH) && !IsConversationRunning() && !OverlayOpen())
+    if (aInput.Released(Action::Diamond) && !IsConversationRunning() && !OverlayOpen())
     {
         myRequestedConversation = "shortcut H";
         if (!aInventory.HasItem("Diamond"))

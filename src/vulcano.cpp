@@ -6,8 +6,6 @@
 
 namespace
 {
-constexpr uint8_t ourKeyO = 0x18;
-constexpr uint8_t ourKeyEscape = 0x01;
 constexpr int ourCloseSteps = 300;
 constexpr float ourBirdFromMs = 2500.0f;
 using V = Vector2<float>;
@@ -192,13 +190,13 @@ void Vulcano::HandleInput(InputWrapper& aInput, float /*aElapsed*/, Inventory& a
     {
         myRobot.Activate();
     }
-    // As Return moves the prologue's pictures on, it (or E, or Escape) moves the flight on.
-    if (IsShowingPictures() && (UseKeyReleased(aInput) || aInput.KeyReleased(ourKeyEscape)))
+    // As use moves the prologue's pictures on, it (or the menu's key) moves the flight on.
+    if (IsShowingPictures() && (UseKeyReleased(aInput) || aInput.Released(Action::Menu)))
     {
         myOverlayPair.Skip();
     }
     // A shortcut past part of the story: a rubber string, whenever none is carried.
-    if (aInput.KeyReleased(ourKeyO) && !OverlayOpen())
+    if (aInput.Released(Action::RubberString) && !OverlayOpen())
     {
         myRequestedConversation = "shortcut O";
         if (!aInventory.HasItem("rubber string"))

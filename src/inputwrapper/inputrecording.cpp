@@ -1,6 +1,7 @@
 #include "inputwrapper/inputrecording.h"
 
 #include <algorithm>
+#include <bitset>
 #include <cstdint>
 #include <cstring>
 #include <sstream>
@@ -10,27 +11,19 @@ namespace
 constexpr uint8_t ourDown = 0x80;
 const char* const ourHeader = "marrowen-input 1";
 
-struct KeyName
+// The keys a recording keeps: every key with a name.
+const std::bitset<256>& NamedKeys()
 {
-    const char* name;
-    uint8_t scanCode;
-};
-
-const KeyName ourKeys[] = {
-    {"W", 0x11}, {"A", 0x1E},      {"S", 0x1F},      {"D", 0x20}, {"E", 0x12},
-    {"I", 0x17}, {"N", 0x31},      {"L", 0x26},      {"H", 0x23}, {"O", 0x18},
-    {"C", 0x2E}, {"Return", 0x1C}, {"Escape", 0x01},
-};
-
-// The format's key names, as a problem lists them.
-std::string KeyNames()
-{
-    std::string names;
-    for (const KeyName& key : ourKeys)
+    static const std::bitset<256> named = []
     {
-        names += (names.empty() ? "" : " ") + std::string(key.name);
-    }
-    return names;
+        std::bitset<256> codes;
+        for (size_t code = 0; code < codes.size(); ++code)
+        {
+            codes[code] = !KeyNameOf(static_cast<uint8_t>(code)).empty();
+        }
+        return codes;
+    }();
+    return named;
 }
 
 // A whole decimal number in aText; false for anything else.
@@ -65,7 +58,7 @@ bool ParseEvent(const std::vector<std::string>& aWords, InputEvent& aEvent, std:
         aEvent.kind = verb == "down" ? InputEvent::KEY_DOWN : InputEvent::KEY_UP;
         if (aWords.size() != 3 || !ScanCodeOf(aWords[2], aEvent.scanCode))
         {
-            aProblem = "\"" + verb + "\" takes one key of " + KeyNames();
+            aProblem = "\"" + verb + "\" takes one key name (W, Return, Escape, Up, F1, PadA, ...)";
             return false;
         }
         return true;
@@ -95,31 +88,6 @@ bool ParseEvent(const std::vector<std::string>& aWords, InputEvent& aEvent, std:
     return false;
 }
 }  // namespace
-
-bool ScanCodeOf(const std::string& aName, uint8_t& aScanCode)
-{
-    for (const KeyName& key : ourKeys)
-    {
-        if (aName == key.name)
-        {
-            aScanCode = key.scanCode;
-            return true;
-        }
-    }
-    return false;
-}
-
-std::string KeyNameOf(uint8_t aScanCode)
-{
-    for (const KeyName& key : ourKeys)
-    {
-        if (aScanCode == key.scanCode)
-        {
-            return key.name;
-        }
-    }
-    return "";
-}
 
 bool ParseInputRecording(const std::string& aText, std::vector<InputEvent>& aEvents,
                          std::string& aProblem)
@@ -255,15 +223,15 @@ void RecordingFeed::Read(uint64_t aFrame, uint8_t aKeys[256], platform::MouseSta
 {
     mySource->Read(aFrame, aKeys, aMouse);
     uint8_t kept[256] = {};
-    for (const KeyName& key : ourKeys)
+    for (size_t code = 0; code < NamedKeys().size(); ++code)
     {
-        kept[key.scanCode] = aKeys[key.scanCode] & ourDown;
-        if (kept[key.scanCode] != myKeys[key.scanCode])
+        kept[code] = NamedKeys()[code] ? aKeys[code] & ourDown : 0;
+        if (kept[code] != myKeys[code])
         {
             InputEvent event;
             event.frame = aFrame;
-            event.kind = kept[key.scanCode] ? InputEvent::KEY_DOWN : InputEvent::KEY_UP;
-            event.scanCode = key.scanCode;
+            event.kind = kept[code] ? InputEvent::KEY_DOWN : InputEvent::KEY_UP;
+            event.scanCode = static_cast<uint8_t>(code);
             Write(event);
         }
     }

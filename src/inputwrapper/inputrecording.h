@@ -10,14 +10,15 @@
 //   203 release left
 //
 // One event per line, in non-decreasing frame order. F is the logic frame (0 is the first of
-// the process) whose reading the event applies to; keys are W A S D E I N H O C Return Escape;
-// mouse motion is relative, as the game's cursor receives it.
+// the process) whose reading the event applies to; keys are named as in keynames.h (the
+// gamepad's buttons too); mouse motion is relative, as the game's cursor receives it.
 #include <cstdint>
 #include <fstream>
 #include <string>
 #include <vector>
 
 #include "inputwrapper/inputfeed.h"
+#include "inputwrapper/keynames.h"
 
 struct InputEvent
 {
@@ -36,11 +37,6 @@ struct InputEvent
     int32_t dx = 0;        // mouse only
     int32_t dy = 0;
 };
-
-// The scan code of a key name of the format; false for any other name.
-bool ScanCodeOf(const std::string& aName, uint8_t& aScanCode);
-// The format's name of a scan code; "" for a key the format does not name.
-std::string KeyNameOf(uint8_t aScanCode);
 
 // Reads a whole recording; false with "line N: problem" in aProblem when it is malformed.
 bool ParseInputRecording(const std::string& aText, std::vector<InputEvent>& aEvents,
@@ -67,8 +63,8 @@ private:
 };
 
 // Passes another feed's readings on and writes them to a file as they come. What the format
-// cannot name (other keys, other buttons, the wheel) is left out of the reading too, so the
-// game sees exactly what the file keeps and a playback gives the same run.
+// cannot name (keys without a name, other buttons, the wheel) is left out of the reading too, so
+// the game sees exactly what the file keeps and a playback gives the same run.
 class RecordingFeed : public InputFeed
 {
 public:

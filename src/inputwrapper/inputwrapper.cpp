@@ -1,5 +1,6 @@
 #include "inputwrapper/inputwrapper.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "assertion.h"
@@ -57,6 +58,23 @@ void InputWrapper::Update()
     {
         myCursor = Vector2<int>(static_cast<int>(x), static_cast<int>(y));
     }
+}
+
+bool InputWrapper::Held(Action aAction)
+{
+    bool held = false;
+    for (const uint8_t key : myBindings.KeysOf(aAction))
+    {
+        held = KeyDown(key) || held;  // every held key is asked about
+    }
+    return held;
+}
+
+bool InputWrapper::Released(Action aAction) const
+{
+    const std::vector<uint8_t>& keys = myBindings.KeysOf(aAction);
+    return std::any_of(keys.begin(), keys.end(),
+                       [this](uint8_t aKey) { return KeyReleased(aKey); });
 }
 
 bool InputWrapper::KeyDown(uint8_t aScanCode)

@@ -2,13 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "padkeys.h"
 #include "runtimefixtures.h"
 
 namespace
 {
+// E is bound to use only; W walks up and scrolls up, as the pad's up does.
 constexpr uint8_t kE = 0x12;
 constexpr uint8_t kW = 0x11;
-constexpr uint8_t kReturn = 0x1C;
+constexpr uint8_t kPadUp = platform::PadKey(platform::PadButton::DpadUp);
 }  // namespace
 
 class InputWrapperTest : public HeadlessTest
@@ -41,17 +43,17 @@ TEST_F(InputWrapperTest, AKeyHeldAcrossFramesIsReportedOnceInTheFrameOfItsReleas
     for (int frame = 0; frame < 3; ++frame)
     {
         Frame();
-        EXPECT_FALSE(myInput.KeyReleased(kE)) << frame;
+        EXPECT_FALSE(myInput.Released(Action::Use)) << frame;
         EndPass();
     }
     mySource->SetKey(kE, false);
     Frame();
-    EXPECT_TRUE(myInput.KeyReleased(kE));
-    EXPECT_TRUE(myInput.KeyReleased(kE));  // every query of the frame sees the edge
-    EXPECT_FALSE(myInput.KeyReleased(kReturn));
+    EXPECT_TRUE(myInput.Released(Action::Use));
+    EXPECT_TRUE(myInput.Released(Action::Use));  // every query of the frame sees the edge
+    EXPECT_FALSE(myInput.Released(Action::TalkOn));
     EndPass();
     Frame();
-    EXPECT_FALSE(myInput.KeyReleased(kE));
+    EXPECT_FALSE(myInput.Released(Action::Use));
 }
 
 TEST_F(InputWrapperTest, AReleaseBetweenTwoQueriesOfOneFrameIsSeenByTheNextFrame)
@@ -60,13 +62,13 @@ TEST_F(InputWrapperTest, AReleaseBetweenTwoQueriesOfOneFrameIsSeenByTheNextFrame
     Frame();
     EndPass();
     Frame();
-    EXPECT_FALSE(myInput.KeyReleased(kE));  // the pick-up's query
+    EXPECT_FALSE(myInput.Released(Action::Use));  // the pick-up's query
     mySource->SetKey(kE, false);
-    EXPECT_FALSE(myInput.KeyReleased(kE));  // a later query of the same frame agrees
+    EXPECT_FALSE(myInput.Released(Action::Use));  // a later query of the same frame agrees
     EXPECT_FALSE(myInput.NoKeyDown());
     EndPass();
     Frame();
-    EXPECT_TRUE(myInput.KeyReleased(kE));  // not lost
+    EXPECT_TRUE(myInput.Released(Action::Use));  // not lost
 }
 
 TEST_F(InputWrapperTest, AQuickTapBetweenTwoReadingsCountsOnce)
@@ -75,29 +77,41 @@ TEST_F(InputWrapperTest, AQuickTapBetweenTwoReadingsCountsOnce)
     mySource->SetKey(kE, true);
     mySource->ReleaseKeyAfterRead(kE);
     Frame();
-    EXPECT_FALSE(myInput.KeyReleased(kE));
+    EXPECT_FALSE(myInput.Released(Action::Use));
     EndPass();
     Frame();
-    EXPECT_TRUE(myInput.KeyReleased(kE));
+    EXPECT_TRUE(myInput.Released(Action::Use));
     EndPass();
     Frame();
-    EXPECT_FALSE(myInput.KeyReleased(kE));
+    EXPECT_FALSE(myInput.Released(Action::Use));
 }
 
-TEST_F(InputWrapperTest, AKeyAskedDownGivesNoReleaseEdgeForThatReading)
+TEST_F(InputWrapperTest, AnActionAskedHeldGivesNoReleaseEdgeForThatReading)
 {
     mySource->SetKey(kW, true);
     EXPECT_TRUE(myInput.NoKeyDown());  // nothing read yet
     Frame();
-    EXPECT_TRUE(myInput.KeyDown(kW));
-    EXPECT_TRUE(myInput.KeyDown(kW));  // asking twice in one frame gives the same answer
+    EXPECT_TRUE(myInput.Held(Action::WalkUp));
+    EXPECT_TRUE(myInput.Held(Action::WalkUp));  // asking twice in one frame gives the same answer
     EXPECT_FALSE(myInput.NoKeyDown());
     EndPass();
     mySource->SetKey(kW, false);
     Frame();
     // The reading asked about never counted as seen down, so no release is seen.
-    EXPECT_FALSE(myInput.KeyReleased(kW));
+    EXPECT_FALSE(myInput.Released(Action::ScrollUp));
     EXPECT_TRUE(myInput.NoKeyDown());
+    EndPass();
+
+    // Every held key of the action is asked about, not only the first.
+    mySource->SetKey(kW, true);
+    mySource->SetKey(kPadUp, true);
+    Frame();
+    EXPECT_TRUE(myInput.Held(Action::WalkUp));
+    EndPass();
+    mySource->SetKey(kW, false);
+    mySource->SetKey(kPadUp, false);
+    Frame();
+    EXPECT_FALSE(myInput.Released(Action::ScrollUp));
     EndPass();
 
     // Held but not asked about in the last frame before its release: the edge comes.
@@ -106,7 +120,7 @@ TEST_F(InputWrapperTest, AKeyAskedDownGivesNoReleaseEdgeForThatReading)
     EndPass();
     mySource->SetKey(kW, false);
     Frame();
-    EXPECT_TRUE(myInput.KeyReleased(kW));
+    EXPECT_TRUE(myInput.Released(Action::ScrollUp));
 }
 
 TEST_F(InputWrapperTest, TheCursorMovesOnlyInsideTheOpenRectangle)

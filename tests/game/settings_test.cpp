@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "inputwrapper/keynames.h"
 #include "testpictures.h"
 
 namespace
@@ -65,18 +66,51 @@ TEST_F(SettingsTest, WhatIsWrittenReadsBackTheSame)
     EXPECT_TRUE(changed.Display().myFullscreen);
 }
 
-// An earlier version's file lacks fields, a later one's has more (key bindings, say): both read.
+// An earlier version's file lacks fields, a later one's has more (subtitles, say): both read.
 TEST_F(SettingsTest, MissingFieldsKeepTheirDefaultsAndUnknownOnesArePassedOver)
 {
     std::vector<std::string> said;
     const Settings read = Load(R"({"format": "marrowen-settings", "effectsVolume": 20,
-        "keys": {"walkUp": "Up"}, "language": "fr"})",
+        "subtitles": {"size": 2}, "language": "fr"})",
                                said);
     EXPECT_TRUE(said.empty());
     Settings expected;
     expected.effectsVolume = 20;
     EXPECT_EQ(read, expected);
     EXPECT_FALSE(fs::exists(myPath.string() + ".bad"));
+}
+
+TEST_F(SettingsTest, KeysReplaceAnActionsKeysOfTheirDeviceAndUnknownNamesAreSaidAndLeftOut)
+{
+    std::vector<std::string> said;
+    const Settings read = Load(R"({"format": "marrowen-settings", "musicVolume": 40, "keys": {
+        "history": ["L", "K"], "use": "Space", "menu": "PadY", "jump": "J",
+        "notepad": ["M", "Nope"], "talk on": true}})",
+                               said);
+    EXPECT_EQ(read.musicVolume, 40);
+    const Bindings bindings = read.Keys();
+    const auto names = [&bindings](Action aAction)
+    {
+        std::vector<std::string> keys;
+        for (const uint8_t key : bindings.KeysOf(aAction))
+        {
+            keys.push_back(KeyNameOf(key));
+        }
+        return keys;
+    };
+    EXPECT_EQ(names(Action::History), (std::vector<std::string>{"PadLeftShoulder", "L", "K"}));
+    EXPECT_EQ(names(Action::Use), (std::vector<std::string>{"PadA", "Space"}));
+    EXPECT_EQ(names(Action::Menu), (std::vector<std::string>{"Escape", "PadY"}));
+    EXPECT_EQ(names(Action::Notepad), (std::vector<std::string>{"N", "PadY"}));
+    EXPECT_EQ(names(Action::TalkOn), (std::vector<std::string>{"Return", "PadA"}));
+    const std::string file = "the settings " + myPath.string() + ": in keys, ";
+    EXPECT_EQ(said, (std::vector<std::string>{
+                        file + "\"jump\": there is no action \"jump\"; the default is used",
+                        file + "\"notepad\": there is no key \"Nope\" (keys are named W, Return, "
+                               "Escape, Up, F1, PadA, ...); the default is used",
+                        file + "\"talk on\": there is no key \"true\" (keys are named W, Return, "
+                               "Escape, Up, F1, PadA, ...); the default is used"}));
+    EXPECT_FALSE(fs::exists(myPath.string() + ".bad")) << "the rest of the file stands";
 }
 
 TEST_F(SettingsTest, NoFileGivesTheDefaultsWrittenForThePlayerToFind)
@@ -103,6 +137,9 @@ TEST_F(SettingsTest, AFileThatCannotBeUsedIsSetAsideSaidAndReplacedByTheDefaults
          "the field musicVolume should be a whole number from 0 to 100, not 150"},
         {R"({"format": "marrowen-settings", "effectsVolume": 12.5})",
          "the field effectsVolume should be a whole number, not 12.5"},
+        {R"({"format": "marrowen-settings", "keys": ["L"]})",
+         "the field keys should name actions and their keys, such as {\"history\": [\"L\", "
+         "\"K\"]}"},
         {R"({"format": "marrowen-settings", "scaling": "blurry"})",
          "the field scaling should be \"smooth\" or \"integer\", not \"blurry\""},
     };

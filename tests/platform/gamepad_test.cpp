@@ -1,6 +1,6 @@
-// Gamepads as the game sees them: keys, cursor motion and the left button. The mapping is tested
-// with made-up pad states and events; the hot-plugging and SDL's events with SDL's own virtual
-// pad, since no real pad can be plugged into the machines the tests run on.
+// Gamepads as the game sees them: keys of their own, cursor motion and the left button. The mapping
+// is tested with made-up pad states and events; the hot-plugging and SDL's events with SDL's own
+// virtual pad, since no real pad can be plugged into the machines the tests run on.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -24,16 +24,14 @@ using platform::PadButton;
 using platform::PadIntent;
 using platform::PadState;
 
-constexpr uint8_t kEscape = 0x01;
 constexpr uint8_t kW = 0x11;
-constexpr uint8_t kI = 0x17;
-constexpr uint8_t kReturn = 0x1C;
-constexpr uint8_t kA = 0x1E;
-constexpr uint8_t kS = 0x1F;
-constexpr uint8_t kD = 0x20;
-constexpr uint8_t kC = 0x2E;
-constexpr uint8_t kL = 0x26;
-constexpr uint8_t kN = 0x31;
+constexpr uint8_t kPadA = platform::PadKey(platform::PadButton::A);
+constexpr uint8_t kPadB = platform::PadKey(platform::PadButton::B);
+constexpr uint8_t kPadX = platform::PadKey(platform::PadButton::X);
+constexpr uint8_t kPadUp = platform::PadKey(platform::PadButton::DpadUp);
+constexpr uint8_t kPadDown = platform::PadKey(platform::PadButton::DpadDown);
+constexpr uint8_t kPadLeft = platform::PadKey(platform::PadButton::DpadLeft);
+constexpr uint8_t kPadRight = platform::PadKey(platform::PadButton::DpadRight);
 constexpr uint8_t kDown = 0x80;
 constexpr int16_t kFull = 32767;
 
@@ -84,26 +82,23 @@ uint8_t Key(platform::InputSource& aInput, uint8_t aCode)
 }
 }  // namespace
 
-TEST(PadMapping, ButtonsAreTheGamesKeysAndTheLeftMouseButton)
+TEST(PadMapping, ButtonsAreKeysOfTheirOwnAndTheRightShoulderTheLeftMouseButton)
 {
     EXPECT_TRUE(Keys(MapPad(PadState{}, 0.1)).empty());
-    EXPECT_EQ(Keys(MapPad(Pressed(PadButton::A), 0.1)), std::set<int>{kReturn});
-    EXPECT_EQ(Keys(MapPad(Pressed(PadButton::B), 0.1)), std::set<int>{kEscape});
-    EXPECT_EQ(Keys(MapPad(Pressed(PadButton::Start), 0.1)), std::set<int>{kEscape});
-    EXPECT_EQ(Keys(MapPad(Pressed(PadButton::X), 0.1)), std::set<int>{kI});
-    EXPECT_EQ(Keys(MapPad(Pressed(PadButton::Y), 0.1)), std::set<int>{kN});
-    EXPECT_EQ(Keys(MapPad(Pressed(PadButton::DpadUp), 0.1)), std::set<int>{kW});
-    EXPECT_EQ(Keys(MapPad(Pressed(PadButton::DpadDown), 0.1)), std::set<int>{kS});
-    EXPECT_EQ(Keys(MapPad(Pressed(PadButton::DpadLeft), 0.1)), std::set<int>{kA});
-    EXPECT_EQ(Keys(MapPad(Pressed(PadButton::DpadRight), 0.1)), std::set<int>{kD});
-    EXPECT_EQ(Keys(MapPad(Pressed(PadButton::Back), 0.1)), std::set<int>{kC});
-    EXPECT_EQ(Keys(MapPad(Pressed(PadButton::LeftShoulder), 0.1)), std::set<int>{kL});
-    for (const PadButton unused : {PadButton::Guide, PadButton::LeftStick, PadButton::RightStick})
+    std::set<int> seen;
+    for (int index = 0; index < static_cast<int>(PadButton::Count); ++index)
     {
-        const PadIntent intent = MapPad(Pressed(unused), 0.1);
-        EXPECT_TRUE(Keys(intent).empty()) << static_cast<int>(unused);
-        EXPECT_FALSE(intent.myLeftButton) << static_cast<int>(unused);
+        const auto button = static_cast<PadButton>(index);
+        const PadIntent intent = MapPad(Pressed(button), 0.1);
+        if (button != PadButton::RightShoulder)
+        {
+            EXPECT_FALSE(intent.myLeftButton) << index;
+            ASSERT_EQ(Keys(intent).size(), 1u) << index;
+            EXPECT_GT(*Keys(intent).begin(), 0xDD) << "past the keyboard's codes: " << index;
+            seen.insert(*Keys(intent).begin());
+        }
     }
+    EXPECT_EQ(seen.size(), static_cast<size_t>(PadButton::Count) - 1) << "a key for each";
     const PadIntent click = MapPad(Pressed(PadButton::RightShoulder), 0.1);
     EXPECT_TRUE(click.myLeftButton);
     EXPECT_TRUE(Keys(click).empty());
@@ -113,15 +108,18 @@ TEST(PadMapping, ButtonsAreTheGamesKeysAndTheLeftMouseButton)
     chord.SetButton(PadButton::DpadUp, true);
     chord.SetButton(PadButton::DpadRight, true);
     chord.SetButton(PadButton::A, true);
-    EXPECT_EQ(Keys(MapPad(chord, 0.1)), (std::set<int>{kW, kD, kReturn}));
+    EXPECT_EQ(Keys(MapPad(chord, 0.1)), (std::set<int>{kPadUp, kPadRight, kPadA}));
 }
 
 TEST(PadMapping, TheLeftStickWalksInEightDirectionsPastItsDeadZone)
 {
     // Angles with y pointing down, as the pad reports them.
     const std::pair<double, std::set<int>> directions[] = {
-        {0, {kD}},       {45, {kD, kS}}, {90, {kS}},      {135, {kS, kA}}, {180, {kA}},
-        {225, {kA, kW}}, {270, {kW}},    {315, {kW, kD}}, {-180, {kA}},    {359, {kD}},
+        {0, {kPadRight}},   {45, {kPadRight, kPadDown}},
+        {90, {kPadDown}},   {135, {kPadDown, kPadLeft}},
+        {180, {kPadLeft}},  {225, {kPadLeft, kPadUp}},
+        {270, {kPadUp}},    {315, {kPadUp, kPadRight}},
+        {-180, {kPadLeft}}, {359, {kPadRight}},
     };
     for (const auto& [degrees, keys] : directions)
     {
@@ -129,10 +127,10 @@ TEST(PadMapping, TheLeftStickWalksInEightDirectionsPastItsDeadZone)
         EXPECT_EQ(Keys(MapPad(LeftStick(0.5, degrees), 0.1)), keys) << degrees << " half way";
     }
     // Each direction owns 45 degrees around it.
-    EXPECT_EQ(Keys(MapPad(LeftStick(1.0, 22), 0.1)), std::set<int>{kD});
-    EXPECT_EQ(Keys(MapPad(LeftStick(1.0, 23), 0.1)), (std::set<int>{kD, kS}));
-    EXPECT_EQ(Keys(MapPad(LeftStick(1.0, 247), 0.1)), (std::set<int>{kA, kW}));
-    EXPECT_EQ(Keys(MapPad(LeftStick(1.0, 248), 0.1)), std::set<int>{kW});
+    EXPECT_EQ(Keys(MapPad(LeftStick(1.0, 22), 0.1)), std::set<int>{kPadRight});
+    EXPECT_EQ(Keys(MapPad(LeftStick(1.0, 23), 0.1)), (std::set<int>{kPadRight, kPadDown}));
+    EXPECT_EQ(Keys(MapPad(LeftStick(1.0, 247), 0.1)), (std::set<int>{kPadLeft, kPadUp}));
+    EXPECT_EQ(Keys(MapPad(LeftStick(1.0, 248), 0.1)), std::set<int>{kPadUp});
     // A stick resting a little off centre does not walk, in any direction.
     for (double degrees = 0; degrees < 360; degrees += 30)
     {
@@ -142,7 +140,7 @@ TEST(PadMapping, TheLeftStickWalksInEightDirectionsPastItsDeadZone)
     PadState corner;
     corner.SetAxis(PadAxis::LeftX, -32768);
     corner.SetAxis(PadAxis::LeftY, -32768);
-    EXPECT_EQ(Keys(MapPad(corner, 0.1)), (std::set<int>{kA, kW}));
+    EXPECT_EQ(Keys(MapPad(corner, 0.1)), (std::set<int>{kPadLeft, kPadUp}));
 }
 
 TEST(PadMapping, TheRightStickMovesTheCursorByTimeAndTilt)
@@ -182,7 +180,7 @@ TEST(PadMapping, TwoPadsTogetherHoldWhatEitherHoldsAndAddTheirMotion)
     both |= MapPad(RightStick(1.0, 0), 1.0);
     both |= MapPad(RightStick(1.0, 0), 1.0);
     both |= MapPad(Pressed(PadButton::RightShoulder), 1.0);
-    EXPECT_EQ(Keys(both), std::set<int>{kReturn});
+    EXPECT_EQ(Keys(both), std::set<int>{kPadA});
     EXPECT_NEAR(both.myMotionX, 1400.0, 2.0);
     EXPECT_TRUE(both.myLeftButton);
 }
@@ -192,18 +190,18 @@ TEST(PadFeeder, IntentsBecomePressesReleasesAndMotionOfTheInputSource)
     platform::InputSource input;
     platform::PadFeeder feeder;
     feeder.Feed(MapPad(Pressed(PadButton::A), 0.01), input);
-    EXPECT_EQ(Key(input, kReturn), kDown);
+    EXPECT_EQ(Key(input, kPadA), kDown);
     feeder.Feed(MapPad(Pressed(PadButton::A), 0.01), input);
-    EXPECT_EQ(Key(input, kReturn), kDown) << "held, not pressed again";
+    EXPECT_EQ(Key(input, kPadA), kDown) << "held, not pressed again";
 
     // Pressed and let go between two reads of the game: still seen down once.
     feeder.Feed(MapPad(Pressed(PadButton::X), 0.01), input);
     feeder.Feed(MapPad(PadState{}, 0.01), input);
     uint8_t keys[256];
     input.ReadKeyboard(keys);
-    EXPECT_EQ(keys[kI], kDown);
-    EXPECT_EQ(keys[kReturn], 0) << "A let go";
-    EXPECT_EQ(Key(input, kI), 0) << "and after that read, X too";
+    EXPECT_EQ(keys[kPadX], kDown);
+    EXPECT_EQ(keys[kPadA], 0) << "A let go";
+    EXPECT_EQ(Key(input, kPadX), 0) << "and after that read, X too";
 
     // The right shoulder is the left mouse button, with the same latch.
     feeder.Feed(MapPad(Pressed(PadButton::RightShoulder), 0.01), input);
@@ -231,10 +229,10 @@ TEST(PadFeeder, KeysTheKeyboardHoldsAreLeftToTheKeyboard)
     feeder.Feed(MapPad(PadState{}, 0.01), input);
     uint8_t keys[256];
     input.ReadKeyboard(keys);
-    EXPECT_EQ(keys[kEscape], kDown);
+    EXPECT_EQ(keys[kPadB], kDown);
     EXPECT_EQ(keys[kW], kDown);
     EXPECT_EQ(Key(input, kW), kDown) << "the pad never held W, so it never lets it go";
-    EXPECT_EQ(Key(input, kEscape), 0);
+    EXPECT_EQ(Key(input, kPadB), 0);
 }
 TEST(SubPixelMotion, FractionsAddUpInBothDirections)
 {
@@ -319,14 +317,14 @@ TEST_F(VirtualPad, APluggedInPadReachesTheGameAndLetsGoWhenPulledOut)
         {
             uint8_t keys[256];
             myInput.ReadKeyboard(keys);
-            return keys[kReturn] == kDown && keys[kA] == kDown;
+            return keys[kPadA] == kDown && keys[kPadLeft] == kDown;
         }))
-        << "A is Return, the stick to the left walks left";
+        << "A is held, the stick to the left holds the pad's left";
 
     // Pulled out with A and the stick still held: the game must not walk on for ever.
     pad.reset();
     EXPECT_TRUE(PumpUntil([&] { return myPads.Count() == 0; })) << "the pad leaves";
-    EXPECT_TRUE(PumpUntil([&] { return Key(myInput, kReturn) == 0 && Key(myInput, kA) == 0; }));
+    EXPECT_TRUE(PumpUntil([&] { return Key(myInput, kPadA) == 0 && Key(myInput, kPadLeft) == 0; }));
 
     // And once more: a pad plugged in again is taken up again.
     pad = std::make_unique<platform::VirtualGamepad>();
@@ -341,5 +339,5 @@ TEST_F(VirtualPad, EventsForPadsThatAreGoneAreIgnored)
     myPads.Handle({Kind::Button, 99, static_cast<int>(PadButton::A), 1});
     myPads.Handle({Kind::Removed, 99, 0, 0});
     myPads.Feed(myInput, 0.01);
-    EXPECT_EQ(Key(myInput, kReturn), 0);
+    EXPECT_EQ(Key(myInput, kPadA), 0);
 }
