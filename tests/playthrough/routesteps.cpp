@@ -72,19 +72,14 @@ Route& Route::Combine(const std::vector<std::string>& aIngredients)
                            }
                            else if (state->next < aIngredients.size())
                            {
-                               const std::vector<Item>& held = inventory.GetItems();
                                const std::string& name = aIngredients[state->next++];
-                               size_t cell = 0;
-                               while (cell < held.size() && held[cell].GetName() != name)
-                               {
-                                   ++cell;
-                               }
-                               if (cell == held.size() || cell >= 15)
+                               const int cell = inventory.FindCell(name);
+                               if (cell == HeldGrid::ourNoCell)
                                {
                                    aPlay.Fail(name + " is not in the inventory's grid");
                                    return false;
                                }
-                               aPlay.ClickAt(layout::HeldCell(static_cast<int>(cell)) + V(40, 40));
+                               aPlay.ClickAt(layout::HeldCell(cell) + V(40, 40));
                                // Let go over the panel's empty corner: into the slots.
                                aPlay.ClickAt(layout::Panel() + V(20, 20));
                            }
