@@ -1,6 +1,7 @@
 # Fails unless every test of the build in BUILD is in exactly one lane: the only labels are the
 # lanes unit, window, process and story, and the lanes' sizes add up to the number of tests (a
-# test in no lane would never run in a lane's run, one in two would run twice).
+# test in no lane would never run in a lane's run, one in two would run twice). Programs not built
+# yet are left out: their tests are known once they are.
 function(count_tests result)
     execute_process(COMMAND ${CMAKE_CTEST_COMMAND} -N ${ARGN} WORKING_DIRECTORY ${BUILD}
         OUTPUT_VARIABLE listing RESULT_VARIABLE status)
@@ -20,6 +21,9 @@ if(labels)
     message(FATAL_ERROR "Labels that are no lane: ${labels}")
 endif()
 count_tests(total)
+# A test program not built yet stands in the list as one unlabelled test of that name.
+count_tests(unbuilt -R "_NOT_BUILT$")
+math(EXPR total "${total} - ${unbuilt}")
 set(inLanes 0)
 foreach(lane ${lanes})
     count_tests(size -L "^${lane}$")

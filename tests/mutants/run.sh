@@ -5,6 +5,9 @@
 #
 #   tests/mutants/run.sh SOURCE_DIR SCRATCH_DIR CONTENT_BUILD MIN_PERCENT [CTEST_ARGS...]
 #
+# TARGETS (space-separated) names what to build, everything when unset: the test programs the
+# chosen tests run. A mutation's run stops at its first failing test.
+#
 # The list is tests/mutants/mutants.txt: blocks of "== name", "file: path", "find: text",
 # "replace: text", where the text to find occurs exactly once in the file.
 set -euo pipefail
@@ -25,13 +28,17 @@ tar -C "$source_dir" -cf - --exclude='./build*' --exclude=./.git --exclude=./tou
 cmake -S "$scratch/src" -B "$scratch/build" -DCMAKE_BUILD_TYPE=Release \
     -DMARROWEN_PREBUILT_CONTENT="$content_build" >"$scratch/configure.log"
 
-build() { cmake --build "$scratch/build" -j "${JOBS:-2}" >"$scratch/build.log" 2>&1; }
+targets=()
+for target in ${TARGETS:-}; do targets+=(--target "$target"); done
+build() { nice cmake --build "$scratch/build" -j "${JOBS:-2}" "${targets[@]}" >"$scratch/build.log" 2>&1; }
 run_tests() {
-    (cd "$scratch/build" && ctest --timeout 120 -j "${JOBS:-2}" "${tests[@]}" >"$scratch/tests.log" 2>&1)
+    (cd "$scratch/build" && ctest --timeout 120 -j "${JOBS:-2}" "$@" "${tests[@]}" \
+        >"$scratch/tests.log" 2>&1)
 }
 
 build || { echo "The unmutated copy does not build: $scratch/build.log"; exit 1; }
 run_tests || { echo "The tests fail without any mutation: $scratch/tests.log"; exit 1; }
+echo "$(grep -c '^ *Start ' "$scratch/tests.log") tests pass unmutated; each mutation in turn:"
 
 # name, file, find, replace of every mutation, in list order, NUL-separated.
 mapfile -d '' fields < <(perl -ne '
@@ -59,7 +66,7 @@ for ((i = 0; i < ${#fields[@]}; i += 4)); do
         echo "LIST ERROR  $name: the mutated $file does not build ($scratch/build.log)"
         exit 1
     fi
-    if run_tests; then
+    if run_tests --stop-on-failure; then
         survived=$((survived + 1))
         survivors+="  $name ($file)"$'\n'
         echo "SURVIVED    $name ($(($(date +%s) - start)) s)"
