@@ -13,9 +13,10 @@ PACKAGES := build-essential cmake pkg-config libsdl2-dev libepoxy-dev libmpg123-
             libx11-dev xvfb xauth xdotool x11-apps netpbm hunspell hunspell-en-gb dpkg-dev file \
             desktop-file-utils lintian appstream clang clang-tidy clang-format libclang-rt-dev
 
+space := $(subst ,, )
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build run test test-asan test-tsan lint format fuzz bench soak tour package install \
+.PHONY: deps build run check mutants test test-asan test-tsan lint format fuzz bench soak tour package install \
         clean
 
 deps:
@@ -37,6 +38,26 @@ run: build
 	    exit 1; \
 	fi
 	cd $(BUILD) && ./marrowen
+
+# The unit lane (in the test programs alone: no window, no game started) after an incremental
+# build of what it needs: the quick check while working.
+UNIT_TARGETS := platform_tests game_tests content_tests fuzz-replay-dds fuzz-replay-image \
+                fuzz-replay-font fuzz-replay-mp3 fuzz-replay-dialogue fuzz-replay-recording
+check:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	nice cmake --build $(BUILD) -j $(JOBS) --target $(UNIT_TARGETS)
+	cd $(BUILD) && ctest -j $(JOBS) -L unit --output-on-failure
+
+# Each mutation of tests/mutants/mutants.txt applied in turn to a scratch copy of the sources,
+# rebuilt incrementally and run against the unit lane; at least MUTANTS_MIN percent of them must
+# make a test fail. The lane leaves out the content generator's run twice over: no mutation
+# touches the generator, and it takes minutes.
+MUTANTS_BUILD ?= build-mutants
+MUTANTS_MIN   ?= 90
+MUTANTS_TESTS ?= -L unit -E 'AssetsFiles\.EveryNamedFileIsGenerated'
+mutants: build
+	TARGETS="$(UNIT_TARGETS)" JOBS=$(JOBS) \
+	    tests/mutants/run.sh . $(MUTANTS_BUILD) $(BUILD) $(MUTANTS_MIN) $(MUTANTS_TESTS)
 
 # The window tests need a display: without one, the tests run under a virtual X server.
 XRUN := $(if $(DISPLAY),,xvfb-run -a -s "-screen 0 1280x1024x24")
@@ -78,17 +99,16 @@ test-asan: build
 # real game, and the story played through whole, by the bot and by the real game replaying it.
 # The damaged-file corpus stays out: its games end while they load, before their threads start
 # (the ASan run covers it); so do the story's other seeded orders, one order being played.
+TSAN_PROGRAMS := platform_tests game_tests reliability_tests playthrough_tests
 test-tsan: build
 	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSANITIZE=thread \
-	    -DMARROWEN_PREBUILT_CONTENT=$(abspath $(BUILD))
-	cmake --build $(TSAN_BUILD) -j $(JOBS) \
-	    --target platform_tests game_tests reliability_tests playthrough_tests
+	    -DMARROWEN_PREBUILT_CONTENT=$(abspath $(BUILD)) \
+	    -DMARROWEN_TEST_PROGRAMS="$(subst $(space),;,$(TSAN_PROGRAMS))"
+	cmake --build $(TSAN_BUILD) -j $(JOBS) --target $(TSAN_PROGRAMS)
 	rm -rf $(TSAN_BUILD)/sanitizer-reports && mkdir -p $(TSAN_BUILD)/sanitizer-reports
 	cd $(TSAN_BUILD) && \
 	    TSAN_OPTIONS=$(call SANITIZER_COMMON,$(TSAN_BUILD)):suppressions=$(CURDIR)/tests/sanitizers/races.supp \
-	    $(XRUN) ctest --output-on-failure -j $(JOBS) \
-	    -L 'platform_tests|game_tests|reliability_tests|playthrough_tests' \
-	    -E 'Corpus|StoryOrders'
+	    $(XRUN) ctest --output-on-failure -j $(JOBS) -E 'Corpus|StoryOrders'
 	$(call sanitizer-check,$(TSAN_BUILD))
 
 # The whole story played through, a screenshot at each milestone, into tour/.

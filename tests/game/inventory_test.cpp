@@ -341,6 +341,10 @@ TEST_F(InventoryTest, ItemsBeyondTheFifteenCellsAreKeptButNeitherDrawnNorClicked
     RenderData cards;
     myInventory.SubmitInfoCard(0.0f, 0.0f, cards);
     EXPECT_TRUE(cards.IsEmpty());
+    // A cell freed goes to the first item waiting for one.
+    EXPECT_TRUE(myInventory.RemoveItem("item 3"));
+    EXPECT_EQ(3, myInventory.FindCell("item 15"));
+    EXPECT_EQ(HeldGrid::ourNoCell, myInventory.FindCell("item 16"));
 }
 
 TEST_F(InventoryTest, ItemsAreFoundRemovedAndTakenByTheirExactNames)

@@ -177,6 +177,17 @@ TEST_F(RobotTest, OverlaysPauseHisAnimationButNotHisWalk)
     PostMaster::GetInstance()->inventoryOpen = false;
     myRobot.Update(0.0f, camera, V(900, 300));
     EXPECT_FALSE(myRobot.GetAnimation().IsPaused());
+    // The other overlays and the paused game hold it too.
+    for (bool PostMaster::*flag :
+         {&PostMaster::notepadOpen, &PostMaster::conversationRunning, &PostMaster::paused})
+    {
+        PostMaster::GetInstance()->*flag = true;
+        myRobot.Update(0.0f, camera, V(900, 300));
+        EXPECT_TRUE(myRobot.GetAnimation().IsPaused());
+        PostMaster::GetInstance()->*flag = false;
+        myRobot.Update(0.0f, camera, V(900, 300));
+        EXPECT_FALSE(myRobot.GetAnimation().IsPaused());
+    }
 }
 
 TEST_F(RobotTest, CopyStateFromTakesPositionSheetAndSwitch)

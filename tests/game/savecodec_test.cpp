@@ -141,6 +141,21 @@ TEST(SaveCodec, ASaveReadsBackAsItWasWritten)
     ASSERT_TRUE(DecodeSave(older.dump(), Fresh(), read, problem)) << problem;
     EXPECT_TRUE(read.history.empty());
     EXPECT_EQ(read.scene, "Vulcano");
+
+    // Two conversations of one name read back each its own state, in their order.
+    SavedGame twins = SomeSave();
+    SavedGame freshTwins = Fresh();
+    for (SavedGame* game : {&twins, &freshTwins})
+    {
+        game->scenes["Vulcano"].conversations.push_back({"Twin", false, false, {0, true}, {}});
+        game->scenes["Vulcano"].conversations.push_back({"Twin", false, false, {0, true}, {}});
+    }
+    twins.scenes["Vulcano"].conversations.back().played = true;
+    ASSERT_TRUE(DecodeSave(EncodeSave(twins), freshTwins, read, problem)) << problem;
+    const auto& conversations = read.scenes.at("Vulcano").conversations;
+    ASSERT_EQ(conversations.size(), 5u);
+    EXPECT_FALSE(conversations[3].played);
+    EXPECT_TRUE(conversations[4].played);
 }
 
 // What another version of the game may write: each still reads, and comes out as checked.

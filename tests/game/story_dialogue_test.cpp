@@ -334,6 +334,17 @@ TEST_F(StoryDialogue, EveryWordingIsShownInTheWorldItWasWrittenFor)
     EXPECT_GE(choices, 25);
 }
 
+// No line of the game says "not" yet; a condition that does holds exactly when its term does not.
+TEST_F(StoryDialogue, NotTurnsATermAround)
+{
+    StoryWorld world(Engine());
+    StoryCondition condition;
+    std::string problem;
+    ASSERT_TRUE(ParseStoryCondition("not holds axe", condition, problem)) << problem;
+    EXPECT_TRUE(world.Set({}).Meets(condition));
+    EXPECT_FALSE(world.Set({{FactOf(condition.terms[0]), true}}).Meets(condition));
+}
+
 TEST_F(StoryDialogue, EverySpokenWordIsSpeltRight)
 {
     if (std::system("echo | hunspell -d en_GB -l > /dev/null 2>&1") != 0)

@@ -238,6 +238,7 @@ TEST_F(VolcanoStory, TheHotSpotSaysWhatItWantsAtEveryUseAndCuresTheRubberStringO
     EXPECT_TRUE(Holds("refined rubber"));
     EXPECT_FALSE(Holds("rubber string"));
     EXPECT_FALSE(InScene("vulcanization"));
+    EXPECT_FALSE(Holds("vulcanization")) << "the hot spot is used up, not carried off";
     EXPECT_EQ(Names{"Vulcanization success"}, ReadThrough());
 }
 }  // namespace
