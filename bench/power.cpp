@@ -73,6 +73,7 @@ bool SaveInScene(const std::string& aScene, const std::string& aFolder)
     ReplayFeed route(std::move(events));
     SceneWatch watch(aScene);
     Game game(hge, benchroute::Options(route, watch));
+    game.Start();
     while (!watch.Reached() && game.SwapBuffers())
     {
     }
@@ -147,6 +148,7 @@ bool MeasureWindow(const GameOptions& aOptions, double aSeconds, Measured& aMeas
 {
     hgeSelectBackend(HGE_BACKEND_WINDOW);
     Game game(hgeCreate(HGE_VERSION), aOptions);
+    game.Start();
     HGE* hge = game.GetHGE();
     const auto runFor = [&](double aFor)
     {

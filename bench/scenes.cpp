@@ -78,6 +78,7 @@ int main()
     benchmemory::Memory most;
     {
         Game game(hge, options);
+        game.Start();
         const Clock::time_point start = Clock::now();
         Clock::time_point nextLook = start;
         uint64_t swapped = game.GetSwapCount();
