@@ -19,7 +19,7 @@ struct CommandLine
     std::string myState;
     std::string myDataFolder;  // empty: the data beside the game or installed with it
     bool myDemo = false;
-    bool mySave = false;  // keep the player's save in a headless run or a replay too
+    bool mySave = false;      // keep the player's save in a headless run or a replay too
     bool myUncapped = false;  // every frame drawn at once, for measuring
     // Given for this run only: they win over the settings file and are never written to it.
     std::optional<bool> myFullscreen;

@@ -191,9 +191,9 @@ TEST(CommandLine, TheHelpHasOneLinePerOptionThatTheParserAccepts)
         }
     }
     const std::vector<std::string> expected = {
-        "--play",          "--continue", "--save",   "--headless", "--frames", "--screenshot",
-        "--fixed-step-ms", "--record",   "--replay", "--state",    "--demo",   "--fullscreen",
-        "--windowed",      "--scale",    "--uncapped", "--data",   "--help",   "--version"};
+        "--play",          "--continue", "--save",     "--headless", "--frames", "--screenshot",
+        "--fixed-step-ms", "--record",   "--replay",   "--state",    "--demo",   "--fullscreen",
+        "--windowed",      "--scale",    "--uncapped", "--data",     "--help",   "--version"};
     EXPECT_EQ(described, expected);
     // Every option the help describes is one the parser takes.
     for (const std::string& option : described)
