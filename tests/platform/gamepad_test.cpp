@@ -251,6 +251,9 @@ TEST(SubPixelMotion, FractionsAddUpInBothDirections)
     motion.Reset();
     motion.Take(0.9, 0.9, x, y);
     EXPECT_EQ(x, 0) << "reset dropped the carried fractions";
+    motion.Reset();
+    motion.Take(-0.4, 0.0, x, y);
+    EXPECT_EQ(x, 0) << "a fraction to the left waits, as one to the right does";
 }
 
 TEST(PadEvents, StickAndButtonEventsChangeThePadState)
