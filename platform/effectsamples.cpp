@@ -49,7 +49,8 @@ bool DecodeEffect(const std::string& aPath, std::vector<float>& aSamples)
     {
         return Fail(aPath, "the sound holds no samples");
     }
-    const double seconds = static_cast<double>(bytes / frameBytes) / spec.freq;
+    const Uint32 frames = bytes / frameBytes;
+    const double seconds = static_cast<double>(frames) / spec.freq;
     if (seconds > ourLongestEffectSeconds)
     {
         char length[64];

@@ -266,7 +266,7 @@ TEST(SoundMix, TheMixedLevelFollowsTheVolumesOfTheSettings)
 {
     hgeSelectBackend(HGE_BACKEND_HEADLESS);
     const int frames = ourRate / 2;
-    const int ramp = platform::GainRamp::ourFullSwingFrames;
+    const size_t ramp = platform::GainRamp::ourFullSwingFrames;
     const std::vector<float> track = Decoded("aud/the_village_2_finished_v.mp3", frames);
     const geometry::SoundEffectFile& blast = geometry::SoundEffectRow(geometry::SoundEffect::Blast);
     std::vector<float> effect;
@@ -278,7 +278,8 @@ TEST(SoundMix, TheMixedLevelFollowsTheVolumesOfTheSettings)
         {
             sum += static_cast<double>(aSamples[i]) * aSamples[i];
         }
-        return std::sqrt(sum / static_cast<double>((aSamples.size() - aFrom) / aStep));
+        const size_t counted = (aSamples.size() - aFrom) / aStep;
+        return std::sqrt(sum / static_cast<double>(counted));
     };
     const auto decibels = [](double aRatio) { return 20.0 * std::log10(aRatio); };
     for (const auto& [music, effects] : {std::pair{100, 40}, {50, 100}, {10, 0}, {0, 70}})

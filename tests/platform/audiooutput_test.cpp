@@ -92,14 +92,14 @@ TEST_F(AudioEffects, EffectsSoundOnBothChannelsAddUpAndEndWithTheirSamples)
     output.PlayEffect(loud, 0.5f);
     const std::vector<float> mix = Mixed(output, 400);
     const float unit = 1.0f / 16384.0f;  // what the 16-bit samples round away, and more
-    for (int frame : {0, 99})
+    for (const size_t frame : {size_t{0}, size_t{99}})
     {
         EXPECT_NEAR(mix[2 * frame], 0.5f, unit) << frame;
         EXPECT_EQ(mix[2 * frame + 1], mix[2 * frame]) << frame;
     }
-    EXPECT_NEAR(mix[2 * 100], 0.25f, unit);
-    EXPECT_NEAR(mix[2 * 299 + 1], 0.25f, unit);
-    EXPECT_EQ(mix[2 * 300], 0.0f) << "an effect stops at its last sample";
+    EXPECT_NEAR(mix[200], 0.25f, unit);  // frame 100, left
+    EXPECT_NEAR(mix[599], 0.25f, unit);  // frame 299, right
+    EXPECT_EQ(mix[600], 0.0f) << "an effect stops at its last sample";
     EXPECT_EQ(output.SoundingEffects(), 0);
 }
 
@@ -156,7 +156,7 @@ TEST_F(AudioEffects, AVolumeChangeIsHeardAtOnceInARampWithoutAStep)
     }
     EXPECT_LT(largestStep, 0.5f * 0.75f / 100.0f) << "no click: the change is spread out";
     // Within a few milliseconds (10 at most) the new volume holds.
-    EXPECT_NEAR(ramp[2 * platform::GainRamp::ourFullSwingFrames], 0.125f, 0.0001f);
+    EXPECT_NEAR(ramp[size_t{2} * platform::GainRamp::ourFullSwingFrames], 0.125f, 0.0001f);
     EXPECT_NEAR(ramp.back(), 0.125f, 0.0001f);
 }
 
