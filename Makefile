@@ -79,6 +79,11 @@ define sanitizer-check
 	if [ "$$reports" != 0 ]; then cat $(1)/sanitizer-reports/*; exit 1; fi
 endef
 
+# The story's other seeded orders, and the end picture's menu and the attract mode, which play
+# the same story again as the recorded route's test already does under the sanitizers, run in
+# the release suite only.
+SANITIZER_SKIPS := StoryOrders|AtTheEndPicture|TheAttractModesRoute
+
 # The whole suite, the playthrough included, under AddressSanitizer and UndefinedBehaviorSanitizer.
 # LeakSanitizer knows one leak that is not ours (tests/sanitizers/leaks.supp). Of the story's
 # orders it plays one (the recorded one): the other seeded orders run in the release suite.
@@ -91,14 +96,15 @@ test-asan: build
 	    ASAN_OPTIONS=$(call SANITIZER_COMMON,$(ASAN_BUILD)):detect_leaks=1 \
 	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/leaks.supp:print_suppressions=0 \
 	    UBSAN_OPTIONS=$(call SANITIZER_COMMON,$(ASAN_BUILD)):print_stacktrace=1 \
-	    $(XRUN) ctest --output-on-failure -j $(JOBS) -E 'StoryOrders'
+	    $(XRUN) ctest --output-on-failure -j $(JOBS) -E '$(SANITIZER_SKIPS)'
 	$(call sanitizer-check,$(ASAN_BUILD))
 
 # Every test that starts threads, under ThreadSanitizer: the platform's (the snapshot
 # hand-over, the music output, the window's render thread), the game's, the ways of ending the
 # real game, and the story played through whole, by the bot and by the real game replaying it.
 # The damaged-file corpus stays out: its games end while they load, before their threads start
-# (the ASan run covers it); so do the story's other seeded orders, one order being played.
+# (the ASan run covers it); so do the saves along the story (loading them starts no thread of
+# its own) and the story's other plays, one being played.
 TSAN_PROGRAMS := platform_tests game_tests reliability_tests playthrough_tests
 test-tsan: build
 	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSANITIZE=thread \
@@ -108,7 +114,8 @@ test-tsan: build
 	rm -rf $(TSAN_BUILD)/sanitizer-reports && mkdir -p $(TSAN_BUILD)/sanitizer-reports
 	cd $(TSAN_BUILD) && \
 	    TSAN_OPTIONS=$(call SANITIZER_COMMON,$(TSAN_BUILD)):suppressions=$(CURDIR)/tests/sanitizers/races.supp \
-	    $(XRUN) ctest --output-on-failure -j $(JOBS) -E 'Corpus|StoryOrders'
+	    $(XRUN) ctest --output-on-failure -j $(JOBS) \
+	    -E '$(SANITIZER_SKIPS)|Corpus|SavedPlaythrough'
 	$(call sanitizer-check,$(TSAN_BUILD))
 
 # The whole story played through, a screenshot at each milestone, into tour/.
