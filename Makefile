@@ -104,7 +104,9 @@ test-asan: build
 # real game, and the story played through whole, by the bot and by the real game replaying it.
 # The damaged-file corpus stays out: its games end while they load, before their threads start
 # (the ASan run covers it); so do the saves along the story (loading them starts no thread of
-# its own) and the story's other plays, one being played.
+# its own) and the story's other plays, one being played. The held shut-down's second signal
+# stays out too: ThreadSanitizer holds a signal back until the thread it lands on leaves a call it
+# does not know as blocking, and that shut-down is held in opening a pipe nobody reads.
 TSAN_PROGRAMS := platform_tests game_tests reliability_tests playthrough_tests
 test-tsan: build
 	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSANITIZE=thread \
@@ -115,7 +117,7 @@ test-tsan: build
 	cd $(TSAN_BUILD) && \
 	    TSAN_OPTIONS=$(call SANITIZER_COMMON,$(TSAN_BUILD)):suppressions=$(CURDIR)/tests/sanitizers/races.supp \
 	    $(XRUN) ctest --output-on-failure -j $(JOBS) \
-	    -E '$(SANITIZER_SKIPS)|Corpus|SavedPlaythrough'
+	    -E '$(SANITIZER_SKIPS)|Corpus|SavedPlaythrough|ASecondSignalEndsAHeldShutdown'
 	$(call sanitizer-check,$(TSAN_BUILD))
 
 # The whole story played through, a screenshot at each milestone, into tour/.
