@@ -36,21 +36,21 @@ bool DecodeEffect(const std::string& aPath, std::vector<float>& aSamples)
     }
     // A data chunk longer than the file is damage, not a shorter sound.
     SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
-    SDL_AudioSpec spec;
+    SDL_AudioSpec layout;  // the samples' format, channels and rate, as the file says
     Uint8* raw = nullptr;
     Uint32 bytes = 0;
-    if (SDL_LoadWAV_RW(SDL_RWFromFile(resolved.c_str(), "rb"), 1, &spec, &raw, &bytes) == nullptr)
+    if (SDL_LoadWAV_RW(SDL_RWFromFile(resolved.c_str(), "rb"), 1, &layout, &raw, &bytes) == nullptr)
     {
         return Fail(aPath, std::string("not a sound effect SDL can read (") + SDL_GetError() + ")");
     }
     const std::unique_ptr<Uint8, WavDeleter> wav(raw);
-    const Uint32 frameBytes = SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
-    if (frameBytes == 0 || spec.freq <= 0 || bytes < frameBytes)
+    const Uint32 frameBytes = SDL_AUDIO_BITSIZE(layout.format) / 8 * layout.channels;
+    if (frameBytes == 0 || layout.freq <= 0 || bytes < frameBytes)
     {
         return Fail(aPath, "the sound holds no samples");
     }
     const Uint32 frames = bytes / frameBytes;
-    const double seconds = static_cast<double>(frames) / spec.freq;
+    const double seconds = static_cast<double>(frames) / layout.freq;
     if (seconds > ourLongestEffectSeconds)
     {
         char length[64];
@@ -58,7 +58,7 @@ bool DecodeEffect(const std::string& aPath, std::vector<float>& aSamples)
         return Fail(aPath, length);
     }
     SDL_AudioCVT convert;
-    if (SDL_BuildAudioCVT(&convert, spec.format, spec.channels, spec.freq, AUDIO_F32SYS, 1,
+    if (SDL_BuildAudioCVT(&convert, layout.format, layout.channels, layout.freq, AUDIO_F32SYS, 1,
                           MusicStream::ourSampleRate) < 0)
     {
         return Fail(aPath, std::string("its sound cannot be converted (") + SDL_GetError() + ")");
