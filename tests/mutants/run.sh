@@ -6,7 +6,8 @@
 #   tests/mutants/run.sh SOURCE_DIR SCRATCH_DIR CONTENT_BUILD MIN_PERCENT [CTEST_ARGS...]
 #
 # TARGETS (space-separated) names what to build, everything when unset: the test programs the
-# chosen tests run. A mutation's run stops at its first failing test.
+# chosen tests run. A mutation's run stops at its first failing test. MUTANTS_LIST names another
+# list (a part of the kept one, say) to run instead.
 #
 # The list is tests/mutants/mutants.txt: blocks of "== name", "file: path", "find: text",
 # "replace: text", where the text to find occurs exactly once in the file.
@@ -18,7 +19,7 @@ min_percent=$4
 shift 4
 tests=("$@")
 [ ${#tests[@]} -gt 0 ] || tests=(-L unit)
-list=$source_dir/tests/mutants/mutants.txt
+list=$(realpath "${MUTANTS_LIST:-$source_dir/tests/mutants/mutants.txt}")
 
 mkdir -p "$scratch/src"
 scratch=$(cd "$scratch" && pwd)
