@@ -76,12 +76,6 @@ unsigned LastNamed(const std::vector<LevelConversation>& aConversations, const s
     }
     return found;
 }
-
-bool AnyOverlayOpen()
-{
-    const PostMaster& flags = *PostMaster::GetInstance();
-    return flags.notepadOpen || flags.inventoryOpen || flags.conversationRunning || flags.paused;
-}
 }  // namespace
 
 LevelBaseData::LevelBaseData() = default;
@@ -185,7 +179,8 @@ void LevelBaseData::RequestUnlessPlayed(const std::string& aName)
 
 bool LevelBaseData::OverlayOpen()
 {
-    return AnyOverlayOpen();
+    const PostMaster& flags = *PostMaster::GetInstance();
+    return flags.notepadOpen || flags.inventoryOpen || flags.conversationRunning || flags.paused;
 }
 
 bool LevelBaseData::UseKeyReleased(const InputWrapper& aInput)
@@ -275,7 +270,7 @@ void LevelBaseData::HandleLevelInput(InputWrapper& aInput, float /*aElapsed*/,
     {
         myConversations[myCurrentConversation].HandleInput(aInput);
     }
-    if (AnyOverlayOpen() || IsShowingPictures() || !UseKeyReleased(aInput))
+    if (OverlayOpen() || IsShowingPictures() || !UseKeyReleased(aInput))
     {
         return;
     }

@@ -18,9 +18,8 @@ public:
 
     // Builds the box; once, after the conversation has its place in the level's list.
     void Init() { myBox.Init(); }
-    void AddLine(const std::string& aLine) { myBox.AddLine(aLine); }
-    // Adds the script's lines after any given before, once the speakers have been set; until a
-    // wording is chosen the box holds each stretch's last wording.
+    // Adds the script's lines after any given before; until a wording is chosen the box holds
+    // each stretch's last wording.
     void SetScript(const ConversationScript& aScript);
     // For every stretch, the first wording whose condition aFacts meets; the box shows their
     // lines from the first.

@@ -174,7 +174,7 @@ void SoundManager::PlayEffect(geometry::SoundEffect aEffect)
 void SoundManager::Play(geometry::SoundEffect aEffect)
 {
     EffectState& effect = myEffects[static_cast<size_t>(aEffect)];
-    // Two items picked up with one press, two parts fitted at once: one sound, not a louder one.
+    // The same effect asked for twice in one frame sounds once, not twice as loud.
     if (effect.myLastFrame == myFrame + 1)
     {
         return;

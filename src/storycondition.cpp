@@ -45,10 +45,11 @@ bool ParseStoryCondition(const std::string& aText, StoryCondition& aCondition,
     for (size_t start = 0; start <= aText.size();)
     {
         const size_t end = std::min(aText.find(separator, start), aText.size());
+        const std::string text = Trimmed(aText.substr(start, end - start));
         StoryTerm term;
-        if (!ParseTerm(Trimmed(aText.substr(start, end - start)), term))
+        if (!ParseTerm(text, term))
         {
-            aProblem = "\"" + Trimmed(aText.substr(start, end - start)) +
+            aProblem = "\"" + text +
                        "\" is not a condition (holds ITEM, fitted PART or played CONVERSATION, "
                        "each may follow \"not\")";
             return false;

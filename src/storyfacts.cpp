@@ -1,6 +1,7 @@
 #include "storyfacts.h"
 
 #include <algorithm>
+#include <set>
 
 #include "engineparts.h"
 #include "inventory.h"
@@ -58,17 +59,14 @@ bool StoryFacts::Meets(const StoryCondition& aCondition) const
 
 std::string StoryFacts::UnknownConversation() const
 {
-    const auto known = [this](const std::string& aName)
+    std::set<std::string> known;
+    for (const LevelBaseData* scene : myScenes)
     {
-        return std::any_of(myScenes.begin(), myScenes.end(),
-                           [&aName](const LevelBaseData* aScene)
-                           {
-                               const auto& all = aScene->GetConversations();
-                               return std::any_of(all.begin(), all.end(),
-                                                  [&aName](const LevelConversation& aConversation)
-                                                  { return aConversation.GetName() == aName; });
-                           });
-    };
+        for (const LevelConversation& conversation : scene->GetConversations())
+        {
+            known.insert(conversation.GetName());
+        }
+    }
     for (const LevelBaseData* scene : myScenes)
     {
         for (const LevelConversation& conversation : scene->GetConversations())
@@ -79,7 +77,7 @@ std::string StoryFacts::UnknownConversation() const
                 {
                     for (const StoryTerm& term : wording.condition.terms)
                     {
-                        if (term.kind == StoryTerm::PLAYED && !known(term.name))
+                        if (term.kind == StoryTerm::PLAYED && known.count(term.name) == 0)
                         {
                             return wording.condition.where + ": no conversation is called \"" +
                                    term.name + "\"";

@@ -53,9 +53,13 @@ void Village::UpdateScript(float aElapsed, Player& /*aPlayer*/, Inventory& aInve
     }
     // Once she has made her request, Nissa takes the stone as soon as Ester is by her with it,
     // in hand or already in the engine: all she wants is it off the mountain.
-    const StoryFacts facts = Facts(aInventory);
+    const auto diamondWithEster = [&]
+    {
+        const StoryFacts facts = Facts(aInventory);
+        return facts.Holds("Diamond") || facts.Fitted("Diamond");
+    };
     if (IsPlayed(ourQuest[4]) && !IsPlayed("Call me Ester") && myWoman.IsInRange() &&
-        myRequestedConversation.empty() && (facts.Holds("Diamond") || facts.Fitted("Diamond")))
+        myRequestedConversation.empty() && diamondWithEster())
     {
         myRequestedConversation = "Call me Ester";
         aInventory.AddItem(MakeItem("gold necklace"));

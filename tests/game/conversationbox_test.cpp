@@ -221,7 +221,8 @@ TEST_F(ConversationBoxTest, CopiedConversationDrawsWithTheOriginalsPicturesAndFo
 {
     LevelConversation original(myHGE, "Intro", myFolder);
     original.Init();
-    original.AddLine("Ester: : one two;");
+    original.SetScript(
+        {"Intro", false, {ScriptStretch{{ScriptWording{{}, {"Ester: : one two;"}}}}}});
     LevelConversation copy = original;
     copy.Update();
     const std::vector<hgeQuad> quads =
